@@ -1,0 +1,94 @@
+#pragma once
+// Data packets (rows a dataset loads whole) and deltas (a dataset's change log).
+
+#include "platform/data/variant.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vq {
+
+enum class FieldType : std::uint8_t { String, Integer, SmallInt, Float, DateTime, Blob, Boolean };
+
+std::string_view fieldTypeName(FieldType type); // wire name: "string", "integer", ...
+std::optional<FieldType> fieldTypeFromName(std::string_view name);
+
+struct FieldDesc {
+    std::string name;
+    FieldType type = FieldType::String;
+    int size = 0; // characters for strings, 0 where none applies
+    bool operator==(const FieldDesc&) const = default;
+};
+
+using Row = std::vector<Variant>;
+
+// Number of Unicode characters of a UTF-8 string (invalid bytes count one each).
+std::size_t utf8Length(std::string_view s);
+
+// Throws FieldError when the value does not fit the field: wrong kind, string longer than its size,
+// small integer out of range. Accepted kinds: string <- string; integer/smallint <- int;
+// float <- double or int; datetime <- date-time; blob <- string or bytes; boolean <- bool; null always.
+void checkFits(const FieldDesc& field, const Variant& value);
+
+class DataPacket {
+public:
+    DataPacket() = default;
+    explicit DataPacket(std::vector<FieldDesc> fields) : fields_(std::move(fields)) {}
+
+    const std::vector<FieldDesc>& fields() const { return fields_; }
+    int fieldIndex(std::string_view name) const; // case-insensitive, -1 when absent
+
+    std::size_t rowCount() const { return rows_.size(); }
+    const Row& row(std::size_t i) const { return rows_.at(i); }
+    const std::vector<Row>& rows() const { return rows_; }
+    std::vector<Row>& mutableRows() { return rows_; }
+
+    // Checks the row against the fields (count and checkFits) before adding it.
+    void addRow(Row row);
+
+    bool operator==(const DataPacket&) const = default;
+
+private:
+    std::vector<FieldDesc> fields_;
+    std::vector<Row> rows_;
+};
+
+enum class UpdateStatus : char { Unmodified = 'U', Inserted = 'I', Modified = 'M', Deleted = 'D' };
+
+struct FieldChange {
+    int field = 0;
+    Variant value;
+    bool operator==(const FieldChange&) const = default;
+};
+
+struct DeltaRow {
+    UpdateStatus status = UpdateStatus::Inserted;
+    Row oldValues;                   // Modified, Deleted: the full row as read
+    Row newValues;                   // Inserted: the full row
+    std::vector<FieldChange> changes; // Modified: only the fields that changed
+    bool operator==(const DeltaRow&) const = default;
+};
+
+class Delta {
+public:
+    Delta() = default;
+    explicit Delta(std::vector<FieldDesc> fields) : fields_(std::move(fields)) {}
+
+    const std::vector<FieldDesc>& fields() const { return fields_; }
+    int fieldIndex(std::string_view name) const;
+    const std::vector<DeltaRow>& rows() const { return rows_; }
+    std::size_t rowCount() const { return rows_.size(); }
+
+    // Checks shape and values against the fields before adding.
+    void addRow(DeltaRow row);
+
+    bool operator==(const Delta&) const = default;
+
+private:
+    std::vector<FieldDesc> fields_;
+    std::vector<DeltaRow> rows_;
+};
+
+} // namespace vq
