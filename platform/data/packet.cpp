@@ -1,6 +1,7 @@
 #include "platform/data/packet.h"
 
 #include "platform/data/error.h"
+#include "platform/data/utf8.h"
 
 #include <algorithm>
 
@@ -42,24 +43,6 @@ std::optional<FieldType> fieldTypeFromName(std::string_view name) {
         if (kTypeNames[i] == name)
             return static_cast<FieldType>(i);
     return std::nullopt;
-}
-
-std::size_t utf8Length(std::string_view s) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
-        if (i + len > s.size())
-            len = 1;
-        for (std::size_t k = 1; k < len; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                len = 1;
-                break;
-            }
-        i += len;
-        ++n;
-    }
-    return n;
 }
 
 void checkFits(const FieldDesc& field, const Variant& value) {

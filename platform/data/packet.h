@@ -24,9 +24,6 @@ struct FieldDesc {
 
 using Row = std::vector<Variant>;
 
-// Number of Unicode characters of a UTF-8 string (invalid bytes count one each).
-std::size_t utf8Length(std::string_view s);
-
 // Throws FieldError when the value does not fit the field: wrong kind, string longer than its size,
 // small integer out of range. Accepted kinds: string <- string; integer/smallint <- int;
 // float <- double or int; datetime <- date-time; blob <- string or bytes; boolean <- bool; null always.
