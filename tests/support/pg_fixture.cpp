@@ -120,6 +120,24 @@ std::string readFile(const std::string& path) {
     return out.size() > 2000 ? out.substr(out.size() - 2000) : out;
 }
 
+// Directories of servers whose test program was killed before it could clean up.
+void removeOrphans(const std::filesystem::path& base) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(base, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("vqpg.", 0) != 0)
+            continue;
+        FILE* f = std::fopen((entry.path() / "owner.pid").c_str(), "r");
+        if (!f)
+            continue;
+        long owner = 0;
+        const bool read = std::fscanf(f, "%ld", &owner) == 1;
+        std::fclose(f);
+        if (read && owner > 0 && ::kill(static_cast<pid_t>(owner), 0) != 0 && errno == ESRCH)
+            std::filesystem::remove_all(entry.path(), ec);
+    }
+}
+
 Identity identity() {
     Identity who;
     if (::geteuid() != 0) {
@@ -180,10 +198,15 @@ PgServer::PgServer() : binDir_(binDirectory()) {
     uid_ = who.uid;
     gid_ = who.gid;
     dropPrivileges_ = who.drop;
+    removeOrphans(baseDirectory());
     std::string pattern = (baseDirectory() / "vqpg.XXXXXX").string();
     if (!::mkdtemp(pattern.data()))
         throw std::runtime_error("mkdtemp falhou");
     dir_ = pattern;
+    if (FILE* f = std::fopen((dir_ + "/owner.pid").c_str(), "w")) {
+        std::fprintf(f, "%ld\n", static_cast<long>(::getpid()));
+        std::fclose(f);
+    }
     try {
         if (dropPrivileges_ && ::chown(dir_.c_str(), uid_, gid_) != 0)
             throw std::runtime_error("chown do diretório temporário falhou");
