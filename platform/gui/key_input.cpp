@@ -1,0 +1,82 @@
+#include "platform/gui/key_input.h"
+
+#include "platform/gui/qt_text.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <array>
+
+namespace vq::gui {
+namespace {
+
+struct NamedKey {
+    std::string_view name;
+    int key;
+};
+constexpr std::array<NamedKey, 6> kAliases{{{"Enter", Qt::Key_Return},
+                                            {"Return", Qt::Key_Return},
+                                            {"Esc", Qt::Key_Escape},
+                                            {"Escape", Qt::Key_Escape},
+                                            {"Del", Qt::Key_Delete},
+                                            {"Ins", Qt::Key_Insert}}};
+
+QString textOf(const KeyStroke& s) {
+    if (s.modifiers & (Qt::ControlModifier | Qt::AltModifier))
+        return {};
+    switch (s.key) {
+    case Qt::Key_Return:
+        return QStringLiteral("\r");
+    case Qt::Key_Tab:
+        return QStringLiteral("\t");
+    case Qt::Key_Backspace:
+        return QStringLiteral("\b");
+    case Qt::Key_Escape:
+        return QString(QChar(27));
+    case Qt::Key_Space:
+        return QStringLiteral(" ");
+    default:
+        return {};
+    }
+}
+
+QWidget& receiver(QWidget& control) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == &control || control.isAncestorOf(focus)) ? *focus : control;
+}
+
+void send(QWidget& control, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&receiver(control), &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(&receiver(control), &release);
+}
+
+} // namespace
+
+std::optional<KeyStroke> parseKeyName(std::string_view name) {
+    const QString text = qs(name);
+    const int plus = text.lastIndexOf(u'+', text.size() - 2);
+    const QString base = plus >= 0 ? text.mid(plus + 1) : text;
+    QString normalized = text;
+    for (const auto& alias : kAliases)
+        if (base.compare(qs(alias.name), Qt::CaseInsensitive) == 0)
+            normalized = text.left(plus + 1) + QKeySequence(alias.key).toString(QKeySequence::PortableText);
+    const QKeySequence seq(normalized, QKeySequence::PortableText);
+    if (seq.count() != 1 || seq[0].key() == Qt::Key_unknown)
+        return std::nullopt;
+    return KeyStroke{seq[0].key(), seq[0].keyboardModifiers()};
+}
+
+void sendKey(QWidget& control, KeyStroke stroke) {
+    send(control, stroke.key, stroke.modifiers, textOf(stroke));
+}
+
+void typeText(QWidget& control, std::string_view text) {
+    for (const QChar c : qs(text)) {
+        const int key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
+        send(control, key, c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(c));
+    }
+}
+
+} // namespace vq::gui

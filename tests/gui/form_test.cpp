@@ -1,0 +1,239 @@
+// Forms: modal showing through the seam and through the local loop, closing, the active form, and
+// forms declared as tables.
+#include "db_test_support.h"
+#include "gui_test_support.h"
+#include "platform/data/error.h"
+#include "platform/gui/buttons.h"
+#include "platform/gui/containers.h"
+#include "platform/gui/db_controls.h"
+#include "platform/gui/db_grid.h"
+#include "platform/gui/db_navigator.h"
+#include "platform/gui/form_builder.h"
+#include "platform/gui/form_registry.h"
+#include "platform/gui/menus.h"
+#include "platform/gui/page_control.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace vq::gui {
+namespace {
+
+using test::MessageRecorder;
+
+TEST(Modal, AReplacedSeamAnswersWithoutAnyEventLoop) {
+    FormBase dialog("TfrmFilCliente");
+    std::string shown;
+    SeamOverride modal(seams::showModal(), [&](FormBase& f) {
+        shown = f.ClassName();
+        f.SetModalResult(mr::Ok);
+        return f.ModalResult();
+    });
+    EXPECT_EQ(dialog.ShowModal(), mr::Ok);
+    EXPECT_EQ(shown, "TfrmFilCliente");
+    EXPECT_EQ(dialog.Name(), "frmFilCliente");
+}
+
+TEST(Modal, TheLocalLoopRunsQueuedStepsAndEndsWhenTheCloseIsAllowed) {
+    FormBase owner("TfrmCliente");
+    int ownerActivations = 0;
+    owner.OnActivate = [&] { ++ownerActivations; };
+    owner.Show();
+    EXPECT_EQ(forms::active(), &owner);
+    EXPECT_EQ(ownerActivations, 1);
+
+    FormBase dialog("TfrmFilCliente");
+    int queries = 0;
+    dialog.OnCloseQuery = [&](bool& canClose) { canClose = ++queries > 1; };
+    std::vector<std::string> steps;
+    // A driver steps the script from the event loop; the modal loop runs its steps.
+    QTimer::singleShot(0, [&] {
+        steps.push_back(forms::active() ? forms::active()->ClassName() : "-");
+        dialog.SetModalResult(mr::Ok); // refused by the close query: the form stays
+        QTimer::singleShot(0, [&] {
+            steps.push_back("result " + std::to_string(dialog.ModalResult()));
+            dialog.SetModalResult(mr::Ok);
+        });
+    });
+    EXPECT_EQ(dialog.ShowModal(), mr::Ok);
+    EXPECT_EQ(steps, (std::vector<std::string>{"TfrmFilCliente", "result 0"}));
+    EXPECT_TRUE(dialog.isHidden());
+    EXPECT_FALSE(dialog.Modal());
+    EXPECT_EQ(forms::active(), &owner);
+    EXPECT_EQ(ownerActivations, 2); // active again when the modal form went away
+
+    QTimer::singleShot(0, [&] { dialog.Close(); });
+    EXPECT_EQ(dialog.ShowModal(), mr::Cancel);
+    QTimer::singleShot(0, [&] { dialog.abortModal(); }); // the driver's way out skips the query
+    dialog.OnCloseQuery = [](bool& canClose) { canClose = false; };
+    EXPECT_EQ(dialog.ShowModal(), mr::Cancel);
+}
+
+TEST(Close, ActionsHideFreeOrKeepTheForm) {
+    MessageRecorder messages;
+    QPointer<FormBase> form = new FormBase("TfrmEmail");
+    bool destroyed = false;
+    form->OnDestroy = [&] { destroyed = true; };
+    CloseAction action = CloseAction::None;
+    form->OnClose = [&](CloseAction& a) { a = action; };
+    form->Show();
+    form->Close();
+    EXPECT_FALSE(form->isHidden());
+    action = CloseAction::Hide;
+    form->Close();
+    EXPECT_TRUE(form->isHidden());
+    form->Show();
+    form->OnCloseQuery = [](bool&) { throw Error("Há alterações pendentes."); };
+    form->close(); // the window's close button: inside the guard
+    EXPECT_FALSE(form->isHidden());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    form->OnCloseQuery = nullptr;
+    action = CloseAction::Free;
+    form->Close();
+    EXPECT_TRUE(destroyed);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+}
+
+// A form declared as a table.
+using K = Kind;
+constexpr ControlSpec kLayout[] = {
+    {K::MainMenu, "mnuPrincipal"},
+    {K::MenuItem, "mnuCadastro", "mnuPrincipal", "&Cadastro"},
+    {K::MenuItem, "mnuIncluir", "mnuCadastro", "&Incluir", "", "", {}, "shortcut=Ctrl+I"},
+    {K::MenuSeparator, "", "mnuCadastro"},
+    {K::MenuItem, "mnuFiltrar", "mnuCadastro", "Fi&ltrar", "", "", {}, "disabled"},
+    {K::PopupMenu, "pmnImpressora"},
+    {K::MenuItem, "pmnClientes", "pmnImpressora", "&Cliente"},
+    {K::Panel, "pnlBotoes", "", "", "", "", {0, 0}},
+    {K::ToolButton,
+     "sbtIncluir",
+     "pnlBotoes",
+     "Incluir",
+     "",
+     "",
+     {0, 0},
+     "hint=Incluir cliente;follow=mnuIncluir"},
+    {K::ToolButton,
+     "sbtFiltro",
+     "pnlBotoes",
+     "Filtrar",
+     "",
+     "",
+     {0, 1},
+     "follow=mnuFiltrar;popup=pmnImpressora"},
+    {K::PageControl, "pgcPadrao", "", "", "", "", {1, 0}},
+    {K::TabSheet, "tshFolhaDados", "pgcPadrao", "Folha de Dados"},
+    {K::DbGrid, "dbgPadrao", "tshFolhaDados", "", "dtsPadrao", "", {0, 0}},
+    {K::TabSheet, "tshFormulario", "pgcPadrao", "Formulário"},
+    {K::GroupBox, "grbIdent", "tshFormulario", "Identificação", "", "", {0, 0}},
+    {K::DbEdit,
+     "dbeCdCliente",
+     "grbIdent",
+     "Código",
+     "dtsPadrao",
+     "CDCLIENTE",
+     {0, 0},
+     "readOnly;color=disabled"},
+    {K::DbEdit,
+     "dbeNmCliente",
+     "grbIdent",
+     "Nome",
+     "dtsPadrao",
+     "NMCLIENTE",
+     {0, 1},
+     "label=lblNmCliente;width=30;required"},
+    {K::DbComboBox,
+     "dbcSituAtiv",
+     "grbIdent",
+     "Situação",
+     "dtsPadrao",
+     "IDCLIEATIV",
+     {1, 0},
+     "style=list;items=Ativo|Inativo;values=S|N"},
+    {K::DbRadioGroup,
+     "rdgTipoCliente",
+     "grbIdent",
+     "Tipo",
+     "dtsPadrao",
+     "IDPRIPUBCLIE",
+     {1, 1},
+     "items=Privado|Público;values=V|B;columns=2"},
+    {K::MaskEdit, "medCep", "grbIdent", "CEP", "", "", {2, 0}, "hint=CEP;mask=99.999-999;0;_"},
+    {K::DbNavigator, "dbnPadrao", "", "", "dtsPadrao", "", {2, 0}},
+};
+constexpr ColumnSpec kColumns[] = {
+    {"dbgPadrao", "CDCLIENTE", "Código", 8, "readOnly"},
+    {"dbgPadrao", "NMCLIENTE", "Nome", 30},
+    {"dbgPadrao", "IDCLIEATIV", "Ativo", 3, "pick=S|N"},
+};
+
+struct TableForm : FormBase {
+    TableForm() : FormBase("TfrmTabela") {
+        test::openCustomers(cds, 2);
+        addDataSource("dtsPadrao", dts);
+        addDataSet("cdsCliente", cds);
+        buildForm(*this, kLayout);
+        buildColumns(*this, kColumns);
+    }
+    ClientDataSet cds{"cdsCliente"};
+    DataSource dts{"dtsPadrao", &cds};
+};
+
+TEST(FormTable, BuildsNamedBoundControlsInTheirPlaces) {
+    TableForm f;
+    auto* name = f.component<DbEdit>("dbeNmCliente");
+    EXPECT_EQ(name->Text(), "Cliente 1");
+    EXPECT_EQ(name->Color(), colors::Required);
+    EXPECT_EQ(f.component<Label>("lblNmCliente")->Caption(), "Nome");
+    EXPECT_TRUE(f.component<DbEdit>("dbeCdCliente")->ReadOnly());
+    EXPECT_EQ(f.component<DbComboBox>("dbcSituAtiv")->Text(), "Ativo");
+    EXPECT_EQ(f.component<DbRadioGroup>("rdgTipoCliente")->Value(), "V");
+    EXPECT_EQ(f.component<Edit>("medCep")->EditMask(), "99.999-999;0;_");
+    EXPECT_EQ(f.component<ToolButton>("sbtIncluir")->Hint(), "Incluir cliente");
+    EXPECT_FALSE(f.component<ToolButton>("sbtFiltro")->Enabled()); // follows mnuFiltrar
+    EXPECT_EQ(f.component<MenuItem>("mnuIncluir")->ShortCut(), "Ctrl+I");
+    EXPECT_EQ(f.component<MenuItem>("mnuCadastro")->Items().size(), 3u);
+    auto* pages = f.component<PageControl>("pgcPadrao");
+    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(f.component<TabSheet>("tshFormulario")->Caption(), "Formulário");
+    auto* grid = f.component<DbGrid>("dbgPadrao");
+    ASSERT_EQ(grid->Columns().size(), 3u);
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Nome");
+    EXPECT_FALSE(grid->canEditColumn(0));
+    EXPECT_TRUE(f.component<DbNavigator>("dbnPadrao")->ButtonEnabled(NavButton::Next));
+    EXPECT_THROW(f.component<DbGrid>("dbeNmCliente"), Error); // wrong kind
+    EXPECT_THROW(f.component("naoExiste"), Error);
+    EXPECT_EQ(f.dataSet("cdsCliente"), &f.cds);
+
+    pages->SetActivePage(f.component<TabSheet>("tshFormulario"));
+    f.SetFocus(*f.component<DbEdit>("dbeCdCliente"));
+    f.SelectNext(f.ActiveControl()); // table order is tab order
+    EXPECT_EQ(f.ActiveControl(), name);
+}
+
+TEST(FormTable, MistakesInATableAreReportedByName) {
+    struct Empty : FormBase {
+        Empty() : FormBase("TfrmVazio") { addDataSource("dtsPadrao", dts); }
+        DataSource dts{"dtsPadrao"};
+    };
+    const ControlSpec badParent[] = {{K::DbEdit, "dbeX", "grbNada"}};
+    const ControlSpec repeated[] = {{K::Panel, "pnlA"}, {K::Panel, "pnlA"}};
+    const ControlSpec badOption[] = {{K::Edit, "edtA", "", "", "", "", {}, "widht=3"}};
+    const ControlSpec badSource[] = {{K::DbEdit, "dbeX", "", "", "dtsOutro", "CAMPO"}};
+    const ControlSpec notAContainer[] = {{K::Edit, "edtA"}, {K::Edit, "edtB", "edtA"}};
+    for (auto table : {std::span<const ControlSpec>(badParent), std::span<const ControlSpec>(repeated),
+                       std::span<const ControlSpec>(badOption), std::span<const ControlSpec>(badSource),
+                       std::span<const ControlSpec>(notAContainer)}) {
+        Empty f;
+        try {
+            buildForm(f, table);
+            ADD_FAILURE() << "accepted a bad table";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find("frmVazio"), std::string::npos) << e.what();
+        }
+    }
+}
+
+} // namespace
+} // namespace vq::gui
