@@ -1,0 +1,72 @@
+// Bytes as they would arrive on one server connection: split into frames exactly as a session does and
+// handed to the request handler. Every answer the server produces must itself be a valid response.
+#include "platform/data/error.h"
+#include "platform/data/log.h"
+#include "platform/net/framing.h"
+#include "platform/net/request_handler.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+using namespace vq;
+using namespace vq::net;
+
+namespace {
+
+const MethodRegistry& registry() {
+    static const MethodRegistry r = [] {
+        MethodRegistry m;
+        m.add("Fuzz.rdm", "Echo", {ArgKind::Any}, [](CallContext&, VariantArray& a) { return a[0]; });
+        m.add("Fuzz.rdm", "Inc", {byRef(ArgKind::Int), ArgKind::String}, [](CallContext&, VariantArray& a) {
+            a[0] = a[0].toInt() / 2 + 1;
+            a[1] = "x";
+            return Variant(true);
+        });
+        m.add("Fuzz.rdm", "Confirmar", {ArgKind::Delta, ArgKind::String}, [](CallContext&, VariantArray& a) {
+            return Variant(static_cast<std::int64_t>(a[0].asDelta().rowCount()));
+        });
+        m.add("Fuzz.rdm", "Fail", {}, [](CallContext&, VariantArray&) -> Variant { throw Error("falhou"); });
+        return m;
+    }();
+    return r;
+}
+
+void serve(std::string_view input, const HandlerOptions& options) {
+    RequestHandler handler(registry(), options, 1, "fuzz");
+    while (input.size() >= kFrameHeaderSize) {
+        FrameHeader header{};
+        std::memcpy(header.data(), input.data(), header.size());
+        input.remove_prefix(header.size());
+        const auto length = decodeFrameHeader(header);
+        try {
+            checkFrameLength(length, 1u << 20);
+        } catch (const DecodeError&) {
+            return; // the session closes
+        }
+        if (length > input.size())
+            return; // truncated: the session waits, then closes
+        const auto reply = handler.handleFrame(input.substr(0, length));
+        input.remove_prefix(length);
+        if (reply.payload)
+            (void)decodeResponse(*reply.payload, DecodeLimits{64}); // throws, and so crashes, if ill-formed
+        if (reply.close)
+            return;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool quiet = [] {
+        log::setLevel(log::Level::Off);
+        return true;
+    }();
+    (void)quiet;
+    static const HandlerOptions open{8, ""};
+    static const HandlerOptions guarded{8, "segredo"};
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    serve(input, open);
+    serve(input, guarded);
+    return 0;
+}

@@ -1,0 +1,265 @@
+#include "platform/net/net_connection.h"
+
+#include "platform/data/error.h"
+#include "platform/net/framing.h"
+#include "platform/net/rpc_message.h"
+
+#include <asio.hpp>
+#include <chrono>
+#include <mutex>
+#include <optional>
+
+namespace vq::net {
+
+using asio::ip::tcp;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kClientMaxDepth = 64;
+
+std::mutex g_observerMutex;
+TNetConnection::CallObserver g_observer;
+
+// A transport step failed; turned into ConnectionError with the server's address by the caller.
+struct TransportFailure {
+    std::string reason;
+};
+
+std::string reasonOf(const asio::error_code& ec) {
+    if (ec == asio::error::connection_refused)
+        return "conexão recusada";
+    if (ec == asio::error::eof || ec == asio::error::connection_reset || ec == asio::error::broken_pipe)
+        return "conexão encerrada pelo servidor";
+    if (ec == asio::error::host_not_found || ec == asio::error::host_not_found_try_again)
+        return "servidor não encontrado";
+    if (ec == asio::error::network_unreachable || ec == asio::error::host_unreachable)
+        return "servidor inalcançável";
+    return ec.message();
+}
+
+} // namespace
+
+struct TNetConnection::Impl {
+    asio::io_context io;
+    tcp::socket socket{io};
+    std::chrono::milliseconds timeout{30000};
+    std::string secret;
+    std::uint32_t lastId = 0;
+    std::string openHost; // what the open socket is connected to
+    int openPort = 0;
+
+    std::optional<Clock::time_point> deadline() const {
+        if (timeout.count() <= 0)
+            return std::nullopt;
+        return Clock::now() + timeout;
+    }
+
+    // Runs the pending operation until it completes or the deadline passes; on timeout the socket is
+    // closed, which aborts the operation.
+    void await(const std::optional<Clock::time_point>& until, const std::function<void()>& cancel = {}) {
+        io.restart();
+        if (until)
+            io.run_until(*until);
+        else
+            io.run();
+        if (io.stopped())
+            return;
+        if (cancel)
+            cancel();
+        asio::error_code ignored;
+        socket.close(ignored);
+        io.restart();
+        io.run();
+        throw TransportFailure{"tempo esgotado após " + std::to_string(timeout.count()) + " ms"};
+    }
+
+    void connect(const std::string& host, int port, const std::optional<Clock::time_point>& until) {
+        asio::error_code ec;
+        std::vector<tcp::endpoint> endpoints;
+        const auto address = asio::ip::make_address(host, ec);
+        if (!ec) {
+            endpoints.emplace_back(address, static_cast<std::uint16_t>(port));
+        } else {
+            tcp::resolver resolver(io);
+            resolver.async_resolve(
+                host, std::to_string(port),
+                [&](const asio::error_code& e, const tcp::resolver::results_type& results) {
+                    ec = e;
+                    for (const auto& r : results)
+                        endpoints.push_back(r.endpoint());
+                });
+            await(until, [&] { resolver.cancel(); });
+            if (ec || endpoints.empty())
+                throw TransportFailure{reasonOf(ec ? ec : asio::error::host_not_found)};
+        }
+        asio::async_connect(socket, endpoints,
+                            [&](const asio::error_code& e, const tcp::endpoint&) { ec = e; });
+        await(until);
+        if (ec)
+            throw TransportFailure{reasonOf(ec)};
+        socket.set_option(tcp::no_delay(true), ec);
+    }
+
+    void send(const std::string& frame, const std::optional<Clock::time_point>& until) {
+        asio::error_code ec;
+        asio::async_write(socket, asio::buffer(frame),
+                          [&](const asio::error_code& e, std::size_t) { ec = e; });
+        await(until);
+        if (ec)
+            throw TransportFailure{reasonOf(ec)};
+    }
+
+    RpcResponse receive(std::uint32_t expectedId, const std::optional<Clock::time_point>& until) {
+        asio::error_code ec;
+        FrameHeader header{};
+        asio::async_read(socket, asio::buffer(header),
+                         [&](const asio::error_code& e, std::size_t) { ec = e; });
+        await(until);
+        if (ec)
+            throw TransportFailure{reasonOf(ec)};
+        const auto length = decodeFrameHeader(header);
+        checkFrameLength(length, kMaxFrameSize);
+        std::string body;
+        asio::async_read(socket, asio::dynamic_buffer(body), asio::transfer_exactly(length),
+                         [&](const asio::error_code& e, std::size_t) { ec = e; });
+        await(until);
+        if (ec)
+            throw TransportFailure{reasonOf(ec)};
+        auto response = decodeResponse(body, DecodeLimits{kClientMaxDepth});
+        if (response.id != expectedId)
+            throw DecodeError("resposta para a chamada " + std::to_string(response.id) +
+                              " quando se esperava " + std::to_string(expectedId));
+        return response;
+    }
+
+    // The server may have closed an idle connection since the last call; that shows as end of stream
+    // (or stray bytes) waiting on the socket.
+    bool stale() {
+        asio::error_code ec;
+        socket.non_blocking(true, ec);
+        char c = 0;
+        socket.receive(asio::buffer(&c, 1), tcp::socket::message_peek, ec);
+        asio::error_code ignored;
+        socket.non_blocking(false, ignored);
+        return ec != asio::error::would_block;
+    }
+};
+
+TNetConnection::TNetConnection() : impl_(std::make_unique<Impl>()) {}
+TNetConnection::~TNetConnection() {
+    Close();
+}
+
+void TNetConnection::Open() {
+    Close();
+    const std::string where = Host + ":" + std::to_string(Port);
+    if (Host.empty() || Port <= 0 || Port > 65535)
+        throw ConnectionError("Endereço do servidor de aplicação inválido: " + where + ".");
+    auto& d = *impl_;
+    const auto until = d.deadline();
+    std::optional<RpcResponse> refused;
+    try {
+        d.connect(Host, Port, until);
+        if (!d.secret.empty()) {
+            d.send(makeFrame(encodeHello(RpcHello{d.secret})), until);
+            auto answer = d.receive(0, until);
+            if (answer.status != RpcStatus::Ok)
+                refused = std::move(answer);
+        }
+    } catch (const TransportFailure& f) {
+        Close();
+        throw ConnectionError("Não foi possível conectar ao servidor " + where + ": " + f.reason + ".");
+    } catch (const Error& e) { // undecodable answer
+        Close();
+        throw ConnectionError("Resposta inválida do servidor " + where + ": " + e.what());
+    }
+    if (refused) {
+        Close();
+        throw ConnectionError("O servidor " + where + " recusou a conexão: " + refused->result.toString());
+    }
+    d.openHost = Host;
+    d.openPort = Port;
+}
+
+void TNetConnection::Close() {
+    asio::error_code ignored;
+    impl_->socket.shutdown(tcp::socket::shutdown_both, ignored);
+    impl_->socket.close(ignored);
+}
+
+bool TNetConnection::Connected() const {
+    return impl_->socket.is_open();
+}
+
+void TNetConnection::SetTimeout(int ms) {
+    impl_->timeout = std::chrono::milliseconds(ms < 0 ? 0 : ms);
+}
+int TNetConnection::Timeout() const {
+    return static_cast<int>(impl_->timeout.count());
+}
+void TNetConnection::SetSecret(std::string secret) {
+    impl_->secret = std::move(secret);
+}
+
+void TNetConnection::setCallObserver(CallObserver observer) {
+    std::lock_guard lock(g_observerMutex);
+    g_observer = std::move(observer);
+}
+
+Variant TNetConnection::Call(std::string_view method, std::initializer_list<Variant> args) {
+    VariantArray copy(args);
+    return Call(method, copy);
+}
+
+Variant TNetConnection::Call(std::string_view method, VariantArray& args) {
+    auto& d = *impl_;
+    if (ServerName.empty())
+        throw Error("Conexão sem módulo do servidor (ServerName) definido.");
+    if (OnCall)
+        OnCall(ServerName, method, args);
+    CallObserver global;
+    {
+        std::lock_guard lock(g_observerMutex);
+        global = g_observer;
+    }
+    if (global)
+        global(ServerName, method, args);
+
+    if (!Connected() || d.openHost != Host || d.openPort != Port || d.stale())
+        Open();
+
+    d.lastId = d.lastId == UINT32_MAX ? 1 : d.lastId + 1;
+    const auto payload = encodeRequest(RpcRequest{d.lastId, ServerName, std::string(method), args});
+    if (payload.size() > kMaxFrameSize)
+        throw Error("Os argumentos de " + std::string(method) + " excedem o tamanho máximo de mensagem.");
+
+    const std::string where = Host + ":" + std::to_string(Port);
+    RpcResponse response;
+    try {
+        const auto until = d.deadline();
+        d.send(makeFrame(payload), until);
+        response = d.receive(d.lastId, until);
+        if (response.status == RpcStatus::Ok && response.byref.size() != args.size())
+            throw DecodeError("resposta com " + std::to_string(response.byref.size()) + " argumentos para " +
+                              std::to_string(args.size()));
+    } catch (const TransportFailure& f) {
+        Close();
+        throw ConnectionError("Falha na comunicação com o servidor " + where + " ao chamar " +
+                              std::string(method) + ": " + f.reason + ".");
+    } catch (const Error& e) { // undecodable answer
+        Close();
+        throw ConnectionError("Resposta inválida do servidor " + where + " ao chamar " + std::string(method) +
+                              ": " + e.what());
+    }
+
+    if (response.status != RpcStatus::Ok) {
+        if (ThrowException)
+            throw Error(response.result.asString());
+        return ServerError{response.result.asString()};
+    }
+    args = std::move(response.byref);
+    return std::move(response.result);
+}
+
+} // namespace vq::net

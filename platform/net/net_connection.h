@@ -1,0 +1,59 @@
+#pragma once
+// The client side of a remote module: calls methods by name on the application server, synchronously.
+// Not thread-safe: one connection belongs to one thread (the forms' GUI thread).
+
+#include "platform/data/variant.h"
+#include "platform/net/net_error.h"
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace vq::net {
+
+class TNetConnection {
+public:
+    using CallObserver =
+        std::function<void(std::string_view module, std::string_view method, const VariantArray& args)>;
+
+    TNetConnection();
+    ~TNetConnection();
+    TNetConnection(const TNetConnection&) = delete;
+    TNetConnection& operator=(const TNetConnection&) = delete;
+
+    std::string ServerName; // remote module, e.g. "Vqm41200.rdmClientes"
+    std::string Host = "127.0.0.1";
+    int Port = 0;
+    bool ThrowException = false; // true: a server-reported failure throws vq::Error instead of returning
+    CallObserver OnCall;         // told of every call before it is sent
+
+    // Opens (or reopens) the connection to Host:Port, saying hello when a secret is set. Throws
+    // ConnectionError.
+    void Open();
+    void Close();
+    bool Connected() const;
+
+    // Limit for each call as a whole (connect, send, answer), in milliseconds; 0 waits forever.
+    void SetTimeout(int ms);
+    int Timeout() const;
+    void SetSecret(std::string secret);
+
+    // Calls `method` of ServerName, opening the connection when needed. On success the arguments are
+    // replaced by their final values from the server and the result returned. A failure the server
+    // reports comes back as a ServerError Variant (or a vq::Error thrown, with ThrowException). A broken
+    // connection, a timeout or a malformed answer throws ConnectionError and leaves the connection closed.
+    Variant Call(std::string_view method, VariantArray& args);
+    Variant Call(std::string_view method, std::initializer_list<Variant> args);
+
+    // Process-wide observer of every call of every connection (the automation driver's call log); an
+    // empty function removes it.
+    static void setCallObserver(CallObserver observer);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace vq::net

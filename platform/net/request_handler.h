@@ -1,0 +1,49 @@
+#pragma once
+// What a server does with one frame from one connection: decode, authenticate, dispatch, answer.
+// Free of sockets, so tests and the fuzzer drive it directly.
+
+#include "platform/net/method_registry.h"
+#include "platform/net/rpc_message.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vq::net {
+
+struct HandlerOptions {
+    int maxDepth = 32;  // nesting of each argument
+    std::string secret; // empty: no hello needed
+};
+
+struct FrameReply {
+    std::optional<std::string> payload; // the response to send, without frame header
+    bool close = false;                 // close the connection after sending it (or at once)
+};
+
+// One per connection; holds whether the connection has presented the secret.
+class RequestHandler {
+public:
+    RequestHandler(const MethodRegistry& registry, const HandlerOptions& options, std::uint64_t connectionId,
+                   std::string peer);
+
+    FrameReply handleFrame(std::string_view payload);
+
+private:
+    FrameReply onHello(const RpcHello& hello);
+    FrameReply onRequest(RpcRequest& request);
+    RpcResponse dispatch(RpcRequest& request);
+    std::string encodeBounded(const RpcResponse& response, std::string_view module, std::string_view method);
+
+    const MethodRegistry& registry_;
+    const HandlerOptions& options_;
+    std::uint64_t connectionId_;
+    std::string peer_;
+    bool authenticated_;
+};
+
+// Compares without leaking through timing where the first difference lies.
+bool secretsEqual(std::string_view a, std::string_view b);
+
+} // namespace vq::net

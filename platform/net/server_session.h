@@ -1,0 +1,60 @@
+#pragma once
+// One accepted connection of RpcServer (internal to platform/net).
+
+#include "platform/net/framing.h"
+#include "platform/net/request_handler.h"
+
+#include <asio.hpp>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vq::net::detail {
+
+struct SessionConfig {
+    const MethodRegistry& registry;
+    HandlerOptions handler;
+    std::size_t maxFrameSize;
+    std::chrono::milliseconds idleTimeout;
+};
+
+// Reads a frame, answers it, reads the next. Every step runs on the socket's strand; the session lives
+// as long as an operation holds it and reports its end through `onEnded`.
+class Session : public std::enable_shared_from_this<Session> {
+public:
+    Session(asio::ip::tcp::socket socket, const SessionConfig& config, std::uint64_t id,
+            std::function<void(std::uint64_t)> onEnded);
+    ~Session();
+
+    void start();
+    void shutdown();   // close when idle, or right after the reply in progress
+    void forceClose(); // close as soon as the strand is free
+
+private:
+    void readHeader();
+    void onHeader(const asio::error_code& ec);
+    void onBody(const asio::error_code& ec);
+    void send(std::string payload, bool closeAfter);
+    void armTimer(const char* what);
+    void disarmTimer();
+    void close();
+
+    asio::ip::tcp::socket socket_;
+    asio::steady_timer timer_;
+    const SessionConfig& config_;
+    std::uint64_t id_;
+    std::string peer_;
+    std::function<void(std::uint64_t)> onEnded_;
+    RequestHandler handler_;
+    FrameHeader header_{};
+    std::string body_;
+    std::string out_;
+    std::uint64_t timerGeneration_ = 0;
+    bool busy_ = false;
+    bool stopping_ = false;
+    bool closed_ = false;
+};
+
+} // namespace vq::net::detail
