@@ -49,7 +49,7 @@ public:
 
     bool Enabled() const; // the control's own flag; a disabled parent does not change it
     virtual void SetEnabled(bool on);
-    bool Visible() const; // the control's own flag
+    virtual bool Visible() const; // the control's own flag
     virtual void SetVisible(bool on);
     QColor Color() const { return color_; }
     void SetColor(const QColor& color);

@@ -109,6 +109,16 @@ void DataSetModel::reset() {
     beginResetModel();
     endResetModel();
     rowsShown_ = rowCount();
+    grid_.modelReset();
+}
+
+void DataSetModel::refresh() {
+    if (rowCount() != rowsShown_) {
+        reset();
+        return;
+    }
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     grid_.syncCurrent();
 }
 

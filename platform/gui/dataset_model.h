@@ -40,7 +40,8 @@ public:
     std::string cellText(int row, int column) const; // the field's display text at that row
     // While set, a failing write is kept here instead of being shown (for writes our code asked for).
     std::exception_ptr* captureErrors = nullptr;
-    void reset();
+    void reset();   // rows and columns from scratch
+    void refresh(); // a reset when the row count changed, else a repaint of every row
 
     void activeChanged() override;
     void editingChanged() override;

@@ -69,6 +69,12 @@ DbGrid::DbGrid(QWidget* parent)
     setEditTriggers(AnyKeyPressed | EditKeyPressed | DoubleClicked);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (applyingWidths_ || column < 0 || column >= static_cast<int>(columns_.size()))
+            return;
+        userWidths_.resize(columns_.size(), 0);
+        userWidths_[static_cast<std::size_t>(column)] = size;
+    });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { guarded("grade", [&] { CellClick(index.column()); }); });
 }
@@ -93,17 +99,24 @@ int DbGrid::ColumnIndex(std::string_view fieldName) const {
 }
 
 void DbGrid::columnsChanged() {
+    userWidths_.clear();
     model_->reset();
+}
+
+void DbGrid::modelReset() {
     applyColumnWidths();
+    syncCurrent();
 }
 
 void DbGrid::applyColumnWidths() {
+    CountScope s(applyingWidths_);
     const int charWidth = fontMetrics().averageCharWidth();
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const GridColumn& c = columns_[i];
         vq::Field* f = model_->field(static_cast<int>(i));
         const int chars = c.Width > 0 ? c.Width : (f ? f->DisplayWidth() : 10);
-        setColumnWidth(static_cast<int>(i), charWidth * std::min(chars, 60) + 10);
+        const int user = i < userWidths_.size() ? userWidths_[i] : 0;
+        setColumnWidth(static_cast<int>(i), user > 0 ? user : charWidth * std::min(chars, 60) + 10);
         setColumnHidden(static_cast<int>(i), !c.Visible);
     }
 }
@@ -112,6 +125,7 @@ void DbGrid::datasetOpened() {
     if (customColumns_)
         return;
     columns_.clear();
+    userWidths_.clear();
     if (ClientDataSet* ds = DataSet(); ds && model_->active())
         for (int i = 0; i < ds->FieldCount(); ++i)
             if (const vq::Field& f = ds->Fields(i); f.Visible()) {

@@ -72,6 +72,7 @@ public:
     bool columnWritable(int column) const; // typing may change the field
     void syncCurrent();
     void datasetOpened();
+    void modelReset(); // the header lost its sizes: apply the columns' widths again
     void commitEditor();
     void editorKeys(QWidget& editor);
 
@@ -88,6 +89,8 @@ private:
     DataSetModel* model_;
     GridDelegate* delegate_;
     std::vector<GridColumn> columns_;
+    std::vector<int> userWidths_; // pixels, per column, once the user resized it
+    int applyingWidths_ = 0;
     bool customColumns_ = false;
     int selected_ = 0;
     bool readOnly_ = false;

@@ -28,6 +28,9 @@ public:
     bool TabVisible() const;
     void SetTabVisible(bool on);
     void SetEnabled(bool on) override; // also the tab
+    // A page's visibility is its tab's: the page control shows one page at a time by itself.
+    bool Visible() const override { return TabVisible(); }
+    void SetVisible(bool on) override { SetTabVisible(on); }
     int PageIndex() const;
     PageControl& pageControl() const { return owner_; }
     QGridLayout& grid();

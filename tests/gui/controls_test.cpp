@@ -198,8 +198,10 @@ TEST(PageControl, HiddenAndDisabledTabsCannotBeChosen) {
     EXPECT_EQ(f.pgc->ActivePageIndex(), 0);
     EXPECT_FALSE(f.edits[1]->CanFocus());
     b->SetEnabled(true);
-    b->SetTabVisible(false);
+    b->SetVisible(false);
     EXPECT_FALSE(b->TabVisible());
+    EXPECT_FALSE(b->Visible());
+    EXPECT_TRUE(f.pgc->Pages(2)->Visible()); // not the current page, still a visible tab
     f.pgc->SetActivePage(f.pgc->Pages(2));
     f.pgc->Pages(2)->SetTabVisible(false); // the active page's tab hidden: another page shows
     EXPECT_EQ(f.pgc->ActivePageIndex(), 0);

@@ -8,6 +8,7 @@
 #include "platform/gui/db_navigator.h"
 #include "platform/gui/edit.h"
 
+#include <QHeaderView>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -51,6 +52,12 @@ TEST(DbGrid, FollowsTheDatasetAndMovesItWhenTheUserPicksARow) {
     EXPECT_EQ(f.grid->SelectedField()->FieldName(), "NMCLIENTE");
     f.grid->SetSelectedField("VRLIMCREDCLI");
     EXPECT_EQ(f.grid->SelectedIndex(), 4);
+
+    f.grid->horizontalHeader()->resizeSection(1, 250); // as the user dragging the divider
+    f.cds.Insert();                                    // a new row: the rows are laid out again
+    f.cds.Cancel();
+    EXPECT_EQ(f.grid->columnWidth(1), 250);
+    EXPECT_EQ(f.grid->model()->rowCount(), 3);
 }
 
 TEST(DbGrid, ColumnExitAndTheImplicitPostMayRefuseTheMove) {

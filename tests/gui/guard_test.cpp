@@ -2,6 +2,7 @@
 #include "gui_test_support.h"
 #include "platform/data/error.h"
 #include "platform/gui/buttons.h"
+#include "platform/gui/containers.h"
 #include "platform/gui/guard.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/ui_locks.h"
@@ -73,6 +74,18 @@ TEST(UiLocks, AreReleasedWhenTheCommandThrowsAndNest) {
     }
     EXPECT_TRUE(w.updatesEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(UiLocks, SetChildEnabledReachesEveryControlInside) {
+    GroupBox group;
+    auto* inner = new Panel(&group);
+    auto* button = new Button(inner);
+    SetChildEnabled(group, false);
+    EXPECT_TRUE(group.Enabled());
+    EXPECT_FALSE(inner->Enabled());
+    EXPECT_FALSE(button->Enabled());
+    SetChildEnabled(group, true);
+    EXPECT_TRUE(button->isEnabled());
 }
 
 } // namespace
