@@ -11,6 +11,7 @@ packages=(
   libsoci-dev libsqlite3-dev sqlite3 libpq-dev
   postgresql postgresql-contrib
   libmsgpack-cxx-dev libasio-dev
+  nlohmann-json3-dev
 
 )
 

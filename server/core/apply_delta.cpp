@@ -1,0 +1,177 @@
+#include "server/core/apply_delta.h"
+
+#include "platform/data/error.h"
+#include "platform/db/transaction.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vq::server {
+
+namespace {
+
+// The provider column behind each field of the delta; refuses a field the provider does not own.
+std::vector<const ProviderColumn*> mapFields(const Provider& provider, const Delta& delta) {
+    std::vector<const ProviderColumn*> out;
+    for (const auto& f : delta.fields()) {
+        const ProviderColumn* col = provider.column(f.name);
+        if (!col)
+            throw Error("O campo " + f.name + " não pertence ao provedor " + provider.name() + ".");
+        out.push_back(col);
+    }
+    return out;
+}
+
+int fieldOf(const std::vector<const ProviderColumn*>& cols, const ProviderColumn* wanted) {
+    for (std::size_t i = 0; i < cols.size(); ++i)
+        if (cols[i] == wanted)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// Every value that will be written must fit its column: kind and length, checked before anything runs.
+void checkValues(const Provider& provider, const Delta& delta,
+                 const std::vector<const ProviderColumn*>& cols) {
+    for (const auto& row : delta.rows()) {
+        if (row.status == UpdateStatus::Inserted) {
+            for (std::size_t i = 0; i < cols.size(); ++i)
+                if (cols[i]->writable)
+                    checkFits(cols[i]->field, row.newValues.at(i));
+        } else if (row.status == UpdateStatus::Modified) {
+            for (const auto& change : row.changes)
+                if (cols.at(static_cast<std::size_t>(change.field))->writable)
+                    checkFits(cols[static_cast<std::size_t>(change.field)]->field, change.value);
+        }
+        if (row.status == UpdateStatus::Modified || row.status == UpdateStatus::Deleted)
+            for (const ProviderColumn* key : provider.keyColumns())
+                if (fieldOf(cols, key) < 0)
+                    throw Error("O delta do provedor " + provider.name() + " não traz a chave " + key->name +
+                                ".");
+    }
+}
+
+struct Statement {
+    std::string sql;
+    db::Params params;
+};
+
+// "KEY = :O0 AND COL IS NULL AND ..." over the original values.
+void addWhere(Statement& st, const std::vector<const ProviderColumn*>& cols, const DeltaRow& row,
+              const std::vector<int>& compared) {
+    std::string where;
+    for (int i : compared) {
+        const ProviderColumn* col = cols[static_cast<std::size_t>(i)];
+        const Variant& original = row.oldValues.at(static_cast<std::size_t>(i));
+        if (!where.empty())
+            where += " AND ";
+        if (original.isNull()) {
+            where += col->name + " IS NULL";
+        } else {
+            const std::string p = "O" + std::to_string(i);
+            where += col->name + " = :" + p;
+            st.params.emplace(p, original);
+        }
+    }
+    st.sql += " WHERE " + where;
+}
+
+std::vector<int> keyFields(const Provider& provider, const std::vector<const ProviderColumn*>& cols) {
+    std::vector<int> out;
+    for (const ProviderColumn* key : provider.keyColumns())
+        out.push_back(fieldOf(cols, key));
+    return out;
+}
+
+std::optional<Statement> insertStatement(const Provider& provider,
+                                         const std::vector<const ProviderColumn*>& cols,
+                                         const DeltaRow& row) {
+    Statement st;
+    std::string names, values;
+    for (std::size_t i = 0; i < cols.size(); ++i) {
+        if (!cols[i]->writable)
+            continue;
+        const std::string p = "V" + std::to_string(i);
+        names += (names.empty() ? "" : ", ") + cols[i]->name;
+        values += (values.empty() ? ":" : ", :") + p;
+        st.params.emplace(p, row.newValues.at(i));
+    }
+    if (names.empty())
+        return std::nullopt;
+    st.sql = "INSERT INTO " + provider.table() + " (" + names + ") VALUES (" + values + ")";
+    return st;
+}
+
+std::optional<Statement> updateStatement(const Provider& provider,
+                                         const std::vector<const ProviderColumn*>& cols,
+                                         const DeltaRow& row) {
+    Statement st;
+    std::string set;
+    std::vector<int> compared = keyFields(provider, cols);
+    for (const auto& change : row.changes) {
+        const ProviderColumn* col = cols.at(static_cast<std::size_t>(change.field));
+        if (!col->writable)
+            continue; // display columns follow their codes; the lookup table is not ours to write
+        const std::string p = "V" + std::to_string(change.field);
+        if (st.params.contains(p))
+            continue;
+        set += (set.empty() ? "" : ", ") + col->name + " = :" + p;
+        st.params.emplace(p, change.value);
+        const bool isKey = col->key;
+        if (!isKey && col->field.type != FieldType::Blob)
+            compared.push_back(change.field);
+    }
+    if (set.empty())
+        return std::nullopt;
+    st.sql = "UPDATE " + provider.table() + " SET " + set;
+    addWhere(st, cols, row, compared);
+    return st;
+}
+
+Statement deleteStatement(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
+                          const DeltaRow& row) {
+    Statement st{"DELETE FROM " + provider.table(), {}};
+    addWhere(st, cols, row, keyFields(provider, cols));
+    return st;
+}
+
+} // namespace
+
+std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta) {
+    const auto cols = mapFields(provider, delta);
+    checkValues(provider, delta, cols);
+    if (delta.rows().empty())
+        return 0;
+
+    db::Transaction tx(conn);
+    std::size_t written = 0;
+    for (const auto& row : delta.rows()) {
+        std::optional<Statement> st;
+        switch (row.status) {
+        case UpdateStatus::Inserted:
+            st = insertStatement(provider, cols, row);
+            break;
+        case UpdateStatus::Modified:
+            st = updateStatement(provider, cols, row);
+            break;
+        case UpdateStatus::Deleted:
+            st = deleteStatement(provider, cols, row);
+            break;
+        case UpdateStatus::Unmodified:
+            break;
+        }
+        if (!st)
+            continue;
+        const std::int64_t affected = conn.execute(st->sql, st->params);
+        if (affected == 0)
+            throw Error(std::string(kConflictMessage));
+        if (affected != 1)
+            throw Error("A alteração de um registro de " + provider.table() + " atingiria " +
+                        std::to_string(affected) + " registros; nada foi gravado.");
+        ++written;
+    }
+    tx.commit();
+    return written;
+}
+
+} // namespace vq::server

@@ -1,0 +1,57 @@
+// Every remote method the server offers, with its argument shape and handler.
+
+#include "platform/data/error.h"
+#include "server/core/apply_delta.h"
+#include "server/core/customer_filter.h"
+#include "server/core/methods.h"
+
+namespace vq::server {
+
+namespace {
+
+Variant getCliente(Services& s, net::CallContext&, VariantArray& args) {
+    const CustomerFilter filter = filterFromArgs(args);
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(selectCustomers(*conn, filter)));
+}
+
+// Confirmar(delta, provider name): the save primitive of every dataset of the customer form.
+Variant confirmar(Services& s, net::CallContext&, VariantArray& args) {
+    const Provider& provider = requireProvider(args[1].asString());
+    auto conn = s.pool.acquire();
+    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
+}
+
+// The import sends the change log of its customer dataset alone; its provider is implied.
+Variant confirmarImport(Services& s, net::CallContext&, VariantArray& args) {
+    const Provider& provider = requireProvider("dspImportCliente");
+    auto conn = s.pool.acquire();
+    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
+}
+
+Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
+    throw Error("Método ainda não disponível.");
+}
+
+constexpr MethodDef kMethods[] = {
+    {kModuleClientes, "GetCliente", "SSSSSSSSSSSSSSSS", getCliente},
+    {kModuleClientes, "Confirmar", "ds", confirmar},
+
+    {kModuleImport, "Confirmar", "d", confirmarImport},
+    {kModuleImport, "GetLayout", "ss", notYetAvailable},
+    {kModuleImport, "GetArquivo", "s", notYetAvailable},
+    {kModuleImport, "GetDescLayout", "s", notYetAvailable},
+    {kModuleImport, "SetUpCliente", "sss", notYetAvailable},
+    {kModuleImport, "SetUpSitCliente", "s", notYetAvailable},
+
+    {kModuleEmail, "GetEmailClieFil", "S", notYetAvailable},
+    {kModuleEmail, "SetEmailClie", "d", notYetAvailable},
+};
+
+} // namespace
+
+std::span<const MethodDef> methodTable() {
+    return kMethods;
+}
+
+} // namespace vq::server

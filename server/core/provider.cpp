@@ -1,0 +1,197 @@
+#include "server/core/provider.h"
+
+#include "platform/data/error.h"
+#include "platform/db/sql_text.h"
+#include "server/schema/schema.h"
+
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+
+namespace vq::server {
+
+namespace {
+
+std::string trim(std::string_view s) {
+    const auto b = s.find_first_not_of(" \n\t");
+    if (b == std::string_view::npos)
+        return {};
+    const auto e = s.find_last_not_of(" \n\t");
+    return std::string(s.substr(b, e - b + 1));
+}
+
+// Splits on commas outside parentheses and quotes, so expressions may call functions.
+std::vector<std::string> splitList(std::string_view list) {
+    std::vector<std::string> out;
+    int depth = 0;
+    bool quoted = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= list.size(); ++i) {
+        const char c = i < list.size() ? list[i] : ',';
+        if (c == '\'')
+            quoted = !quoted;
+        else if (!quoted && c == '(')
+            ++depth;
+        else if (!quoted && c == ')')
+            --depth;
+        else if (!quoted && depth == 0 && c == ',') {
+            std::string item = trim(list.substr(start, i - start));
+            if (!item.empty())
+                out.push_back(std::move(item));
+            start = i + 1;
+        }
+    }
+    return out;
+}
+
+[[noreturn]] void bad(std::string_view provider, const std::string& why) {
+    throw std::logic_error("provider " + std::string(provider) + ": " + why);
+}
+
+// "NAME", "NAME=expression" or "NAME:SIZE=expression" (a computed text column no table declares).
+ProviderColumn parseColumn(const ProviderDef& def, const std::string& item) {
+    ProviderColumn col;
+    const auto eq = item.find('=');
+    std::string head = trim(std::string_view(item).substr(0, eq));
+    int size = -1;
+    if (const auto colon = head.find(':'); colon != std::string::npos) {
+        const std::string digits = head.substr(colon + 1);
+        size = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), size);
+        head.resize(colon);
+    }
+    col.name = db::upperAscii(head);
+    if (eq == std::string::npos) {
+        const auto field = schema::findSchemaField(def.table, col.name);
+        if (!field)
+            bad(def.name, "column " + col.name + " is not in table " + std::string(def.table));
+        col.writable = true;
+        col.expression = "T." + col.name;
+        col.field = *field;
+        return col;
+    }
+    col.expression = trim(std::string_view(item).substr(eq + 1));
+    if (size > 0) {
+        col.field = {col.name, FieldType::String, size};
+    } else if (const auto field = schema::columnField(col.name)) {
+        col.field = *field;
+    } else {
+        bad(def.name, "display column " + col.name + " needs a size or a schema column of that name");
+    }
+    return col;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    return db::equalsNoCase(a, b);
+}
+
+} // namespace
+
+Provider::Provider(const ProviderDef& def)
+    : name_(def.name), table_(def.table), joins_(trim(def.joins)), where_(trim(def.where)),
+      orderBy_(trim(def.orderBy)) {
+    if (!schema::findTable(def.table))
+        bad(def.name, "table " + std::string(def.table) + " is not in the schema");
+    std::vector<std::string> items;
+    if (trim(def.columns) == "*") {
+        for (const auto& c : schema::findTable(def.table)->columns)
+            items.emplace_back(c.name);
+    } else {
+        items = splitList(def.columns);
+    }
+    for (const auto& item : items) {
+        ProviderColumn col = parseColumn(def, item);
+        if (column(col.name))
+            bad(def.name, "column " + col.name + " listed twice");
+        columns_.push_back(std::move(col));
+    }
+    const auto keys = splitList(def.keys);
+    if (keys.empty())
+        bad(def.name, "no key columns");
+    for (const auto& k : keys) {
+        auto it = std::find_if(columns_.begin(), columns_.end(),
+                               [&](const auto& c) { return sameName(c.name, k); });
+        if (it == columns_.end() || !it->writable)
+            bad(def.name, "key " + k + " is not a column of the table in the packet");
+        it->key = true;
+    }
+}
+
+const ProviderColumn* Provider::column(std::string_view name) const {
+    for (const auto& c : columns_)
+        if (sameName(c.name, name))
+            return &c;
+    return nullptr;
+}
+
+std::vector<const ProviderColumn*> Provider::keyColumns() const {
+    std::vector<const ProviderColumn*> out;
+    for (const auto& c : columns_)
+        if (c.key)
+            out.push_back(&c);
+    return out;
+}
+
+std::vector<FieldDesc> Provider::fields() const {
+    std::vector<FieldDesc> out;
+    out.reserve(columns_.size());
+    for (const auto& c : columns_)
+        out.push_back(c.field);
+    return out;
+}
+
+std::string Provider::selectSql(std::string_view extraWhere) const {
+    std::string sql = "SELECT ";
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (i > 0)
+            sql += ", ";
+        sql += columns_[i].expression + " AS " + columns_[i].name;
+    }
+    sql += " FROM " + table_ + " T";
+    if (!joins_.empty())
+        sql += " " + joins_;
+    std::string where = where_;
+    if (!extraWhere.empty())
+        where =
+            where.empty() ? std::string(extraWhere) : "(" + where + ") AND (" + std::string(extraWhere) + ")";
+    if (!where.empty())
+        sql += " WHERE " + where;
+    if (!orderBy_.empty())
+        sql += " ORDER BY " + orderBy_;
+    return sql;
+}
+
+std::span<const Provider> providers() {
+    static const std::vector<Provider> all = [] {
+        std::vector<Provider> out;
+        for (const auto& def : providerDefs())
+            out.emplace_back(def);
+        return out;
+    }();
+    return all;
+}
+
+const Provider* findProvider(std::string_view name) {
+    for (const auto& p : providers())
+        if (sameName(p.name(), name))
+            return &p;
+    return nullptr;
+}
+
+const Provider& requireProvider(std::string_view name) {
+    if (const Provider* p = findProvider(name))
+        return *p;
+    throw Error("Provedor \"" + std::string(name) + "\" não existe no servidor.");
+}
+
+DataPacket readPacket(db::Connection& conn, const Provider& provider, std::string_view extraWhere,
+                      const db::Params& params) {
+    DataPacket raw = conn.queryPacket(provider.selectSql(extraWhere), params);
+    DataPacket packet(provider.fields());
+    packet.mutableRows().reserve(raw.rowCount());
+    for (auto& row : raw.mutableRows())
+        packet.addRow(std::move(row));
+    return packet;
+}
+
+} // namespace vq::server

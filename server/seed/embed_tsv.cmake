@@ -1,0 +1,15 @@
+# Writes the seed's reference tables into one C++ source, so the server needs no data files at run time.
+# Input: SEED_DATA_DIR, SEED_OUTPUT, SEED_TABLES (names without .tsv).
+set(content "// Generated from server/seed/data/*.tsv by embed_tsv.cmake. Do not edit.\n")
+string(APPEND content "#include \"server/seed/reference_data.h\"\n\nnamespace vq::seed::embedded {\n")
+foreach(table IN LISTS SEED_TABLES)
+  file(READ ${SEED_DATA_DIR}/${table}.tsv text)
+  string(FIND "${text}" ")vqtsv\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${table}.tsv contains the raw-string delimiter")
+  endif()
+  string(APPEND content "const std::string_view ${table} = R\"vqtsv(${text})vqtsv\";\n")
+endforeach()
+string(APPEND content "} // namespace vq::seed::embedded\n")
+file(WRITE ${SEED_OUTPUT}.tmp "${content}")
+file(COPY_FILE ${SEED_OUTPUT}.tmp ${SEED_OUTPUT} ONLY_IF_DIFFERENT)
