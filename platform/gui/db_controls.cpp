@@ -243,7 +243,8 @@ void DbComboBox::beforeExit() {
 }
 
 void DbComboBox::handleKey(QKeyEvent* e) {
-    if (bound() && Style() == ComboStyle::DropDown && isEditingKey(*e) && !allowKey(link_, *e)) {
+    if (bound() && Style() == ComboStyle::DropDown && isEditingKey(*e) &&
+        (ReadOnly || !allowKey(link_, *e))) {
         e->accept();
         return;
     }
@@ -254,7 +255,7 @@ bool DbComboBox::commitChoice(int index) {
     if (!bound())
         return true;
     vq::Field* f = Field();
-    if (!f || index < 0 || index >= count() || !link_.edit())
+    if (ReadOnly || !f || index < 0 || index >= count() || !link_.edit())
         return false;
     const std::string value = Values.empty() ? ss(itemText(index))
                               : static_cast<std::size_t>(index) < Values.size()

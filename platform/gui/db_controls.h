@@ -63,6 +63,7 @@ protected:
 class DbComboBox : public ComboBox, public FieldBinding {
 public:
     explicit DbComboBox(QWidget* parent = nullptr);
+    bool ReadOnly = false;
     void beforeExit() override; // a DropDown combo writes its typed text
 
 protected:

@@ -158,6 +158,10 @@ TEST(DbChoices, StoreTheChoiceAtOnceAndFollowTheField) {
     EXPECT_EQ(f.active->checkState(), Qt::PartiallyChecked);
     f.cds.Cancel();
 
+    f.situation->ReadOnly = true;
+    f.situation->Choose(0);
+    EXPECT_EQ(f.situation->ItemIndex(), 1);
+    f.situation->ReadOnly = false;
     f.cds.SetReadOnly(true);
     f.situation->Choose(0);
     EXPECT_EQ(f.cds.State(), DataSetState::Browse);
