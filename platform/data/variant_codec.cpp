@@ -2,6 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/data/utf8.h"
+#include "platform/data/utf8_text.h"
 
 #include <bit>
 #include <memory>
@@ -33,6 +34,9 @@ std::string_view checkedUtf8(std::string_view s) {
     return s;
 }
 
+// Input quoted in a message must itself be valid UTF-8, or the message could not travel back.
+std::string quoted(std::string_view raw) { return utf8::encode(utf8::decode(raw.substr(0, 40))); }
+
 void encodeFields(MsgWriter& w, const std::vector<FieldDesc>& fields) {
     w.arrayHeader(static_cast<std::uint32_t>(fields.size()));
     for (const auto& f : fields) {
@@ -61,7 +65,7 @@ std::vector<FieldDesc> decodeFields(MsgReader& r) {
         const auto typeName = r.readStr();
         const auto type = fieldTypeFromName(typeName);
         if (!type)
-            throw DecodeError("Tipo de campo desconhecido \"" + std::string(typeName.substr(0, 40)) + "\".");
+            throw DecodeError("Tipo de campo desconhecido \"" + quoted(typeName) + "\".");
         f.type = *type;
         const auto size = r.readInt();
         if (size < 0 || size > 1'000'000)
@@ -103,7 +107,7 @@ template <class OnRows> std::vector<FieldDesc> decodeTable(MsgReader& r, OnRows 
             onRows(fields);
             haveRows = true;
         } else {
-            throw DecodeError("Chave inesperada \"" + std::string(key.substr(0, 40)) + "\".");
+            throw DecodeError("Chave inesperada \"" + quoted(key) + "\".");
         }
     }
     if (!haveFields || !haveRows)
