@@ -125,12 +125,11 @@ bool PesquisaLista(const LookupSource& source, std::string_view keyField, std::s
     if (singleChoice && request->selected.size() > 1)
         request->selected.resize(1);
 
-    const gui::RowsChoice chosen = singleChoice ? [&]() -> gui::RowsChoice {
-        if (auto row = gui::seams::lookup()(*request))
-            return std::vector<std::size_t>{*row};
-        return std::nullopt;
-    }()
-        : gui::seams::listPicker()(*request);
+    gui::RowsChoice chosen;
+    if (!singleChoice)
+        chosen = gui::seams::listPicker()(*request);
+    else if (const gui::RowChoice row = gui::seams::lookup()(*request))
+        chosen = std::vector<std::size_t>{*row};
     if (!chosen)
         return false;
     std::vector<std::size_t> rows = *chosen;
