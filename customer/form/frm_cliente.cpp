@@ -1,0 +1,210 @@
+// TfrmCliente: components, layout and wiring.
+
+#include "customer/Vqm41200.h"
+#include "framework/services/geral.h"
+#include "framework/services/messages.h"
+#include "framework/services/vorlane.h"
+#include "platform/gui/buttons.h"
+#include "platform/gui/choices.h"
+#include "platform/gui/containers.h"
+#include "platform/gui/db_controls.h"
+#include "platform/gui/form_builder.h"
+#include "platform/gui/menus.h"
+#include "platform/gui/page_control.h"
+#include "services/app_server.h"
+
+namespace vq {
+namespace {
+
+using enum gui::Kind;
+
+// Added to the base form's components (pnlFerramentas, mnuRegistro, pgcPadrao, tshFormulario).
+constexpr gui::ControlSpec kLayout[] = {
+    {PopupMenu, "pmnCadAuto"},
+    {MenuItem, "pmnCadAutECF", "pmnCadAuto", "Cadastramento Automático Código de Retenções (ECF)"},
+    {MenuItem, "pmnCadAutTabPrecoCli", "pmnCadAuto", "Cadastramento Automático Tabela de Preço por Cliente"},
+    {MenuItem, "pmnCadAutGrupClie", "pmnCadAuto", "Cadastramento Automático Grupo de Cliente  "},
+    {MenuSeparator, "", "mnuRegistro"},
+    {MenuItem, "mnuImportar", "mnuRegistro", "Im&portar", "", "", {}, "shortcut=Ctrl+P"},
+    {MenuItem, "mnuFiltrar", "mnuRegistro", "Fi&ltrar", "", "", {}, "shortcut=Ctrl+L"},
+    {MenuItem, "mnuEmailCliente", "mnuRegistro", "E-&mail por Cliente", "", "", {}, "shortcut=Ctrl+M"},
+    {MenuItem, "mnuCadAuto", "mnuRegistro", "Cadastramento A&utomático", "", "", {}, "shortcut=Ctrl+U"},
+    {MenuItem, "mnuCadAutECF", "mnuCadAuto", "Cadastramento Automático Códigos de Retençõs (ECF)"},
+    {MenuItem, "mnuCadAutTabPrecoCli", "mnuCadAuto", "Cadastramento Automático Tabela de Preço por Cliente"},
+    {ToolButton, "sbtFiltro", "pnlFerramentas", "Filtrar", "", "", {0, 11}, "follow=mnuFiltrar;hint=Filtrar"},
+    {ToolButton,
+     "sbtImportar",
+     "pnlFerramentas",
+     "Importar",
+     "",
+     "",
+     {0, 12},
+     "follow=mnuImportar;hint=Importar"},
+    {ToolButton,
+     "sbtEmail",
+     "pnlFerramentas",
+     "E-Mail",
+     "",
+     "",
+     {0, 13},
+     "follow=mnuEmailCliente;hint=E-Mail"},
+    {ToolButton,
+     "sbtCadAut",
+     "pnlFerramentas",
+     "Cad. Automático",
+     "",
+     "",
+     {0, 14},
+     "popup=pmnCadAuto;hint=Cadastramento Automático Códigos de Retenções (ECF)"},
+    {GroupBox, "grbIdent", "tshFormulario", "Identificação", "", "", {0, 0}},
+    {DbEdit,
+     "dbeInscricao",
+     "grbIdent",
+     "Inscrição",
+     "dtsPadrao",
+     "NRINSJURINFO",
+     {0, 0},
+     "label=lblInscricao"},
+    {DbEdit, "dbeNrInsJurClie", "grbIdent", "CNPJ/CPF", "dtsPadrao", "NRINSJURCLIE", {0, 1}, "required"},
+    {DbEdit, "dbeNmRazaoSoc", "grbIdent", "Razão Social", "dtsPadrao", "NMRAZSOCCLIE", {1, 0}, "width=40"},
+    {DbEdit, "dbeNmFantasia", "grbIdent", "Nome Fantasia", "dtsPadrao", "NMFANTCLIE", {1, 1}, "width=30"},
+    {GroupBox, "grbTransp", "tshFormulario", "Transportadora", "", "", {1, 0}},
+    {DbComboBox,
+     "dbePesqTransp",
+     "grbTransp",
+     "Transportadora",
+     "dtsPadrao",
+     "IDPESQTRANSP",
+     {0, 0},
+     "style=list;items=Padrão|Lista"},
+    {Label, "lblTranspLista", "grbTransp", "Lista", "", "", {0, 1}, "hidden"},
+    {ToolButton,
+     "btnPesqListaTransp",
+     "grbTransp",
+     "...",
+     "",
+     "",
+     {0, 2},
+     "hidden;hint=Lista de transportadoras"},
+    {ToolButton,
+     "btpVendAdic",
+     "grbTransp",
+     "Vendedores Adicionais",
+     "",
+     "",
+     {1, 0},
+     "hint=Vendedores adicionais do cliente"},
+    {TabSheet, "tshEndeClie", "pgcPadrao", "End. Cliente"},
+    {GroupBox, "grbEndeClie", "tshEndeClie", "Endereço", "", "", {0, 0}},
+    {DbEdit, "dbePaisNorm", "grbEndeClie", "País", "dtsEndeClieNorm", "CDPAIS", {0, 0}, "width=6"},
+    {DbEdit, "dbeEstado", "grbEndeClie", "Estado", "dtsEndeClieNorm", "SGESTADO", {0, 1}, "width=4"},
+    {DbEdit,
+     "dbeCdMuniClie",
+     "grbEndeClie",
+     "Município",
+     "dtsEndeClieNorm",
+     "CDMUNICIPIO",
+     {0, 2},
+     "width=6"},
+};
+
+constexpr gui::ColumnSpec kGridColumns[] = {
+    {"dbgPadrao", "CDCLIENTE", "Código", 22},
+    {"dbgPadrao", "NMRAZSOCCLIE", "Razão Social", 40},
+    {"dbgPadrao", "NMFANTCLIE", "Nome Fantasia", 30},
+};
+
+// The form's second catalogue: the carrier search kinds.
+const std::vector<std::string> kMsgPadrao02 = {"TP_PADRAO|Padrão", "TP_LISTA|Lista"};
+
+} // namespace
+
+TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
+    SetCaption("Cliente");
+    data_ = std::make_unique<customer::CustomerDataSets>(customer::CustomerServices{
+        [this](std::string_view key) { return Msg(*this, key); },
+        [] {
+            return customer::OperatorInfo{Vorlane::Operador(), Vorlane::NomeOperador()};
+        },
+        [] { return Geral::Now(); }});
+    for (std::string_view name : data_->dataSetNames()) {
+        addDataSet(std::string(name), data_->dataSet(name));
+        const customer::DataSetDescriptor& d = data_->descriptor(name);
+        if (!d.dataSource.empty())
+            addDataSource(std::string(d.dataSource), *data_->sourceOf(name));
+    }
+    (new TMessages(this, "msgPadrao02"))->SetItems(kMsgPadrao02);
+    services::setupConnection(netClientes, services::kRdmClientes);
+    buildLayout();
+    // Bound once the controls its state-change handling touches exist.
+    dtsPadrao.SetDataSet(&data_->cdsCliente());
+    wireCommands();
+    DoCreate();
+}
+
+TfrmCliente::~TfrmCliente() {
+    runDestroy();
+    // The datasets go before the widgets bound to them: unbind the grid's source first.
+    dtsPadrao.SetDataSet(nullptr);
+}
+
+void TfrmCliente::buildLayout() {
+    gui::buildForm(*this, kLayout);
+    gui::buildColumns(*this, kGridColumns);
+    const std::pair<gui::ToolButton**, const char*> buttons[] = {
+        {&sbtFiltro, "sbtFiltro"},     {&sbtImportar, "sbtImportar"},
+        {&sbtEmail, "sbtEmail"},       {&sbtCadAut, "sbtCadAut"},
+        {&btpVendAdic, "btpVendAdic"}, {&btnPesqListaTransp, "btnPesqListaTransp"}};
+    for (const auto& [member, name] : buttons)
+        *member = component<gui::ToolButton>(name);
+    const std::pair<gui::MenuItem**, const char*> items[] = {{&mnuImportar, "mnuImportar"},
+                                                             {&mnuFiltrar, "mnuFiltrar"},
+                                                             {&mnuEmailCliente, "mnuEmailCliente"},
+                                                             {&mnuCadAuto, "mnuCadAuto"}};
+    for (const auto& [member, name] : items)
+        *member = component<gui::MenuItem>(name);
+    pmnCadAuto = component<gui::PopupMenu>("pmnCadAuto");
+    tshEndeClie = component<gui::TabSheet>("tshEndeClie");
+    dbeInscricao = component<gui::DbEdit>("dbeInscricao");
+    dbeNrInsJurClie = component<gui::DbEdit>("dbeNrInsJurClie");
+    dbePesqTransp = component<gui::ComboBox>("dbePesqTransp");
+    lblTranspLista = component<gui::Label>("lblTranspLista");
+}
+
+void TfrmCliente::wireCommands() {
+    struct Wiring {
+        const char* component;
+        void (TfrmCliente::*handler)();
+    };
+    static constexpr Wiring kHandlers[] = {
+        {"sbtFiltro", &TfrmCliente::sbtFiltroClick},
+        {"mnuFiltrar", &TfrmCliente::sbtFiltroClick},
+        {"sbtImportar", &TfrmCliente::sbtImportarClick},
+        {"mnuImportar", &TfrmCliente::sbtImportarClick},
+        {"sbtEmail", &TfrmCliente::sbtEmailClick},
+        {"mnuEmailCliente", &TfrmCliente::sbtEmailClick},
+        {"btpVendAdic", &TfrmCliente::btpVendAdicClick},
+        {"btnPesqListaTransp", &TfrmCliente::ButtonFlat1Click},
+        {"sbtCadAut", &TfrmCliente::sbtCadAutClick},
+        {"pmnCadAutECF", &TfrmCliente::mnuCadAutECFClick},
+        {"mnuCadAutECF", &TfrmCliente::mnuCadAutECFClick},
+        {"pmnCadAutTabPrecoCli", &TfrmCliente::mnuCadAutTabPrecoCliClick},
+        {"mnuCadAutTabPrecoCli", &TfrmCliente::mnuCadAutTabPrecoCliClick},
+        {"pmnCadAutGrupClie", &TfrmCliente::mnuCadAutGrupClieClick},
+    };
+    for (const Wiring& w : kHandlers) {
+        const auto handler = w.handler;
+        if (auto* item = findComponent<gui::MenuItem>(w.component))
+            item->OnClick = [this, handler] { (this->*handler)(); };
+        else
+            component<gui::ToolButton>(w.component)->OnClick = [this, handler] { (this->*handler)(); };
+    }
+    dbePesqTransp->OnChange = [this] { HabilitaCampos(); };
+}
+
+std::string TfrmCliente::currentCode() const {
+    const ClientDataSet& ds = cdsCliente();
+    return ds.Active() && !ds.IsEmpty() ? ds.FieldByName("CDCLIENTE").AsString() : std::string();
+}
+
+} // namespace vq
