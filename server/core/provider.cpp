@@ -48,16 +48,20 @@ std::vector<std::string> splitList(std::string_view list) {
     throw std::logic_error("provider " + std::string(provider) + ": " + why);
 }
 
-// "NAME", "NAME=expression" or "NAME:SIZE=expression" (a computed text column no table declares).
+// "NAME", "NAME=expression" or "NAME:SIZE=expression" (a computed text column no table declares);
+// "NAME:float" carries a numeric column as the float field the client dataset declares.
 ProviderColumn parseColumn(const ProviderDef& def, const std::string& item) {
     ProviderColumn col;
     const auto eq = item.find('=');
     std::string head = trim(std::string_view(item).substr(0, eq));
     int size = -1;
+    bool asFloat = false;
     if (const auto colon = head.find(':'); colon != std::string::npos) {
-        const std::string digits = head.substr(colon + 1);
+        const std::string hint = head.substr(colon + 1);
+        asFloat = hint == "float";
         size = 0;
-        std::from_chars(digits.data(), digits.data() + digits.size(), size);
+        if (!asFloat)
+            std::from_chars(hint.data(), hint.data() + hint.size(), size);
         head.resize(colon);
     }
     col.name = db::upperAscii(head);
@@ -68,10 +72,14 @@ ProviderColumn parseColumn(const ProviderDef& def, const std::string& item) {
         col.writable = true;
         col.expression = "T." + col.name;
         col.field = *field;
+        if (asFloat)
+            col.field = {col.name, FieldType::Float, 0};
         return col;
     }
     col.expression = trim(std::string_view(item).substr(eq + 1));
-    if (size > 0) {
+    if (asFloat) {
+        col.field = {col.name, FieldType::Float, 0};
+    } else if (size > 0) {
         col.field = {col.name, FieldType::String, size};
     } else if (const auto field = schema::columnField(col.name)) {
         col.field = *field;

@@ -135,6 +135,16 @@ constexpr ProviderDef kProviders[] = {
      "T.CDCONTCTBL"},
     {"dspOrigem", "MODODIVULG", "CDMODODIVULG",
      "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDMODODIVULG, NMMODODIVULG", "", "", "T.CDMODODIVULG"},
+    // Read-only lists of the customer form and of the ECF retention registration.
+    {"dspRetECF", "RETECF", "NRSEQUENCIAL",
+     "NRSEQUENCIAL:float, CDRETECF, DSRETECF, IDORGPUB, IDIRPJ, IDCSLL", "", "", "T.CDRETECF"},
+    {"dspClientesECF", "CLIENTE", "CDCLIENTE",
+     "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDCLIENTE, NRINSJURCLIE, NMRAZSOCCLIE, IDTPIJURCLIE", "", "",
+     "T.NMRAZSOCCLIE, T.CDCLIENTE"},
+    {"dspVendAdicClie", "VENDADICCLIE", "CDCLIENTE, CDVENDEDOR",
+     "CDCLIENTE, NMRAZSOCCLIE:150=C.NMRAZSOCCLIE, CDVENDEDOR, NMRAZSOCVEN=V.NMRAZSOCVEN, VRPECOMVEN",
+     "LEFT JOIN CLIENTE C ON C.CDCLIENTE = T.CDCLIENTE LEFT JOIN VENDEDOR V ON V.CDVENDEDOR = T.CDVENDEDOR",
+     kByCustomer, "T.CDVENDEDOR"},
     // Customers written by the import: every column of CLIENTE.
     {"dspImportCliente", "CLIENTE", "CDCLIENTE", "*", "", "", "T.CDCLIENTE"},
 };

@@ -1,0 +1,265 @@
+// The customer form's datasets against the real server: each is loaded through its method, changed in
+// the client (edit, insert, delete), saved with Confirmar and reloaded, and must come back as it was sent.
+
+#include "customer/customer_datasets.h"
+#include "customer/dataset_transfer.h"
+#include "platform/data/error.h"
+#include "platform/net/net_connection.h"
+#include "server/core/app_server.h"
+#include "server/core/provider.h"
+#include "tests/server/server_fixture.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace vq::test {
+namespace {
+
+using customer::CustomerDataSets;
+
+struct RoundTripCase {
+    std::string_view dataSet;
+    std::string_view keyField; // set by the test per row; empty when the row rules set the key
+    std::array<std::string_view, 3> keys;
+    std::string_view editField;
+    bool oneRow = false;        // one address of each kind per customer
+    bool insertRefused = false; // the dataset lacks a column the table requires
+};
+
+constexpr RoundTripCase kCases[] = {
+    {"cdsCliente", "CDCLIENTE", {"DM1", "DM2", "DM3"}, "NMFANTCLIE"},
+    {"cdsEndeClieNorm", "", {}, "DSENDECLIE", true},
+    {"cdsEndeClieCobr", "", {}, "DSENDECLIE", true},
+    {"cdsEndeExt", "", {}, "DSENDECLIE", true},
+    {"cdsEndeExp", "", {}, "DSENDECLIE", true},
+    {"cdsEndEntrega", "", {}, "DSENDECLIE", true},
+    {"cdsInterloc", "CDINTECLIE", {"01", "02", "03"}, "NMINTECLIE"},
+    {"cdsCorres", "CDTIPOCORR", {"001", "002", "003"}, "CDTIPOCORR"},
+    {"cdsObserv", "", {}, "DSOBSERVCLIE"},
+    {"cdsPrazoPgtoClie", "NRDIASPGTOCL", {"30", "60", "90"}, "VRPERCPGTOCL"},
+    {"cdsBancoPref", "CDBANCO", {"001", "033", "237"}, "CDCONTCORR"},
+    {"cdsPrecoBaseCli", "CDPRECOBASE", {"01", "02", "03"}, "IDPRBASEPRIN"},
+    {"cdsSocios", "NRSEQSOCCLIE", {"01", "02", "03"}, "NMSOCIOCLIE"},
+    {"cdsIndice", "CDINDICE", {"0001", "0902", "0903"}, "NMINDICE", false, true},
+    {"cdsMensCliente", "NRMENSCLIENTE", {"00001", "00002", "00003"}, "DSMENSCLIENTE"},
+    {"cdsContCtbl", "CDCONTCTBL", {"9.1", "9.2", "9.3"}, "NMCONTCTBL"},
+};
+
+// A long formatted note with accents and line breaks: observations keep it whole.
+std::string longNote(int n) {
+    std::string text = "{\\rtf1 Observação " + std::to_string(n) + "\\par\n";
+    while (text.size() < 6000)
+        text += "Linha com acentuação: ção, é, ü — e aspas ' \" ;\n";
+    return text + "}";
+}
+
+Variant typed(const Field& field, std::string_view text) {
+    if (field.DataType() == FieldType::Float)
+        return Variant(std::stod(std::string(text)));
+    return Variant(std::string(text));
+}
+
+// A value of the field's type that fits it, distinct per row.
+Variant filler(const Field& field, int row, int column) {
+    switch (field.DataType()) {
+    case FieldType::Float:
+        return Variant(row * 10.0 + column + 0.25);
+    case FieldType::DateTime:
+        return Variant(makeDateTime({2024, 1 + row, 1 + column % 28}));
+    case FieldType::Blob:
+        return Variant(longNote(row));
+    default: {
+        const int size = field.Size() > 0 ? field.Size() : 20;
+        if (size == 1)
+            return Variant(std::string(1, static_cast<char>('A' + row)));
+        std::string text = std::to_string(row) + "v" + std::to_string(column);
+        return Variant(text.substr(0, static_cast<std::size_t>(size)));
+    }
+    }
+}
+
+class DetailRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {
+protected:
+    static void SetUpTestSuite() {
+        file_ = new TempDbFile;
+        server::ServerConfig config;
+        config.port = 0;
+        config.databaseUrl = file_->url();
+        config.threads = 2;
+        config.seed = seed::SeedOptions{5};
+        server_ = server::startServer(config).release();
+    }
+    static void TearDownTestSuite() {
+        delete server_;
+        delete file_;
+    }
+
+    void SetUp() override {
+        conn_.ServerName = "Vqm41200.rdmClientes";
+        conn_.Port = server_->port();
+        conn_.SetTimeout(60000);
+        call_ = [this](std::string_view method, VariantArray& args) { return conn_.Call(method, args); };
+        // Each case has a customer of its own, so cases do not see each other's rows.
+        code_ = "DT" + std::to_string(caseIndex());
+        db::Connection db(file_->url());
+        db.execute("INSERT INTO CLIENTE (CDCLIENTE, NMRAZSOCCLIE, IDTPIJURCLIE, NRINSJURCLIE) VALUES (:C, "
+                   "'Cliente de teste', 'J', :C)",
+                   {{"C", code_}});
+        db.execute("INSERT INTO INTECLIE (CDCLIENTE, CDINTECLIE, NMINTECLIE) VALUES (:C, '07', 'Contato')",
+                   {{"C", code_}});
+        customer::CustomerServices services;
+        services.msg = [](std::string_view key) { return std::string(key); };
+        services.currentOperator = [] { return customer::OperatorInfo{"OPER01", "Operador"}; };
+        services.now = [this] { return makeDateTime({2025, 3, 1}, {10, 0, ++seconds_}); };
+        sets_ = std::make_unique<CustomerDataSets>(std::move(services));
+        selectCustomer(code_);
+        customer::fetchDataSet(sets_->cdsInterloc(), call_, "GetInterloc", {code_});
+    }
+
+    static int caseIndex() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        return std::stoi(std::string(info->name()).substr(std::string(info->name()).rfind('/') + 1));
+    }
+
+    void selectCustomer(const std::string& list) {
+        VariantArray args;
+        for (int i = 0; i < 8; ++i) {
+            args.emplace_back(i == 0 ? "_" + list + "_" : "");
+            args.emplace_back(i == 0 ? "" : "T");
+        }
+        customer::fetchDataSet(sets_->cdsCliente(), call_, "GetCliente", args);
+    }
+
+    void load(ClientDataSet& ds) {
+        const std::string name = ds.Name();
+        if (name == "cdsCliente")
+            return selectCustomer("DM1_DM2_DM3");
+        if (name == "cdsCorres")
+            return customer::fetchDataSet(ds, call_, "GetCorres", {code_, "07"});
+        if (name == "cdsContCtbl")
+            return customer::fetchDataSet(ds, call_, "GetContCtbl", {"", "T", 9});
+        if (name == "cdsIndice" || name == "cdsMensCliente") {
+            VariantArray args{"", "T", code_};
+            return customer::loadAdditionalData(sets_->cdsIndice(), sets_->cdsMensCliente(),
+                                                call_("GetInfoPaginaDadosAdicionais", args));
+        }
+        customer::fetchDataSet(ds, call_, sets_->descriptor(name).loadMethod, {code_});
+    }
+
+    // The rows as the provider stores them (table columns only), in key order.
+    std::vector<std::string> stored(const ClientDataSet& ds) const {
+        const server::Provider& p = server::requireProvider(sets_->descriptor(ds.Name()).provider);
+        std::vector<std::string> rows;
+        for (int r = 0; r < ds.RecordCount(); ++r) {
+            std::string row;
+            for (int f = 0; f < ds.FieldCount(); ++f)
+                if (const auto* col = p.column(ds.Fields(f).FieldName()); col && col->writable)
+                    row += col->name + "=" + ds.valueAt(r, f).describe() + "|";
+            rows.push_back(std::move(row));
+        }
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+
+    void fillRow(ClientDataSet& ds, const RoundTripCase& c, int row) {
+        const server::Provider& p = server::requireProvider(sets_->descriptor(ds.Name()).provider);
+        for (int f = 0; f < ds.FieldCount(); ++f) {
+            Field& field = ds.Fields(f);
+            const auto* col = p.column(field.FieldName());
+            if (!col || !col->writable || field.FieldName() == "CDCLIENTE" ||
+                field.FieldName() == "CDINTECLIE" || field.FieldName() == "IDTPENDECLIE" ||
+                field.FieldName() == "DTHROBSCLIE")
+                continue;
+            field.SetValue(filler(field, row, f));
+        }
+        if (Field* owner = ds.FindField("CDCLIENTE"); owner && ds.Name() != "cdsCliente")
+            owner->SetValue(Variant(code_)); // the form's own handlers set it where no row rule does
+        if (!c.keyField.empty())
+            ds.FieldByName(c.keyField)
+                .SetValue(typed(ds.FieldByName(c.keyField), c.keys[static_cast<std::size_t>(row)]));
+    }
+
+    void insertRow(ClientDataSet& ds, const RoundTripCase& c, int row) {
+        ds.Append();
+        fillRow(ds, c, row);
+        ds.Post();
+    }
+
+    // Saves, then reloads: what comes back is what was sent.
+    void saveAndReload(ClientDataSet& ds, const std::string& step) {
+        SCOPED_TRACE(step);
+        const std::vector<std::string> sent = stored(ds);
+        ASSERT_TRUE(customer::saveDataSet(ds, sets_->descriptor(ds.Name()).provider, call_));
+        EXPECT_EQ(ds.ChangeCount(), 0);
+        load(ds);
+        EXPECT_EQ(stored(ds), sent);
+    }
+
+    static TempDbFile* file_;
+    static server::ServerHandle* server_;
+    net::TNetConnection conn_;
+    customer::RemoteCall call_;
+    std::string code_;
+    int seconds_ = 0;
+    std::unique_ptr<CustomerDataSets> sets_;
+};
+
+TempDbFile* DetailRoundTripTest::file_ = nullptr;
+server::ServerHandle* DetailRoundTripTest::server_ = nullptr;
+
+TEST_P(DetailRoundTripTest, EditInsertAndDeleteComeBackAsSent) {
+    const RoundTripCase& c = GetParam();
+    ClientDataSet& ds = sets_->dataSet(c.dataSet);
+    load(ds);
+    const int before = ds.RecordCount();
+
+    if (c.insertRefused) {
+        // The currency index list has no abbreviation, which the table requires: the server refuses the
+        // row and writes nothing; the change stays in the client's log.
+        insertRow(ds, c, 1);
+        EXPECT_THROW(customer::saveDataSet(ds, sets_->descriptor(c.dataSet).provider, call_), Error);
+        EXPECT_EQ(ds.ChangeCount(), 1);
+        ds.CancelUpdates();
+        load(ds);
+        EXPECT_EQ(ds.RecordCount(), before);
+    } else {
+        insertRow(ds, c, 0);
+        if (!c.oneRow)
+            insertRow(ds, c, 1);
+        ASSERT_NO_FATAL_FAILURE(saveAndReload(ds, "insert"));
+        EXPECT_EQ(ds.RecordCount(), before + (c.oneRow ? 1 : 2));
+    }
+
+    // Edit the first inserted row.
+    ds.First();
+    for (; !ds.Eof(); ds.Next()) {
+        bool ours = true;
+        if (!c.keyField.empty())
+            ours = ds.FieldByName(c.keyField).Value() == typed(ds.FieldByName(c.keyField), c.keys[0]);
+        if (ours)
+            break;
+    }
+    ASSERT_FALSE(ds.Eof());
+    ds.Edit();
+    Field& edited = ds.FieldByName(c.editField);
+    edited.SetValue(c.editField == c.keyField ? typed(edited, "009") : filler(edited, 7, 3));
+    ds.Post();
+    ASSERT_NO_FATAL_FAILURE(saveAndReload(ds, "edit"));
+
+    // Delete the row just edited; another one takes its place where the key allows.
+    ds.First();
+    const int count = ds.RecordCount();
+    ds.Delete();
+    const bool replace = !c.oneRow && !c.insertRefused;
+    if (replace)
+        insertRow(ds, c, 2);
+    ASSERT_NO_FATAL_FAILURE(saveAndReload(ds, "delete"));
+    EXPECT_EQ(ds.RecordCount(), replace ? count : count - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripTest, ::testing::ValuesIn(kCases));
+
+} // namespace
+} // namespace vq::test
