@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -80,30 +82,55 @@ Variant filler(const Field& field, int row, int column) {
     }
 }
 
+// One seeded server per database kind, started on first use and stopped after each suite.
+struct TestServer {
+    std::unique_ptr<TempDbFile> file;
+    std::string url;
+    std::unique_ptr<server::ServerHandle> handle;
+};
+
 class DetailRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {
 protected:
-    static void SetUpTestSuite() {
-        file_ = new TempDbFile;
-        server::ServerConfig config;
-        config.port = 0;
-        config.databaseUrl = file_->url();
-        config.threads = 2;
-        config.seed = seed::SeedOptions{5};
-        server_ = server::startServer(config).release();
+    static void TearDownTestSuite() { servers().clear(); }
+
+    virtual db::Dialect dialect() const { return db::Dialect::SQLite; }
+
+    static std::map<db::Dialect, TestServer>& servers() {
+        static std::map<db::Dialect, TestServer> all;
+        return all;
     }
-    static void TearDownTestSuite() {
-        delete server_;
-        delete file_;
+
+    TestServer& testServer() {
+        TestServer& s = servers()[dialect()];
+        if (!s.handle) {
+            if (dialect() == db::Dialect::SQLite) {
+                s.file = std::make_unique<TempDbFile>();
+                s.url = s.file->url();
+            } else {
+                s.url = sharedPgServer()->createDatabase();
+            }
+            server::ServerConfig config;
+            config.port = 0;
+            config.databaseUrl = s.url;
+            config.threads = 2;
+            config.seed = seed::SeedOptions{5};
+            s.handle = server::startServer(config);
+        }
+        return s;
     }
 
     void SetUp() override {
+        if (dialect() == db::Dialect::PostgreSQL && !sharedPgServer())
+            GTEST_SKIP() << pgUnavailableReason();
+        TestServer& server = testServer();
+        url_ = server.url;
         conn_.ServerName = "Vqm41200.rdmClientes";
-        conn_.Port = server_->port();
+        conn_.Port = server.handle->port();
         conn_.SetTimeout(60000);
         call_ = [this](std::string_view method, VariantArray& args) { return conn_.Call(method, args); };
         // Each case has a customer of its own, so cases do not see each other's rows.
         code_ = "DT" + std::to_string(caseIndex());
-        db::Connection db(file_->url());
+        db::Connection db(url_);
         db.execute("INSERT INTO CLIENTE (CDCLIENTE, NMRAZSOCCLIE, IDTPIJURCLIE, NRINSJURCLIE) VALUES (:C, "
                    "'Cliente de teste', 'J', :C)",
                    {{"C", code_}});
@@ -197,8 +224,9 @@ protected:
         EXPECT_EQ(stored(ds), sent);
     }
 
-    static TempDbFile* file_;
-    static server::ServerHandle* server_;
+    void runRoundTrip(const RoundTripCase& c);
+
+    std::string url_;
     net::TNetConnection conn_;
     customer::RemoteCall call_;
     std::string code_;
@@ -206,11 +234,7 @@ protected:
     std::unique_ptr<CustomerDataSets> sets_;
 };
 
-TempDbFile* DetailRoundTripTest::file_ = nullptr;
-server::ServerHandle* DetailRoundTripTest::server_ = nullptr;
-
-TEST_P(DetailRoundTripTest, EditInsertAndDeleteComeBackAsSent) {
-    const RoundTripCase& c = GetParam();
+void DetailRoundTripTest::runRoundTrip(const RoundTripCase& c) {
     ClientDataSet& ds = sets_->dataSet(c.dataSet);
     load(ds);
     const int before = ds.RecordCount();
@@ -259,7 +283,23 @@ TEST_P(DetailRoundTripTest, EditInsertAndDeleteComeBackAsSent) {
     EXPECT_EQ(ds.RecordCount(), replace ? count : count - 1);
 }
 
+TEST_P(DetailRoundTripTest, EditInsertAndDeleteComeBackAsSent) {
+    runRoundTrip(GetParam());
+}
+
 INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripTest, ::testing::ValuesIn(kCases));
+
+// The same on PostgreSQL for the customer record and the addresses.
+class DetailRoundTripPgTest : public DetailRoundTripTest {
+protected:
+    db::Dialect dialect() const override { return db::Dialect::PostgreSQL; }
+};
+
+TEST_P(DetailRoundTripPgTest, EditInsertAndDeleteComeBackAsSent) {
+    runRoundTrip(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripPgTest, ::testing::ValuesIn(std::span(kCases).first(3)));
 
 } // namespace
 } // namespace vq::test
