@@ -1,5 +1,4 @@
 #include "host/driver_impl.h"
-#include "platform/data/log.h"
 #include "platform/gui/form_base.h"
 #include "platform/gui/form_registry.h"
 #include "platform/gui/guard.h"
@@ -227,8 +226,6 @@ void Driver::Impl::finish(int exitCode, int line, const std::string& error) {
     result.exitCode = exitCode;
     result.line = line;
     result.error = error;
-    if (exitCode != 0)
-        log::error("script stopped: " + error);
     // Modal forms still open end now (innermost first); the commands waiting on them then return.
     std::vector<gui::FormBase*> stack = gui::forms::modalStack();
     for (auto it = stack.rbegin(); it != stack.rend(); ++it)
