@@ -1,5 +1,6 @@
 #include "host/module_library.h"
 
+#include "framework/services/vorlane.h"
 #include "platform/data/error.h"
 #include "platform/data/log.h"
 
@@ -87,9 +88,15 @@ ModuleLibrary::ModuleLibrary(const std::string& moduleDir) {
     const VqHostServices services{kVqHostServicesVersion};
     exports_.setHostServices(&services);
     exports_.initialize();
+    // The only ERP module this host has: others asked for through LoadBPL get the framework's message.
+    Vorlane::registerModule(kPackageName, [this](const VariantArray& values) {
+        const Variant param = values.empty() ? Variant() : Variant(values);
+        exports_.iniProc(&param);
+    });
 }
 
 ModuleLibrary::~ModuleLibrary() {
+    Vorlane::unregisterModule(kPackageName);
     exports_.finalize();
     // Forms released with a deferred delete run the module's code when deleted: before the unload.
     if (QCoreApplication::instance())

@@ -21,6 +21,8 @@ struct ModuleExports {
 };
 
 inline constexpr const char* kModuleFileName = "libPKG_VQM41200.so";
+// The name other modules open it by (Vorlane.LoadBPL); its values become IniProc's array.
+inline constexpr const char* kPackageName = "PKG_VQM41200";
 
 // Where the module is looked for, in order: `moduleDir` when given (only there), else the executable's
 // directory, its ../lib, and the build tree's lib directory the host was built with.

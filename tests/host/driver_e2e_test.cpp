@@ -3,10 +3,12 @@
 
 #include "framework/services/db_geral.h"
 #include "framework/services/framework_settings.h"
+#include "framework/services/vorlane.h"
 #include "host/driver.h"
 #include "host/module_library.h"
 #include "platform/gui/form_base.h"
 #include "platform/gui/form_registry.h"
+#include "platform/gui/seams.h"
 
 #include <QTcpSocket>
 #include <dirent.h>
@@ -73,7 +75,17 @@ TEST(HostSession, EmbeddedServerStartsAndStopsCleanly) {
         EXPECT_EQ(frameworkSettings().operatorCode, "OPER01");
         EXPECT_NE(dtmDBGeral(), nullptr);
         EXPECT_TRUE(portOpen(port));
+
+        EXPECT_TRUE(Vorlane::hasModule("PKG_VQM41200"));
+        std::string shown;
+        gui::SeamOverride message(gui::seams::message(), [&shown](const gui::Message& m) {
+            shown = m.text;
+            return gui::MessageButton::Ok;
+        });
+        EXPECT_FALSE(Vorlane::LoadBPL("VQM87100"));
+        EXPECT_NE(shown.find("VQM87100"), std::string::npos) << shown;
     }
+    EXPECT_FALSE(Vorlane::hasModule("PKG_VQM41200"));
     EXPECT_EQ(dtmDBGeral(), nullptr);
     EXPECT_FALSE(portOpen(port));
     EXPECT_LE(threadCount(), threadsBefore);
