@@ -56,6 +56,14 @@ DateTime makeDateTime(const CivilDate& d, const CivilTime& t) {
 namespace {
 // Whole day and milliseconds into it, rounding to the millisecond first so 23:59:59.9995 rolls over.
 void split(DateTime dt, std::int64_t& day, std::int64_t& ms) {
+    // Outside years 1..9999 (or not a number) there is no calendar date: read it as the zero date rather
+    // than converting an unrepresentable value.
+    constexpr double kFirst = -693593.0, kLast = 2958466.0;
+    if (!std::isfinite(dt.days) || dt.days < kFirst || dt.days >= kLast) {
+        day = 0;
+        ms = 0;
+        return;
+    }
     const double whole = std::trunc(dt.days);
     const double frac = std::fabs(dt.days - whole);
     day = static_cast<std::int64_t>(whole);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace vq;
 
 TEST(DateTime, EpochAndKnownDays) {
@@ -35,4 +37,13 @@ TEST(DateTime, Validity) {
     EXPECT_FALSE(isValidCivilDate({2024, 13, 1}));
     EXPECT_FALSE(isValidCivilDate({2024, 4, 31}));
     EXPECT_FALSE(isValidCivilDate({0, 1, 1}));
+}
+
+TEST(DateTime, OutOfCalendarValuesReadAsZeroDate) {
+    for (double d : {1.3e166, -1e300, std::numeric_limits<double>::quiet_NaN(), 2958466.0, -693594.0}) {
+        EXPECT_EQ(datePart(DateTime{d}), (CivilDate{1899, 12, 30})) << d;
+        EXPECT_EQ(timePart(DateTime{d}).hour, 0) << d;
+    }
+    EXPECT_EQ(datePart(DateTime{2958465.5}), (CivilDate{9999, 12, 31}));
+    EXPECT_EQ(datePart(DateTime{-693593.0}), (CivilDate{1, 1, 1}));
 }
