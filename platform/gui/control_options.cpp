@@ -1,4 +1,4 @@
-#include "platform/gui/spec_options.h"
+#include "platform/gui/control_options.h"
 
 #include "platform/data/error.h"
 

@@ -12,7 +12,7 @@
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
 #include "platform/gui/qt_text.h"
-#include "platform/gui/spec_options.h"
+#include "platform/gui/control_options.h"
 #include "platform/gui/text_controls.h"
 
 #include <QVBoxLayout>

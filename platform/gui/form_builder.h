@@ -96,7 +96,7 @@ struct ColumnSpec {
         : grid(g), field(f), title(t), width(w), options(o) {}
 };
 
-// Throws vq::Error naming the spec on an unknown parent or data source, a repeated name, or a bad option.
+// Throws vq::Error naming the control on an unknown parent or data source, a repeated name, or a bad option.
 void buildForm(FormBase& form, std::span<const ControlSpec> specs);
 void buildColumns(FormBase& form, std::span<const ColumnSpec> columns);
 
