@@ -1,11 +1,11 @@
 // The application server against the database work it wraps, measured in the same run:
 //  - Confirmar of one edited customer row over RPC vs the same UPDATE + commit run in-process;
-//  - GetCliente with every criterion "all" over VQ_BENCH_CUSTOMERS customers (default 60,000), decoded
-//    into a data packet by the client, vs the provider's SELECT iterated in-process.
-// Demo customers take about 800 bytes each in a packet, so "all" of 100,000 (80 MB) exceeds the 64 MiB
-// frame limit and the server refuses it with a message; 60,000 stays below it.
+//  - GetCliente with every criterion "all" over VQ_BENCH_CUSTOMERS customers (default 100,000), decoded
+//    and loaded into a ClientDataSet by the client, vs the provider's SELECT iterated in-process. Demo
+//    customers take about 800 bytes each, so the answer travels in two frames.
 // The seeded SQLite file is kept in the temporary directory and reused by later runs. Nothing is asserted.
 
+#include "platform/data/client_data_set.h"
 #include "platform/db/connection.h"
 #include "platform/db/transaction.h"
 #include "platform/net/net_connection.h"
@@ -30,7 +30,7 @@ double secondsSince(Clock::time_point t) {
 
 int customerCount() {
     const char* env = std::getenv("VQ_BENCH_CUSTOMERS");
-    return env ? std::atoi(env) : 60'000;
+    return env ? std::atoi(env) : 100'000;
 }
 
 struct Fixture {
@@ -125,13 +125,15 @@ void BM_GetClienteAll(benchmark::State& state) {
             args.emplace_back("T");
         }
         const Variant packet = fx.rpc.Call("GetCliente", args);
-        const double elapsed = secondsSince(t);
-        call += elapsed;
         if (!packet.is(VariantKind::Packet)) {
             state.SkipWithError(packet.describe().c_str());
             break;
         }
-        rows = packet.asPacket().rowCount();
+        ClientDataSet cds("cdsCliente");
+        cds.SetData(packet);
+        const double elapsed = secondsSince(t);
+        call += elapsed;
+        rows = static_cast<std::size_t>(cds.RecordCount());
         state.SetIterationTime(elapsed);
     }
     const double n = static_cast<double>(state.iterations());

@@ -34,20 +34,25 @@ const MethodRegistry& registry() {
 
 void serve(std::string_view input, const HandlerOptions& options) {
     RequestHandler handler(registry(), options, 1, "fuzz");
+    std::string message;
     while (input.size() >= kFrameHeaderSize) {
         FrameHeader header{};
         std::memcpy(header.data(), input.data(), header.size());
         input.remove_prefix(header.size());
-        const auto length = decodeFrameHeader(header);
+        FrameInfo frame;
         try {
-            checkFrameLength(length, 1u << 20);
+            frame = acceptFrame(header, message.size(), 1u << 20, 1u << 21);
         } catch (const DecodeError&) {
             return; // the session closes
         }
-        if (length > input.size())
+        if (frame.length > input.size())
             return; // truncated: the session waits, then closes
-        const auto reply = handler.handleFrame(input.substr(0, length));
-        input.remove_prefix(length);
+        message.append(input.substr(0, frame.length));
+        input.remove_prefix(frame.length);
+        if (frame.continued)
+            continue;
+        const auto reply = handler.handleFrame(message);
+        message.clear();
         if (reply.payload)
             (void)decodeResponse(*reply.payload, DecodeLimits{64}); // throws, and so crashes, if ill-formed
         if (reply.close)

@@ -1,6 +1,7 @@
 #include "platform/net/net_connection.h"
 
 #include "platform/data/error.h"
+#include "platform/net/frame_buffers.h"
 #include "platform/net/framing.h"
 #include "platform/net/rpc_message.h"
 
@@ -101,9 +102,10 @@ struct TNetConnection::Impl {
         socket.set_option(tcp::no_delay(true), ec);
     }
 
-    void send(const std::string& frame, const std::optional<Clock::time_point>& until) {
+    void send(std::string_view payload, const std::optional<Clock::time_point>& until) {
         asio::error_code ec;
-        asio::async_write(socket, asio::buffer(frame),
+        const auto frames = splitIntoFrames(payload);
+        asio::async_write(socket, detail::frameBuffers(frames),
                           [&](const asio::error_code& e, std::size_t) { ec = e; });
         await(until);
         if (ec)
@@ -112,20 +114,22 @@ struct TNetConnection::Impl {
 
     RpcResponse receive(std::uint32_t expectedId, const std::optional<Clock::time_point>& until) {
         asio::error_code ec;
-        FrameHeader header{};
-        asio::async_read(socket, asio::buffer(header),
-                         [&](const asio::error_code& e, std::size_t) { ec = e; });
-        await(until);
-        if (ec)
-            throw TransportFailure{reasonOf(ec)};
-        const auto length = decodeFrameHeader(header);
-        checkFrameLength(length, kMaxFrameSize);
         std::string body;
-        asio::async_read(socket, asio::dynamic_buffer(body), asio::transfer_exactly(length),
-                         [&](const asio::error_code& e, std::size_t) { ec = e; });
-        await(until);
-        if (ec)
-            throw TransportFailure{reasonOf(ec)};
+        for (bool more = true; more;) {
+            FrameHeader header{};
+            asio::async_read(socket, asio::buffer(header),
+                             [&](const asio::error_code& e, std::size_t) { ec = e; });
+            await(until);
+            if (ec)
+                throw TransportFailure{reasonOf(ec)};
+            const auto frame = acceptFrame(header, body.size(), kMaxFrameSize, kMaxMessageSize);
+            more = frame.continued;
+            asio::async_read(socket, asio::dynamic_buffer(body), asio::transfer_exactly(frame.length),
+                             [&](const asio::error_code& e, std::size_t) { ec = e; });
+            await(until);
+            if (ec)
+                throw TransportFailure{reasonOf(ec)};
+        }
         auto response = decodeResponse(body, DecodeLimits{kClientMaxDepth});
         if (response.id != expectedId)
             throw DecodeError("resposta para a chamada " + std::to_string(response.id) +
@@ -162,7 +166,7 @@ void TNetConnection::Open() {
     try {
         d.connect(Host, Port, until);
         if (!d.secret.empty()) {
-            d.send(makeFrame(encodeHello(RpcHello{d.secret})), until);
+            d.send(encodeHello(RpcHello{d.secret}), until);
             auto answer = d.receive(0, until);
             if (answer.status != RpcStatus::Ok)
                 refused = std::move(answer);
@@ -231,14 +235,14 @@ Variant TNetConnection::Call(std::string_view method, VariantArray& args) {
 
     d.lastId = d.lastId == UINT32_MAX ? 1 : d.lastId + 1;
     const auto payload = encodeRequest(RpcRequest{d.lastId, ServerName, std::string(method), args});
-    if (payload.size() > kMaxFrameSize)
+    if (payload.size() > kMaxMessageSize)
         throw Error("Os argumentos de " + std::string(method) + " excedem o tamanho máximo de mensagem.");
 
     const std::string where = Host + ":" + std::to_string(Port);
     RpcResponse response;
     try {
         const auto until = d.deadline();
-        d.send(makeFrame(payload), until);
+        d.send(payload, until);
         response = d.receive(d.lastId, until);
         if (response.status == RpcStatus::Ok && response.byref.size() != args.size())
             throw DecodeError("resposta com " + std::to_string(response.byref.size()) + " argumentos para " +

@@ -95,11 +95,11 @@ RpcResponse RequestHandler::dispatch(RpcRequest& request) {
 std::string RequestHandler::encodeBounded(const RpcResponse& response, std::string_view module,
                                           std::string_view method) {
     std::string payload = encodeResponse(response);
-    if (payload.size() <= kMaxFrameSize)
+    if (payload.size() <= kMaxMessageSize)
         return payload;
     log::warn(
         callFailureLine(module, method, peer_,
-                        "response of " + std::to_string(payload.size()) + " bytes above the frame limit"));
+                        "response of " + std::to_string(payload.size()) + " bytes above the message limit"));
     return encodeResponse(failureResponse(response.id, "A resposta de " + std::string(module) + "." +
                                                            std::string(method) +
                                                            " excede o tamanho máximo de mensagem."));

@@ -48,6 +48,7 @@ struct RpcServer::Impl {
     Impl(const MethodRegistry& registry, ServerOptions opts)
         : options(std::move(opts)), config{registry, HandlerOptions{options.maxDepth, options.secret},
                                            std::min(options.maxFrameSize, kMaxFrameSize),
+                                           std::min(options.maxRequestSize, kMaxMessageSize),
                                            options.idleTimeout},
           acceptor(asio::make_strand(io)), acceptRetry(acceptor.get_executor()) {}
 

@@ -15,11 +15,12 @@ namespace vq::net {
 
 struct ServerOptions {
     std::string host = "127.0.0.1";
-    std::uint16_t port = 0;                   // 0: any free port, see RpcServer::port()
-    unsigned threads = 4;                     // 0: one per hardware thread
-    std::size_t maxFrameSize = kMaxFrameSize; // lowered, never raised, by this setting
-    int maxDepth = 32;                        // nesting of each argument
-    std::size_t maxConnections = 256;         // beyond it new connections are closed at once
+    std::uint16_t port = 0;                     // 0: any free port, see RpcServer::port()
+    unsigned threads = 4;                       // 0: one per hardware thread
+    std::size_t maxFrameSize = kMaxFrameSize;   // lowered, never raised, by this setting
+    std::size_t maxRequestSize = kMaxFrameSize; // a request over several frames; up to kMaxMessageSize
+    int maxDepth = 32;                          // nesting of each argument
+    std::size_t maxConnections = 256;           // beyond it new connections are closed at once
     std::chrono::milliseconds idleTimeout = std::chrono::minutes(10);   // also bounds one frame's transfer
     std::chrono::milliseconds shutdownGrace = std::chrono::seconds(10); // then idle writers are cut
     std::string secret; // non-empty: clients must say hello with it first

@@ -2,6 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/data/log.h"
+#include "platform/net/frame_buffers.h"
 
 namespace vq::net::detail {
 
@@ -69,23 +70,28 @@ void Session::onHeader(const asio::error_code& ec) {
         close();
         return;
     }
-    const auto length = decodeFrameHeader(header_);
+    FrameInfo frame;
     try {
-        checkFrameLength(length, config_.maxFrameSize);
+        frame = acceptFrame(header_, body_.size(), config_.maxFrameSize, config_.maxRequestSize);
     } catch (const DecodeError& e) {
         log::warn("rpc frame refused peer=" + peer_ + " reason=\"" + e.what() + "\"");
         close();
         return;
     }
+    continued_ = frame.continued;
     // The buffer grows as bytes arrive, so an announced size alone reserves nothing.
     asio::async_read(
-        socket_, asio::dynamic_buffer(body_), asio::transfer_exactly(length),
+        socket_, asio::dynamic_buffer(body_), asio::transfer_exactly(frame.length),
         [self = shared_from_this()](const asio::error_code& e, std::size_t) { self->onBody(e); });
 }
 
 void Session::onBody(const asio::error_code& ec) {
     if (ec || closed_) {
         close();
+        return;
+    }
+    if (continued_) {
+        readHeader();
         return;
     }
     disarmTimer();
@@ -106,12 +112,14 @@ void Session::onBody(const asio::error_code& ec) {
 }
 
 void Session::send(std::string payload, bool closeAfter) {
-    out_ = makeFrame(payload);
+    out_ = std::move(payload);
+    outFrames_ = splitIntoFrames(out_);
     armTimer("write");
-    asio::async_write(socket_, asio::buffer(out_),
+    asio::async_write(socket_, frameBuffers(outFrames_),
                       [self = shared_from_this(), closeAfter](const asio::error_code& ec, std::size_t) {
                           self->disarmTimer();
                           self->busy_ = false;
+                          self->outFrames_.clear();
                           releaseIfLarge(self->out_);
                           if (ec || closeAfter || self->stopping_)
                               self->close();

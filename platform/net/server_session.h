@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vq::net::detail {
 
@@ -17,11 +18,12 @@ struct SessionConfig {
     const MethodRegistry& registry;
     HandlerOptions handler;
     std::size_t maxFrameSize;
+    std::size_t maxRequestSize; // a request split over several frames, in all
     std::chrono::milliseconds idleTimeout;
 };
 
-// Reads a frame, answers it, reads the next. Every step runs on the socket's strand; the session lives
-// as long as an operation holds it and reports its end through `onEnded`.
+// Reads a request (one or more frames), answers it, reads the next. Every step runs on the socket's strand;
+// the session lives as long as an operation holds it and reports its end through `onEnded`.
 class Session : public std::enable_shared_from_this<Session> {
 public:
     Session(asio::ip::tcp::socket socket, const SessionConfig& config, std::uint64_t id,
@@ -51,7 +53,9 @@ private:
     FrameHeader header_{};
     std::string body_;
     std::string out_;
+    std::vector<FrameSlice> outFrames_;
     std::uint64_t timerGeneration_ = 0;
+    bool continued_ = false; // the frame being read is not the request's last
     bool busy_ = false;
     bool stopping_ = false;
     bool closed_ = false;

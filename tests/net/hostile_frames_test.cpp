@@ -17,6 +17,7 @@ struct Hostile : ::testing::Test {
     Hostile() {
         ServerOptions opts;
         opts.maxFrameSize = 1 << 20;
+        opts.maxRequestSize = 1 << 20;
         opts.idleTimeout = std::chrono::milliseconds(400);
         opts.threads = 2;
         server = std::make_unique<TestServer>(opts);
@@ -61,6 +62,34 @@ TEST_F(Hostile, UnreadableFramesCloseOnlyTheirConnection) {
     }
     EXPECT_TRUE(logs.contains("rpc frame refused"));
     EXPECT_TRUE(logs.contains("rpc malformed frame"));
+}
+
+TEST_F(Hostile, RequestsOverSeveralFramesAreAssembledWithinTheLimit) {
+    std::string big(300 * 1024, 'y');
+    const std::string request = encodeRequest({4, test::kModule, "Echo", {big}});
+    std::string bytes;
+    for (const auto& f : splitIntoFrames(request, 100 * 1024))
+        bytes.append(f.header.data(), f.header.size()).append(f.body);
+    {
+        RawClient raw(server->port());
+        raw.send(bytes);
+        const auto reply = raw.readFrame();
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(decodeResponse(*reply).result, Variant(big));
+    }
+    // Frames each under the frame limit, adding up past the request limit (1 MiB here).
+    big.assign(1100 * 1024, 'y');
+    bytes.clear();
+    const std::string tooBig = encodeRequest({5, test::kModule, "Echo", {big}});
+    for (const auto& f : splitIntoFrames(tooBig, 512 * 1024))
+        bytes.append(f.header.data(), f.header.size()).append(f.body);
+    RawClient raw(server->port());
+    raw.send(bytes);
+    EXPECT_TRUE(raw.closedByPeer());
+    RawClient empty(server->port());
+    empty.send(std::string("\x80\x00\x00\x00", 4));
+    EXPECT_TRUE(empty.closedByPeer());
+    expectGoodClientWorks();
 }
 
 TEST_F(Hostile, ReadableIdsGetAnAnswerAndTheConnectionStays) {

@@ -162,6 +162,17 @@ TEST_F(Loopback, ManyClientsAtOnce) {
     EXPECT_EQ(good.load(), kClients * kCalls);
 }
 
+TEST_F(Loopback, AnswersAboveOneFrameArriveWhole) {
+    TestServer server;
+    auto conn = server.connect(60000);
+    const auto size = static_cast<std::int64_t>(kMaxFrameSize) + 10;
+    const Variant big = conn->Call("Fill", {size});
+    ASSERT_TRUE(big.is(VariantKind::String)) << big.describe();
+    EXPECT_EQ(big.asString().size(), static_cast<std::size_t>(size));
+    EXPECT_EQ(big.asString().find_first_not_of('x'), std::string::npos);
+    EXPECT_EQ(conn->Call("Add", {1, 1}), Variant(2)); // the stream stays in step
+}
+
 TEST_F(Loopback, SecretIsRequiredWhenConfigured) {
     ServerOptions opts;
     opts.secret = "chave-compartilhada";

@@ -30,6 +30,9 @@ void addTestMethods(MethodRegistry& r) {
         std::this_thread::sleep_for(std::chrono::milliseconds(a[0].toInt()));
         return Variant(true);
     });
+    r.add(kModule, "Fill", {ArgKind::Int}, [](CallContext&, VariantArray& a) {
+        return Variant(std::string(static_cast<std::size_t>(a[0].toInt()), 'x'));
+    });
     r.add(kModule, "Add", {ArgKind::Int, ArgKind::Int},
           [](CallContext&, VariantArray& a) { return Variant(a[0].toInt() + a[1].toInt()); });
 }

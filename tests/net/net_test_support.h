@@ -18,7 +18,7 @@ inline constexpr const char* kModule = "Test.rdmTeste";
 
 // Methods of kModule: Echo(any) -> arg; Inc(byref int, string) adds one to the first and changes its
 // (by-value) copy of the second; Fail() throws vq::Error; Crash() throws std::runtime_error;
-// Sleep(int ms); Add(int, int).
+// Sleep(int ms); Add(int, int); Fill(int n) returns n letters x.
 void addTestMethods(MethodRegistry& registry);
 
 // A running server over addTestMethods (plus whatever `extra` adds); stopped by the destructor.

@@ -34,6 +34,28 @@ TEST(Framing, HeaderIsBigEndianAndLimited) {
     EXPECT_THROW(encodeFrameHeader(kMaxFrameSize + 1), DecodeError);
 }
 
+TEST(Framing, LargeMessagesTravelInContinuedFrames) {
+    const auto frames = splitIntoFrames("abcdefg", 3);
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(decodeFrameHeader(frames[0].header), kContinuedBit | 3u);
+    EXPECT_EQ(frames[1].body, "def");
+    EXPECT_EQ(decodeFrameHeader(frames[2].header), 1u); // the last frame ends the message
+    EXPECT_EQ(splitIntoFrames("abc", 3).size(), 1u);
+    EXPECT_EQ(splitIntoFrames("", 3).size(), 1u);
+
+    // The receiver adds up the frames against both limits.
+    const auto info = acceptFrame(frames[0].header, 0, 16, 16);
+    EXPECT_TRUE(info.continued);
+    EXPECT_EQ(info.length, 3u);
+    EXPECT_NO_THROW(acceptFrame(frames[2].header, 15, 16, 16));
+    EXPECT_THROW(acceptFrame(frames[1].header, 14, 16, 16), DecodeError);
+    EXPECT_THROW(acceptFrame(frames[0].header, 0, 2, 16), DecodeError);
+    EXPECT_THROW(acceptFrame(encodeFrameHeader(0, true), 0, 16, 16), DecodeError);
+    // Configured limits above the ceilings do not raise them.
+    EXPECT_THROW(acceptFrame(encodeFrameHeader(kMaxFrameSize), kMaxMessageSize - 1, SIZE_MAX, SIZE_MAX),
+                 DecodeError);
+}
+
 TEST(RpcMessage, RequestAndResponseRoundTrip) {
     const RpcRequest req{42,
                          "Vqm41200.rdmClientes",
