@@ -214,6 +214,7 @@ BENCHMARK(BM_DeltaOfEditedRows)->Unit(benchmark::kMillisecond)->Iterations(5)->U
 void BM_LocateLastRowCaseInsensitive(benchmark::State& state) {
     ClientDataSet& cds = loadedDataSet();
     static const DataPacket packet = decodePacket(fixture().payload);
+    packet.rows(); // decoded rows are made on first use: not part of the scan measured
     const std::string key = cat("j", std::to_string(10'000'000'000'000LL + kRows - 1));
     double ours = 0, baseline = 0;
     for (auto _ : state) {

@@ -167,6 +167,26 @@ void ClientDataSet::Close() {
 
 // ---- packets ----
 
+namespace {
+// Packed rows that the store can take byte for byte: same fields in the same places, every value of its
+// field's own kind, and texts already held to a size no larger than the dataset's.
+bool storableAsIs(const DataPacket& packet, const std::vector<FieldDesc>& fields,
+                  const std::vector<int>& source) {
+    const PackedRows* packed = packet.packedRows();
+    if (!packed || fields.size() != packet.fields().size())
+        return false;
+    for (std::size_t j = 0; j < fields.size(); ++j) {
+        const FieldDesc& from = packet.fields()[j];
+        if (source[j] != static_cast<int>(j) || from.type != fields[j].type || packed->foreignKind[j])
+            return false;
+        if (from.type == FieldType::String && fields[j].size > 0 &&
+            (from.size <= 0 || from.size > fields[j].size))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
 std::pair<RecordStore, std::vector<RowId>>
 ClientDataSet::prepare(const DataPacket& packet, const std::vector<FieldDesc>& fields) const {
     std::vector<int> source(fields.size());
@@ -176,10 +196,18 @@ ClientDataSet::prepare(const DataPacket& packet, const std::vector<FieldDesc>& f
     store.reserve(packet.rowCount());
     std::vector<RowId> order;
     order.reserve(packet.rowCount());
+    if (storableAsIs(packet, fields, source)) {
+        for (const PackedRow& row : packet.packedRows()->rows) {
+            const RowId id = store.newId();
+            store.putPacked(id, row.clone());
+            order.push_back(id);
+        }
+        return {std::move(store), std::move(order)};
+    }
     const Variant null;
     std::vector<Variant> converted(fields.size());
     std::vector<const Variant*> values(fields.size());
-    for (const Row& row : packet.rows()) {
+    packet.forEachRow([&](const Row& row) {
         if (row.size() != packet.fields().size())
             throw FieldError(name_ + ": linha do pacote com " + std::to_string(row.size()) +
                              " valores para " + std::to_string(packet.fields().size()) + " campos.");
@@ -196,7 +224,7 @@ ClientDataSet::prepare(const DataPacket& packet, const std::vector<FieldDesc>& f
         const RowId id = store.newId();
         store.putPacked(id, store.codec().pack([&](std::size_t j) -> const Variant& { return *values[j]; }));
         order.push_back(id);
-    }
+    });
     return {std::move(store), std::move(order)};
 }
 
@@ -226,14 +254,14 @@ void ClientDataSet::SetData(const Variant& data) {
     loadPacket(data.asPacket());
 }
 
+// The store's rows are already checked and of their fields' own kinds: they go out packed as they are.
 DataPacket ClientDataSet::dataPacket() const {
-    DataPacket packet(fieldDescs());
-    auto& rows = packet.mutableRows();
-    rows.reserve(order_.size());
+    auto packed = std::make_shared<PackedRows>(fields_.size());
+    packed->rows.reserve(order_.size());
     for (RowId id : order_)
         if (log_.status(id) != vq::UpdateStatus::Deleted)
-            rows.push_back(store_.row(id));
-    return packet;
+            packed->rows.push_back(store_.packed(id).clone());
+    return DataPacket(fieldDescs(), std::move(packed));
 }
 
 Variant ClientDataSet::Data() const {

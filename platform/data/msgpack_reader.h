@@ -30,6 +30,10 @@ public:
     MsgExt readExt();
     void skip(int maxDepth); // one whole value
 
+    // Bytes not read yet, for readers that parse ahead on their own; consume() then moves past them.
+    std::string_view unread() const { return data_.substr(pos_); }
+    void consume(std::size_t n) { takeBytes(n); }
+
     std::size_t position() const { return pos_; }
     std::size_t remaining() const { return data_.size() - pos_; }
     bool atEnd() const { return pos_ == data_.size(); }

@@ -1,6 +1,7 @@
 #include "platform/data/packet.h"
 
 #include "platform/data/error.h"
+#include "platform/data/record_store.h"
 #include "platform/data/utf8.h"
 
 #include <algorithm>
@@ -8,7 +9,8 @@
 namespace vq {
 
 namespace {
-constexpr std::string_view kTypeNames[] = {"string", "integer", "smallint", "float", "datetime", "blob", "boolean"};
+constexpr std::string_view kTypeNames[] = {"string",   "integer", "smallint", "float",
+                                           "datetime", "blob",    "boolean"};
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -36,7 +38,9 @@ void checkRowWidth(const std::vector<FieldDesc>& fields, const Row& row) {
 }
 } // namespace
 
-std::string_view fieldTypeName(FieldType type) { return kTypeNames[static_cast<std::size_t>(type)]; }
+std::string_view fieldTypeName(FieldType type) {
+    return kTypeNames[static_cast<std::size_t>(type)];
+}
 
 std::optional<FieldType> fieldTypeFromName(std::string_view name) {
     for (std::size_t i = 0; i < std::size(kTypeNames); ++i)
@@ -80,26 +84,113 @@ void checkFits(const FieldDesc& field, const Variant& value) {
     }
     if (!ok)
         refuse(field, "o valor " + value.describe() + " (" + std::string(variantKindName(k)) +
-                          ") não serve para um campo do tipo " + std::string(fieldTypeName(field.type)) + ".");
+                          ") não serve para um campo do tipo " + std::string(fieldTypeName(field.type)) +
+                          ".");
 }
 
-int DataPacket::fieldIndex(std::string_view name) const { return indexOf(fields_, name); }
+void checkRow(const std::vector<FieldDesc>& fields, const Row& row) {
+    checkRowWidth(fields, row);
+    for (std::size_t i = 0; i < row.size(); ++i)
+        checkFits(fields[i], row[i]);
+}
+
+DataPacket::DataPacket() = default;
+DataPacket::DataPacket(std::vector<FieldDesc> fields) : fields_(std::move(fields)) {}
+
+DataPacket::DataPacket(std::vector<FieldDesc> fields, std::shared_ptr<const PackedRows> rows)
+    : fields_(std::move(fields)), packed_(std::move(rows)) {
+    if (!packed_)
+        return;
+    if (packed_->codec.fieldCount() != fields_.size() || packed_->foreignKind.size() != fields_.size())
+        throw FieldError("Linhas empacotadas com " + std::to_string(packed_->codec.fieldCount()) +
+                         " valores para " + std::to_string(fields_.size()) + " campos.");
+    unpacked_ = std::make_unique<std::once_flag>();
+}
+
+// A copy shares the immutable packed rows and makes its own Variant rows if it needs them; it never
+// reads the other's lazily made rows, which another thread may be making.
+DataPacket::DataPacket(const DataPacket& other) : fields_(other.fields_), packed_(other.packed_) {
+    if (packed_)
+        unpacked_ = std::make_unique<std::once_flag>();
+    else
+        rows_ = other.rows_;
+}
+
+DataPacket::DataPacket(DataPacket&& other) noexcept = default;
+
+DataPacket& DataPacket::operator=(const DataPacket& other) {
+    if (this != &other)
+        *this = DataPacket(other);
+    return *this;
+}
+
+DataPacket& DataPacket::operator=(DataPacket&& other) noexcept = default;
+DataPacket::~DataPacket() = default;
+
+int DataPacket::fieldIndex(std::string_view name) const {
+    return indexOf(fields_, name);
+}
+
+std::size_t DataPacket::rowCount() const {
+    return packed_ ? packed_->rows.size() : rows_.size();
+}
+
+const std::vector<Row>& DataPacket::rows() const {
+    if (packed_)
+        std::call_once(*unpacked_, [this] {
+            rows_.reserve(packed_->rows.size());
+            for (const PackedRow& row : packed_->rows)
+                rows_.push_back(packed_->codec.unpack(row));
+        });
+    return rows_;
+}
+
+std::vector<Row>& DataPacket::mutableRows() {
+    if (packed_) {
+        rows();
+        packed_.reset();
+        unpacked_.reset();
+    }
+    return rows_;
+}
+
+void DataPacket::forEachRow(const std::function<void(const Row&)>& visit) const {
+    if (!packed_) {
+        for (const Row& row : rows_)
+            visit(row);
+        return;
+    }
+    for (const PackedRow& packed : packed_->rows)
+        visit(packed_->codec.unpack(packed));
+}
 
 void DataPacket::addRow(Row row) {
-    checkRowWidth(fields_, row);
-    for (std::size_t i = 0; i < row.size(); ++i)
-        checkFits(fields_[i], row[i]);
-    rows_.push_back(std::move(row));
+    checkRow(fields_, row);
+    mutableRows().push_back(std::move(row));
 }
 
-int Delta::fieldIndex(std::string_view name) const { return indexOf(fields_, name); }
+bool DataPacket::operator==(const DataPacket& other) const {
+    if (fields_ != other.fields_ || rowCount() != other.rowCount())
+        return false;
+    if (!packed_ && !other.packed_)
+        return rows_ == other.rows_;
+    std::size_t i = 0;
+    bool same = true;
+    forEachRow([&](const Row& row) {
+        if (same)
+            same =
+                row == (other.packed_ ? other.packed_->codec.unpack(other.packed_->rows[i]) : other.rows_[i]);
+        ++i;
+    });
+    return same;
+}
+
+int Delta::fieldIndex(std::string_view name) const {
+    return indexOf(fields_, name);
+}
 
 void Delta::addRow(DeltaRow row) {
-    auto checkFull = [&](const Row& r) {
-        checkRowWidth(fields_, r);
-        for (std::size_t i = 0; i < r.size(); ++i)
-            checkFits(fields_[i], r[i]);
-    };
+    auto checkFull = [&](const Row& r) { checkRow(fields_, r); };
     switch (row.status) {
     case UpdateStatus::Inserted:
         checkFull(row.newValues);
@@ -110,7 +201,8 @@ void Delta::addRow(DeltaRow row) {
         checkFull(row.oldValues);
         for (const auto& c : row.changes) {
             if (c.field < 0 || static_cast<std::size_t>(c.field) >= fields_.size())
-                throw FieldError("Delta altera o campo de índice " + std::to_string(c.field) + ", inexistente.");
+                throw FieldError("Delta altera o campo de índice " + std::to_string(c.field) +
+                                 ", inexistente.");
             checkFits(fields_[static_cast<std::size_t>(c.field)], c.value);
         }
         if (!row.newValues.empty())

@@ -1,65 +1,16 @@
 #include "platform/data/record_store.h"
 
 #include "platform/data/error.h"
+#include "platform/data/row_format.h"
 
 #include <bit>
 #include <cstring>
 
 namespace vq {
 
+using namespace rowformat;
+
 namespace {
-
-std::size_t varintSize(std::uint64_t v) {
-    std::size_t n = 1;
-    while (v >= 0x80) {
-        v >>= 7;
-        ++n;
-    }
-    return n;
-}
-
-std::uint8_t* putVarint(std::uint8_t* out, std::uint64_t v) {
-    while (v >= 0x80) {
-        *out++ = static_cast<std::uint8_t>(v | 0x80);
-        v >>= 7;
-    }
-    *out++ = static_cast<std::uint8_t>(v);
-    return out;
-}
-
-std::uint64_t getVarint(const std::uint8_t*& in) {
-    std::uint64_t v = 0;
-    for (int shift = 0;; shift += 7) {
-        const std::uint8_t b = *in++;
-        v |= static_cast<std::uint64_t>(b & 0x7f) << shift;
-        if (!(b & 0x80))
-            return v;
-    }
-}
-
-std::uint64_t zigzag(std::int64_t i) {
-    return (static_cast<std::uint64_t>(i) << 1) ^ static_cast<std::uint64_t>(i >> 63);
-}
-std::int64_t unzigzag(std::uint64_t u) {
-    return static_cast<std::int64_t>(u >> 1) ^ -static_cast<std::int64_t>(u & 1);
-}
-
-std::uint8_t* putDouble(std::uint8_t* out, double d) {
-    std::memcpy(out, &d, 8);
-    return out + 8;
-}
-double getDouble(const std::uint8_t*& in) {
-    double d = 0;
-    std::memcpy(&d, in, 8);
-    in += 8;
-    return d;
-}
-
-std::uint32_t totalSize(const std::uint8_t* data) {
-    std::uint32_t size = 0;
-    std::memcpy(&size, data, 4);
-    return size;
-}
 
 // Skips one encoded value.
 void skipValue(const std::uint8_t*& in) {
@@ -171,8 +122,8 @@ std::uint8_t* RowCodec::encode(std::uint8_t* out, const Variant& v) {
 }
 
 PackedRow RowCodec::allocate(std::size_t payload) const {
-    const std::size_t total = 4 + bitmapBytes() + payload;
-    if (total > 0xffffffffu)
+    const std::size_t total = kHeaderBytes + bitmapBytes() + payload;
+    if (total > kMaxRowBytes)
         throw FieldError("Registro grande demais.");
     PackedRow row;
     row.data_ = std::make_unique_for_overwrite<std::uint8_t[]>(total);

@@ -27,6 +27,7 @@ public:
 
 private:
     friend class RowCodec;
+    friend class RowBuilder;
     std::unique_ptr<std::uint8_t[]> data_;
 };
 
@@ -72,6 +73,16 @@ template <class ValueAt> PackedRow RowCodec::pack(ValueAt&& valueAt) const {
     }
     return row;
 }
+
+// The rows of a data packet kept packed as they were decoded, already checked against the packet's
+// fields. foreignKind[j] marks a field holding values that are not of the field's own kind (integers in a
+// float field), which a dataset converts before storing them.
+struct PackedRows {
+    explicit PackedRows(std::size_t fieldCount) : codec(fieldCount), foreignKind(fieldCount, false) {}
+    RowCodec codec;
+    std::vector<PackedRow> rows;
+    std::vector<bool> foreignKind;
+};
 
 class RecordStore {
 public:

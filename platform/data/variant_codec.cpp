@@ -1,6 +1,9 @@
 #include "platform/data/variant_codec.h"
 
 #include "platform/data/error.h"
+#include "platform/data/field_value.h"
+#include "platform/data/packed_row_reader.h"
+#include "platform/data/record_store.h"
 #include "platform/data/utf8.h"
 #include "platform/data/utf8_text.h"
 
@@ -35,7 +38,9 @@ std::string_view checkedUtf8(std::string_view s) {
 }
 
 // Input quoted in a message must itself be valid UTF-8, or the message could not travel back.
-std::string quoted(std::string_view raw) { return utf8::encode(utf8::decode(raw.substr(0, 40))); }
+std::string quoted(std::string_view raw) {
+    return utf8::encode(utf8::decode(raw.substr(0, 40)));
+}
 
 void encodeFields(MsgWriter& w, const std::vector<FieldDesc>& fields) {
     w.arrayHeader(static_cast<std::uint32_t>(fields.size()));
@@ -82,13 +87,28 @@ std::vector<FieldDesc> decodeFields(MsgReader& r) {
 Row decodeRow(MsgReader& r, const std::vector<FieldDesc>& fields) {
     const auto n = r.readArrayHeader();
     if (n != fields.size())
-        throw DecodeError("Linha com " + std::to_string(n) + " valores para " + std::to_string(fields.size()) +
-                          " campos.");
+        throw DecodeError("Linha com " + std::to_string(n) + " valores para " +
+                          std::to_string(fields.size()) + " campos.");
     Row row;
     row.reserve(n);
     for (std::uint32_t i = 0; i < n; ++i)
         row.push_back(decodeVariant(r, DecodeLimits{1}));
     return row;
+}
+
+// A packet row straight into packed form; a row the quick reader leaves is read as Variants and checked
+// like addRow, so that faults are reported the same way whichever reader met them.
+PackedRow readPacketRow(MsgReader& r, const std::vector<FieldDesc>& fields, RowBuilder& builder,
+                        PackedRows& packed) {
+    PackedRow row;
+    if (readPackedRowQuick(r, fields, builder, packed.foreignKind, row))
+        return row;
+    const Row values = decodeRow(r, fields);
+    checkRow(fields, values);
+    for (std::size_t j = 0; j < fields.size(); ++j)
+        if (!hasFieldKind(fields[j].type, values[j].kind()))
+            packed.foreignKind[j] = true;
+    return packed.codec.pack(std::span<const Variant>(values));
 }
 
 // Reads a map {"fields": [...], "rows": [...]} calling onRows once the fields are known.
@@ -127,22 +147,22 @@ std::string encodePacket(const DataPacket& p) {
     encodeFields(w, p.fields());
     w.str("rows");
     w.arrayHeader(static_cast<std::uint32_t>(p.rowCount()));
-    for (const auto& row : p.rows())
-        encodeRow(w, row);
+    p.forEachRow([&](const Row& row) { encodeRow(w, row); });
     return out;
 }
 
 DataPacket decodePacket(std::string_view payload) {
     MsgReader r(payload);
-    DataPacket packet;
-    decodeTable(r, [&](const std::vector<FieldDesc>& fields) {
-        packet = DataPacket(fields);
+    std::shared_ptr<PackedRows> packed;
+    std::vector<FieldDesc> fields = decodeTable(r, [&](const std::vector<FieldDesc>& f) {
+        packed = std::make_shared<PackedRows>(f.size());
         const auto n = r.readArrayHeader();
-        packet.mutableRows().reserve(n);
+        packed->rows.reserve(n);
+        RowBuilder builder(f.size());
         for (std::uint32_t i = 0; i < n; ++i)
-            packet.addRow(decodeRow(r, fields));
+            packed->rows.push_back(readPacketRow(r, f, builder, *packed));
     });
-    return packet;
+    return DataPacket(std::move(fields), std::move(packed));
 }
 
 std::string encodeDelta(const Delta& d) {
@@ -202,7 +222,8 @@ Delta decodeDelta(std::string_view payload) {
                     FieldChange c;
                     const auto index = r.readInt();
                     if (index < 0 || static_cast<std::size_t>(index) >= fields.size())
-                        throw DecodeError("Índice de campo inválido no delta: " + std::to_string(index) + ".");
+                        throw DecodeError("Índice de campo inválido no delta: " + std::to_string(index) +
+                                          ".");
                     c.field = static_cast<int>(index);
                     c.value = decodeVariant(r, DecodeLimits{1});
                     row.changes.push_back(std::move(c));
@@ -222,21 +243,41 @@ Delta decodeDelta(std::string_view payload) {
 
 void encodeVariant(MsgWriter& w, const Variant& v) {
     switch (v.kind()) {
-    case VariantKind::Null: w.nil(); break;
-    case VariantKind::Bool: w.boolean(v.toBool()); break;
-    case VariantKind::Int: w.integer(v.toInt()); break;
-    case VariantKind::Double: w.float64(v.toDouble()); break;
-    case VariantKind::String: w.str(v.asString()); break;
-    case VariantKind::DateTime: w.ext(kExtDateTime, beDouble(v.toDateTime().days)); break;
-    case VariantKind::Bytes: w.ext(kExtBytes, v.toBytes().data); break;
+    case VariantKind::Null:
+        w.nil();
+        break;
+    case VariantKind::Bool:
+        w.boolean(v.toBool());
+        break;
+    case VariantKind::Int:
+        w.integer(v.toInt());
+        break;
+    case VariantKind::Double:
+        w.float64(v.toDouble());
+        break;
+    case VariantKind::String:
+        w.str(v.asString());
+        break;
+    case VariantKind::DateTime:
+        w.ext(kExtDateTime, beDouble(v.toDateTime().days));
+        break;
+    case VariantKind::Bytes:
+        w.ext(kExtBytes, v.toBytes().data);
+        break;
     case VariantKind::Array:
         w.arrayHeader(static_cast<std::uint32_t>(v.asArray().size()));
         for (const auto& e : v.asArray())
             encodeVariant(w, e);
         break;
-    case VariantKind::Packet: w.ext(kExtPacket, encodePacket(v.asPacket())); break;
-    case VariantKind::Delta: w.ext(kExtDelta, encodeDelta(v.asDelta())); break;
-    case VariantKind::ServerError: w.ext(kExtServerError, v.asServerError().message); break;
+    case VariantKind::Packet:
+        w.ext(kExtPacket, encodePacket(v.asPacket()));
+        break;
+    case VariantKind::Delta:
+        w.ext(kExtDelta, encodeDelta(v.asDelta()));
+        break;
+    case VariantKind::ServerError:
+        w.ext(kExtServerError, v.asServerError().message);
+        break;
     }
 }
 
@@ -244,12 +285,19 @@ Variant decodeVariant(MsgReader& r, const DecodeLimits& limits) {
     if (limits.maxDepth <= 0)
         throw DecodeError("Aninhamento profundo demais.");
     switch (r.peekType()) {
-    case MsgType::Nil: r.readNil(); return {};
-    case MsgType::Bool: return r.readBool();
-    case MsgType::Int: return r.readInt();
-    case MsgType::Float: return r.readFloat();
-    case MsgType::Str: return std::string(checkedUtf8(r.readStr()));
-    case MsgType::Bin: return Bytes{std::string(r.readBin())};
+    case MsgType::Nil:
+        r.readNil();
+        return {};
+    case MsgType::Bool:
+        return r.readBool();
+    case MsgType::Int:
+        return r.readInt();
+    case MsgType::Float:
+        return r.readFloat();
+    case MsgType::Str:
+        return std::string(checkedUtf8(r.readStr()));
+    case MsgType::Bin:
+        return Bytes{std::string(r.readBin())};
     case MsgType::Array: {
         const auto n = r.readArrayHeader();
         VariantArray a;
@@ -259,14 +307,19 @@ Variant decodeVariant(MsgReader& r, const DecodeLimits& limits) {
             a.push_back(decodeVariant(r, inner));
         return a;
     }
-    case MsgType::Map: throw DecodeError("Mapa não é um valor aceito.");
-    case MsgType::Ext: break;
+    case MsgType::Map:
+        throw DecodeError("Mapa não é um valor aceito.");
+    case MsgType::Ext:
+        break;
     }
     const MsgExt ext = r.readExt();
     switch (ext.type) {
-    case kExtDateTime: return DateTime{doubleFromBe(ext.payload)};
-    case kExtBytes: return Bytes{std::string(ext.payload)};
-    case kExtServerError: return ServerError{std::string(checkedUtf8(ext.payload))};
+    case kExtDateTime:
+        return DateTime{doubleFromBe(ext.payload)};
+    case kExtBytes:
+        return Bytes{std::string(ext.payload)};
+    case kExtServerError:
+        return ServerError{std::string(checkedUtf8(ext.payload))};
     case kExtPacket:
         if (limits.maxDepth < 2)
             throw DecodeError("Aninhamento profundo demais.");
@@ -275,7 +328,8 @@ Variant decodeVariant(MsgReader& r, const DecodeLimits& limits) {
         if (limits.maxDepth < 2)
             throw DecodeError("Aninhamento profundo demais.");
         return std::make_shared<const Delta>(decodeDelta(ext.payload));
-    default: throw DecodeError("Tipo estendido desconhecido: " + std::to_string(ext.type) + ".");
+    default:
+        throw DecodeError("Tipo estendido desconhecido: " + std::to_string(ext.type) + ".");
     }
 }
 
