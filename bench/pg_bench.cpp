@@ -33,7 +33,7 @@ using namespace vq;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kClients = 8;
+constexpr std::size_t kClients = 8;
 
 int envInt(const char* name, int fallback) {
     const char* env = std::getenv(name);
@@ -115,7 +115,7 @@ double parseTps(const std::string& output) {
     return at == std::string::npos ? 0.0 : std::strtod(output.c_str() + at + 6, nullptr);
 }
 
-double pgbenchTps(test::PgServer& pg, int seconds, std::string& error) {
+double pgbenchTps(test::PgServer& pg, int seconds) {
     const std::string bin = pgBinDirectory() + "/pgbench";
     const std::string db = databaseOf(pg.createDatabase());
     const std::string port = std::to_string(pg.port());
@@ -124,17 +124,17 @@ double pgbenchTps(test::PgServer& pg, int seconds, std::string& error) {
     init.insert(init.end(), common.begin(), common.end());
     init.push_back(db);
     ProcessResult r = runProcess(init, std::chrono::seconds(300));
-    if (r.status != 0) {
-        error = "pgbench -i falhou (" + std::to_string(r.status) + "): " + r.output;
-        return 0;
-    }
-    std::vector<std::string> run{bin, "-n", "-N", "-c", "8", "-j", "8", "-T", std::to_string(seconds)};
+    if (r.status != 0)
+        throw std::runtime_error("pgbench -i falhou (" + std::to_string(r.status) + "): " + r.output);
+    const std::string clients = std::to_string(kClients);
+    std::vector<std::string> run{
+        bin, "-n", "-N", "-c", clients, "-j", clients, "-T", std::to_string(seconds)};
     run.insert(run.end(), common.begin(), common.end());
     run.push_back(db);
     r = runProcess(run, std::chrono::seconds(seconds + 120));
     const double tps = parseTps(r.output);
     if (r.status != 0 || tps <= 0)
-        error = "pgbench falhou (" + std::to_string(r.status) + "): " + r.output;
+        throw std::runtime_error("pgbench falhou (" + std::to_string(r.status) + "): " + r.output);
     return tps;
 }
 
@@ -174,72 +174,67 @@ void saveLoop(std::uint16_t port, const std::string& code, const std::atomic<boo
     }
 }
 
+// Total saves per second of the eight clients on a freshly seeded database.
+double rpcTps(test::PgServer& pg, int seconds, benchmark::State& state) {
+    server::ServerConfig config;
+    config.port = 0;
+    config.databaseUrl = pg.createDatabase();
+    config.threads = kClients;
+    config.seed = seed::SeedOptions{envInt("VQ_BENCH_CUSTOMERS", 2000)};
+    auto t = Clock::now();
+    const auto server = server::startServer(config);
+    state.counters["seed_s"] = std::chrono::duration<double>(Clock::now() - t).count();
+
+    db::Connection direct(config.databaseUrl);
+    direct.setFieldResolver(schema::fieldResolver());
+    const db::ResultSet firstCustomers =
+        direct.query("SELECT CDCLIENTE FROM CLIENTE ORDER BY CDCLIENTE LIMIT " + std::to_string(kClients));
+    std::vector<std::string> codes;
+    for (const auto& row : firstCustomers.rows())
+        codes.push_back(row.at(0).toString());
+    if (codes.size() != kClients)
+        throw std::runtime_error("poucos clientes semeados");
+    for (const std::string& code : codes)
+        direct.execute("UPDATE CLIENTE SET NMFANTCLIE = 'A' WHERE CDCLIENTE = :K", {{"K", code}});
+
+    std::atomic<bool> stop{false};
+    std::vector<ClientResult> results(kClients);
+    std::vector<std::jthread> clients;
+    t = Clock::now();
+    for (std::size_t i = 0; i < kClients; ++i)
+        clients.emplace_back(saveLoop, server->port(), std::cref(codes[i]), std::cref(stop),
+                             std::ref(results[i]));
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    stop = true;
+    clients.clear(); // joins
+    const double elapsed = std::chrono::duration<double>(Clock::now() - t).count();
+    state.SetIterationTime(elapsed);
+
+    std::int64_t saved = 0;
+    for (const ClientResult& r : results) {
+        if (!r.error.empty())
+            throw std::runtime_error("Confirmar falhou: " + r.error);
+        saved += r.saved;
+    }
+    return static_cast<double>(saved) / elapsed;
+}
+
 void BM_EightClientsSaving(benchmark::State& state) {
     test::PgServer* pg = test::sharedPgServer();
-    if (!pg) {
-        state.SkipWithError(test::pgUnavailableReason().c_str());
-        for (auto _ : state) {
-        }
-        return;
-    }
+    if (!pg)
+        state.SkipWithError(test::pgUnavailableReason().c_str()); // the loop below then does not run
     const int seconds = envInt("VQ_BENCH_SECONDS", 10);
     for (auto _ : state) {
-        server::ServerConfig config;
-        config.port = 0;
-        config.databaseUrl = pg->createDatabase();
-        config.threads = kClients;
-        config.seed = seed::SeedOptions{envInt("VQ_BENCH_CUSTOMERS", 2000)};
-        auto t = Clock::now();
-        const auto server = server::startServer(config);
-        state.counters["seed_s"] = std::chrono::duration<double>(Clock::now() - t).count();
-
-        db::Connection direct(config.databaseUrl);
-        direct.setFieldResolver(schema::fieldResolver());
-        // Kept in a variable: a range-for over rows() of a temporary would read a destroyed result.
-        const db::ResultSet firstCustomers = direct.query(
-            "SELECT CDCLIENTE FROM CLIENTE ORDER BY CDCLIENTE LIMIT " + std::to_string(kClients));
-        std::vector<std::string> codes;
-        for (const auto& row : firstCustomers.rows())
-            codes.push_back(row.at(0).toString());
-        if (codes.size() != kClients) {
-            state.SkipWithError("poucos clientes semeados");
+        try {
+            const double rpc = rpcTps(*pg, seconds, state);
+            const double baseline = pgbenchTps(*pg, seconds);
+            state.counters["rpc_tps"] = rpc;
+            state.counters["pgbench_tps"] = baseline;
+            state.counters["ratio_vs_pgbench"] = rpc / baseline;
+        } catch (const std::exception& e) {
+            state.SkipWithError(e.what());
             break;
         }
-        for (const std::string& code : codes)
-            direct.execute("UPDATE CLIENTE SET NMFANTCLIE = 'A' WHERE CDCLIENTE = :K", {{"K", code}});
-
-        std::atomic<bool> stop{false};
-        std::vector<ClientResult> results(kClients);
-        std::vector<std::jthread> clients;
-        t = Clock::now();
-        for (int i = 0; i < kClients; ++i)
-            clients.emplace_back(saveLoop, server->port(), std::cref(codes[static_cast<std::size_t>(i)]),
-                                 std::cref(stop), std::ref(results[static_cast<std::size_t>(i)]));
-        std::this_thread::sleep_for(std::chrono::seconds(seconds));
-        stop = true;
-        clients.clear(); // joins
-        const double elapsed = std::chrono::duration<double>(Clock::now() - t).count();
-        state.SetIterationTime(elapsed);
-
-        std::int64_t saved = 0;
-        for (const ClientResult& r : results) {
-            if (!r.error.empty()) {
-                state.SkipWithError(("Confirmar falhou: " + r.error).c_str());
-                return;
-            }
-            saved += r.saved;
-        }
-        const double rpcTps = static_cast<double>(saved) / elapsed;
-
-        std::string error;
-        const double pgTps = pgbenchTps(*pg, seconds, error);
-        if (!error.empty()) {
-            state.SkipWithError(error.c_str());
-            return;
-        }
-        state.counters["rpc_tps"] = rpcTps;
-        state.counters["pgbench_tps"] = pgTps;
-        state.counters["ratio_vs_pgbench"] = rpcTps / pgTps;
     }
 }
 BENCHMARK(BM_EightClientsSaving)->Unit(benchmark::kSecond)->Iterations(1)->UseManualTime();
