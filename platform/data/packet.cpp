@@ -138,9 +138,11 @@ std::size_t DataPacket::rowCount() const {
 const std::vector<Row>& DataPacket::rows() const {
     if (packed_)
         std::call_once(*unpacked_, [this] {
-            rows_.reserve(packed_->rows.size());
+            std::vector<Row> rows; // built aside: a throw leaves nothing half made for the next try
+            rows.reserve(packed_->rows.size());
             for (const PackedRow& row : packed_->rows)
-                rows_.push_back(packed_->codec.unpack(row));
+                rows.push_back(packed_->codec.unpack(row));
+            rows_ = std::move(rows);
         });
     return rows_;
 }
