@@ -20,4 +20,14 @@ inline std::vector<asio::const_buffer> frameBuffers(const std::vector<FrameSlice
     return buffers;
 }
 
+// Drops the first `n` bytes, which have been sent.
+inline void dropFront(std::vector<asio::const_buffer>& buffers, std::size_t n) {
+    std::size_t whole = 0;
+    while (whole < buffers.size() && n >= buffers[whole].size())
+        n -= buffers[whole++].size();
+    buffers.erase(buffers.begin(), buffers.begin() + static_cast<std::ptrdiff_t>(whole));
+    if (!buffers.empty())
+        buffers.front() += n;
+}
+
 } // namespace vq::net::detail

@@ -1,14 +1,19 @@
 #include "platform/net/net_connection.h"
 
 #include "platform/data/error.h"
-#include "platform/net/frame_buffers.h"
+#include "platform/net/frame_reader.h"
 #include "platform/net/framing.h"
 #include "platform/net/rpc_message.h"
 
 #include <asio.hpp>
+#include <cerrno>
 #include <chrono>
+#include <climits>
 #include <mutex>
 #include <optional>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/uio.h>
 
 namespace vq::net {
 
@@ -47,6 +52,7 @@ struct TNetConnection::Impl {
     std::chrono::milliseconds timeout{30000};
     std::string secret;
     std::uint32_t lastId = 0;
+    FrameReader reader{kMaxFrameSize, kMaxMessageSize};
     std::string openHost; // what the open socket is connected to
     int openPort = 0;
 
@@ -102,35 +108,87 @@ struct TNetConnection::Impl {
         socket.set_option(tcp::no_delay(true), ec);
     }
 
+    // Sends and receives on the socket itself, waiting with poll(): the call is synchronous, and a
+    // no-op call costs a handful of system calls instead of a trip through the event loop.
+    int remainingMs(const std::optional<Clock::time_point>& until) {
+        if (!until)
+            return -1;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*until - Clock::now()).count();
+        if (left <= 0)
+            timedOut();
+        return static_cast<int>(std::min<long long>(left, INT_MAX));
+    }
+
+    [[noreturn]] void timedOut() {
+        asio::error_code ignored;
+        socket.close(ignored);
+        throw TransportFailure{"tempo esgotado após " + std::to_string(timeout.count()) + " ms"};
+    }
+
+    void waitFor(short events, const std::optional<Clock::time_point>& until) {
+        pollfd p{socket.native_handle(), events, 0};
+        for (;;) {
+            const int r = ::poll(&p, 1, remainingMs(until));
+            if (r > 0)
+                return;
+            if (r == 0)
+                timedOut();
+            if (errno != EINTR)
+                throw TransportFailure{reasonOf(asio::error_code(errno, asio::system_category()))};
+        }
+    }
+
     void send(std::string_view payload, const std::optional<Clock::time_point>& until) {
-        asio::error_code ec;
         const auto frames = splitIntoFrames(payload);
-        asio::async_write(socket, detail::frameBuffers(frames),
-                          [&](const asio::error_code& e, std::size_t) { ec = e; });
-        await(until);
-        if (ec)
-            throw TransportFailure{reasonOf(ec)};
+        std::vector<iovec> parts;
+        for (const auto& f : frames) {
+            parts.push_back({const_cast<char*>(f.header.data()), f.header.size()});
+            if (!f.body.empty())
+                parts.push_back({const_cast<char*>(f.body.data()), f.body.size()});
+        }
+        std::size_t first = 0;
+        while (first < parts.size()) {
+            msghdr msg{};
+            msg.msg_iov = parts.data() + first;
+            msg.msg_iovlen = std::min<std::size_t>(parts.size() - first, IOV_MAX);
+            const ssize_t n = ::sendmsg(socket.native_handle(), &msg, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (n < 0) {
+                if (errno == EAGAIN || errno == EWOULDBLOCK)
+                    waitFor(POLLOUT, until);
+                else if (errno != EINTR)
+                    throw TransportFailure{reasonOf(asio::error_code(errno, asio::system_category()))};
+                continue;
+            }
+            for (auto left = static_cast<std::size_t>(n); left > 0;) { // skip what went out
+                const std::size_t step = std::min(left, parts[first].iov_len);
+                parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + step;
+                parts[first].iov_len -= step;
+                left -= step;
+                if (parts[first].iov_len == 0)
+                    ++first;
+            }
+        }
     }
 
     RpcResponse receive(std::uint32_t expectedId, const std::optional<Clock::time_point>& until) {
-        asio::error_code ec;
-        std::string body;
-        for (bool more = true; more;) {
-            FrameHeader header{};
-            asio::async_read(socket, asio::buffer(header),
-                             [&](const asio::error_code& e, std::size_t) { ec = e; });
-            await(until);
-            if (ec)
-                throw TransportFailure{reasonOf(ec)};
-            const auto frame = acceptFrame(header, body.size(), kMaxFrameSize, kMaxMessageSize);
-            more = frame.continued;
-            asio::async_read(socket, asio::dynamic_buffer(body), asio::transfer_exactly(frame.length),
-                             [&](const asio::error_code& e, std::size_t) { ec = e; });
-            await(until);
-            if (ec)
-                throw TransportFailure{reasonOf(ec)};
+        reader.clear();
+        waitFor(POLLIN, until); // the answer is never there the moment the request has gone
+        std::optional<std::string_view> body;
+        while (!(body = reader.take())) {
+            const auto room = reader.prepare();
+            const ssize_t n = ::recv(socket.native_handle(), room.data(), room.size(), MSG_DONTWAIT);
+            if (n > 0) {
+                reader.commit(static_cast<std::size_t>(n));
+            } else if (n == 0) {
+                throw TransportFailure{reasonOf(asio::error::eof)};
+            } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                waitFor(POLLIN, until);
+            } else if (errno != EINTR) {
+                throw TransportFailure{reasonOf(asio::error_code(errno, asio::system_category()))};
+            }
         }
-        auto response = decodeResponse(body, DecodeLimits{kClientMaxDepth});
+        auto response = decodeResponse(*body, DecodeLimits{kClientMaxDepth});
+        reader.releaseIfLarge();
         if (response.id != expectedId)
             throw DecodeError("resposta para a chamada " + std::to_string(response.id) +
                               " quando se esperava " + std::to_string(expectedId));
@@ -140,13 +198,9 @@ struct TNetConnection::Impl {
     // The server may have closed an idle connection since the last call; that shows as end of stream
     // (or stray bytes) waiting on the socket.
     bool stale() {
-        asio::error_code ec;
-        socket.non_blocking(true, ec);
         char c = 0;
-        socket.receive(asio::buffer(&c, 1), tcp::socket::message_peek, ec);
-        asio::error_code ignored;
-        socket.non_blocking(false, ignored);
-        return ec != asio::error::would_block;
+        const ssize_t n = ::recv(socket.native_handle(), &c, 1, MSG_PEEK | MSG_DONTWAIT);
+        return !(n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK));
     }
 };
 

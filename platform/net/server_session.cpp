@@ -8,7 +8,7 @@ namespace vq::net::detail {
 
 namespace {
 
-constexpr std::size_t kKeepBufferBytes = 1u << 20; // larger buffers are released after each frame
+constexpr std::size_t kKeepBufferBytes = 1u << 20; // larger answers are released once sent
 
 std::string peerName(const asio::ip::tcp::socket& socket) {
     asio::error_code ec;
@@ -31,7 +31,8 @@ Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, std:
                  std::function<void(std::uint64_t)> onEnded)
     : socket_(std::move(socket)), timer_(socket_.get_executor()), config_(config), id_(id),
       peer_(peerName(socket_)), onEnded_(std::move(onEnded)),
-      handler_(config.registry, config.handler, id, peer_) {}
+      handler_(config.registry, config.handler, id, peer_),
+      reader_(config.maxFrameSize, config.maxRequestSize) {}
 
 Session::~Session() {
     if (onEnded_)
@@ -39,7 +40,10 @@ Session::~Session() {
 }
 
 void Session::start() {
-    asio::dispatch(socket_.get_executor(), [self = shared_from_this()] { self->readHeader(); });
+    asio::error_code ignored;
+    socket_.set_option(asio::ip::tcp::no_delay(true), ignored); // answers go out at once
+    socket_.non_blocking(true, ignored);                        // see send()
+    asio::dispatch(socket_.get_executor(), [self = shared_from_this()] { self->readRequest(); });
 }
 
 void Session::shutdown() {
@@ -54,56 +58,46 @@ void Session::forceClose() {
     asio::dispatch(socket_.get_executor(), [self = shared_from_this()] { self->close(); });
 }
 
-void Session::readHeader() {
+void Session::readRequest() {
     if (stopping_ || closed_) {
         close();
         return;
     }
-    armTimer("idle");
-    asio::async_read(
-        socket_, asio::buffer(header_),
-        [self = shared_from_this()](const asio::error_code& ec, std::size_t) { self->onHeader(ec); });
-}
-
-void Session::onHeader(const asio::error_code& ec) {
-    if (ec || closed_) {
-        close();
-        return;
-    }
-    FrameInfo frame;
+    std::optional<std::string_view> message;
     try {
-        frame = acceptFrame(header_, body_.size(), config_.maxFrameSize, config_.maxRequestSize);
+        message = reader_.take();
     } catch (const DecodeError& e) {
         log::warn("rpc frame refused peer=" + peer_ + " reason=\"" + e.what() + "\"");
         close();
         return;
     }
-    continued_ = frame.continued;
-    // The buffer grows as bytes arrive, so an announced size alone reserves nothing.
-    asio::async_read(
-        socket_, asio::dynamic_buffer(body_), asio::transfer_exactly(frame.length),
-        [self = shared_from_this()](const asio::error_code& e, std::size_t) { self->onBody(e); });
+    if (message) {
+        handle(*message);
+        return;
+    }
+    armTimer("idle");
+    const auto room = reader_.prepare();
+    socket_.async_read_some(asio::buffer(room.data(), room.size()),
+                            [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
+                                if (ec || self->closed_) {
+                                    self->close();
+                                    return;
+                                }
+                                self->reader_.commit(n);
+                                self->readRequest();
+                            });
 }
 
-void Session::onBody(const asio::error_code& ec) {
-    if (ec || closed_) {
-        close();
-        return;
-    }
-    if (continued_) {
-        readHeader();
-        return;
-    }
+void Session::handle(std::string_view message) {
     disarmTimer();
     busy_ = true;
     FrameReply reply;
     try {
-        reply = handler_.handleFrame(body_);
+        reply = handler_.handleFrame(message);
     } catch (const std::exception& e) { // only resource exhaustion gets here
         log::error("rpc frame handling failed peer=" + peer_ + " reason=\"" + e.what() + "\"");
         reply = {std::nullopt, true};
     }
-    releaseIfLarge(body_);
     if (!reply.payload) {
         close();
         return;
@@ -114,41 +108,74 @@ void Session::onBody(const asio::error_code& ec) {
 void Session::send(std::string payload, bool closeAfter) {
     out_ = std::move(payload);
     outFrames_ = splitIntoFrames(out_);
+    auto buffers = frameBuffers(outFrames_);
+    // Most answers fit the socket's send buffer: written at once, they skip a trip through the event
+    // loop, and so a hand-over between pool threads.
+    asio::error_code ec;
+    const std::size_t sent = socket_.write_some(buffers, ec);
+    if (ec == asio::error::would_block || ec == asio::error::try_again)
+        ec.clear();
+    if (ec || sent == asio::buffer_size(buffers)) {
+        afterSend(ec, closeAfter);
+        return;
+    }
+    dropFront(buffers, sent);
     armTimer("write");
-    asio::async_write(socket_, frameBuffers(outFrames_),
-                      [self = shared_from_this(), closeAfter](const asio::error_code& ec, std::size_t) {
-                          self->disarmTimer();
-                          self->busy_ = false;
-                          self->outFrames_.clear();
-                          releaseIfLarge(self->out_);
-                          if (ec || closeAfter || self->stopping_)
-                              self->close();
-                          else
-                              self->readHeader();
+    asio::async_write(socket_, buffers,
+                      [self = shared_from_this(), closeAfter](const asio::error_code& e, std::size_t) {
+                          self->afterSend(e, closeAfter);
                       });
 }
 
+void Session::afterSend(const asio::error_code& ec, bool closeAfter) {
+    disarmTimer();
+    busy_ = false;
+    outFrames_.clear();
+    releaseIfLarge(out_);
+    reader_.releaseIfLarge();
+    if (ec || closeAfter || stopping_)
+        close();
+    else
+        readRequest();
+}
+
+// The deadline moves with every step, but the timer is only re-armed when it fires: setting a timer on
+// every call would cost system calls on the hot path.
 void Session::armTimer(const char* what) {
-    const auto generation = ++timerGeneration_;
-    timer_.expires_after(config_.idleTimeout);
-    timer_.async_wait([self = shared_from_this(), generation, what](const asio::error_code& ec) {
-        if (ec || generation != self->timerGeneration_ || self->closed_)
-            return;
-        log::info("rpc connection closed peer=" + self->peer_ + " reason=\"" + what + " timeout\"");
-        self->close();
-    });
+    deadline_ = std::chrono::steady_clock::now() + config_.idleTimeout;
+    timerWhat_ = what;
+    if (!timerPending_)
+        waitTimer(deadline_);
 }
 
 void Session::disarmTimer() {
-    ++timerGeneration_;
-    timer_.cancel();
+    deadline_ = std::chrono::steady_clock::time_point::max();
+}
+
+void Session::waitTimer(std::chrono::steady_clock::time_point when) {
+    timerPending_ = true;
+    timer_.expires_at(when);
+    timer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+        self->timerPending_ = false;
+        if (ec || self->closed_)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (self->deadline_ == std::chrono::steady_clock::time_point::max()) {
+            self->waitTimer(now + self->config_.idleTimeout); // a call is running: look again later
+        } else if (now < self->deadline_) {
+            self->waitTimer(self->deadline_);
+        } else {
+            log::info("rpc connection closed peer=" + self->peer_ + " reason=\"" + self->timerWhat_ +
+                      " timeout\"");
+            self->close();
+        }
+    });
 }
 
 void Session::close() {
     if (closed_)
         return;
     closed_ = true;
-    ++timerGeneration_;
     timer_.cancel();
     asio::error_code ignored;
     socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);

@@ -1,6 +1,7 @@
 #pragma once
 // One accepted connection of RpcServer (internal to platform/net).
 
+#include "platform/net/frame_reader.h"
 #include "platform/net/framing.h"
 #include "platform/net/request_handler.h"
 
@@ -35,12 +36,13 @@ public:
     void forceClose(); // close as soon as the strand is free
 
 private:
-    void readHeader();
-    void onHeader(const asio::error_code& ec);
-    void onBody(const asio::error_code& ec);
+    void readRequest();
+    void handle(std::string_view message);
     void send(std::string payload, bool closeAfter);
+    void afterSend(const asio::error_code& ec, bool closeAfter);
     void armTimer(const char* what);
     void disarmTimer();
+    void waitTimer(std::chrono::steady_clock::time_point when);
     void close();
 
     asio::ip::tcp::socket socket_;
@@ -50,12 +52,12 @@ private:
     std::string peer_;
     std::function<void(std::uint64_t)> onEnded_;
     RequestHandler handler_;
-    FrameHeader header_{};
-    std::string body_;
+    FrameReader reader_;
     std::string out_;
     std::vector<FrameSlice> outFrames_;
-    std::uint64_t timerGeneration_ = 0;
-    bool continued_ = false; // the frame being read is not the request's last
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
+    const char* timerWhat_ = "idle";
+    bool timerPending_ = false;
     bool busy_ = false;
     bool stopping_ = false;
     bool closed_ = false;
