@@ -76,16 +76,28 @@ void Session::readRequest() {
         return;
     }
     armTimer("idle");
+    // Waiting for readiness and then reading spares the read attempt that would find nothing yet.
+    socket_.async_wait(asio::ip::tcp::socket::wait_read,
+                       [self = shared_from_this()](const asio::error_code& ec) { self->readAvailable(ec); });
+}
+
+void Session::readAvailable(asio::error_code ec) {
+    if (ec || closed_) {
+        close();
+        return;
+    }
     const auto room = reader_.prepare();
-    socket_.async_read_some(asio::buffer(room.data(), room.size()),
-                            [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
-                                if (ec || self->closed_) {
-                                    self->close();
-                                    return;
-                                }
-                                self->reader_.commit(n);
-                                self->readRequest();
-                            });
+    const std::size_t n = socket_.read_some(asio::buffer(room.data(), room.size()), ec);
+    if (ec == asio::error::would_block || ec == asio::error::try_again) {
+        readRequest();
+        return;
+    }
+    if (ec) {
+        close();
+        return;
+    }
+    reader_.commit(n);
+    readRequest();
 }
 
 void Session::handle(std::string_view message) {

@@ -37,6 +37,7 @@ public:
 
 private:
     void readRequest();
+    void readAvailable(asio::error_code ec);
     void handle(std::string_view message);
     void send(std::string payload, bool closeAfter);
     void afterSend(const asio::error_code& ec, bool closeAfter);
