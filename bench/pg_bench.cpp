@@ -7,6 +7,7 @@
 // VQ_BENCH_SECONDS (default 10) is the length of each measurement; VQ_BENCH_CUSTOMERS (default 2,000) the
 // customers seeded. The server binaries come from $VQ_PG_BIN like the tests'. Nothing is asserted.
 
+#include "bench/bench_support.h"
 #include "platform/db/connection.h"
 #include "platform/net/net_connection.h"
 #include "server/core/app_server.h"
@@ -29,6 +30,7 @@
 #include <vector>
 
 using namespace vq;
+using vq::bench::oneRowDelta;
 
 namespace {
 
@@ -136,13 +138,6 @@ double pgbenchTps(test::PgServer& pg, int seconds) {
     if (r.status != 0 || tps <= 0)
         throw std::runtime_error("pgbench falhou (" + std::to_string(r.status) + "): " + r.output);
     return tps;
-}
-
-Variant oneRowDelta(const std::string& code, const std::string& from, const std::string& to) {
-    auto delta = std::make_shared<Delta>(
-        std::vector<FieldDesc>{{"CDCLIENTE", FieldType::String, 21}, {"NMFANTCLIE", FieldType::String, 50}});
-    delta->addRow({UpdateStatus::Modified, {code, from}, {}, {{1, to}}});
-    return Variant(std::shared_ptr<const Delta>(std::move(delta)));
 }
 
 struct ClientResult {

@@ -5,6 +5,7 @@
 //    customers take about 800 bytes each, so the answer travels in two frames.
 // The seeded SQLite file is kept in the temporary directory and reused by later runs. Nothing is asserted.
 
+#include "bench/bench_support.h"
 #include "platform/data/client_data_set.h"
 #include "platform/db/connection.h"
 #include "platform/db/transaction.h"
@@ -20,13 +21,12 @@
 #include <filesystem>
 
 using namespace vq;
+using vq::bench::oneRowDelta;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double secondsSince(Clock::time_point t) {
-    return std::chrono::duration<double>(Clock::now() - t).count();
-}
+using bench::Clock;
+using bench::secondsSince;
 
 int customerCount() {
     const char* env = std::getenv("VQ_BENCH_CUSTOMERS");
@@ -64,13 +64,6 @@ struct Fixture {
 Fixture& fixture() {
     static Fixture f;
     return f;
-}
-
-Variant oneRowDelta(const std::string& code, const std::string& from, const std::string& to) {
-    auto delta = std::make_shared<Delta>(
-        std::vector<FieldDesc>{{"CDCLIENTE", FieldType::String, 21}, {"NMFANTCLIE", FieldType::String, 50}});
-    delta->addRow({UpdateStatus::Modified, {code, from}, {}, {{1, to}}});
-    return Variant(std::shared_ptr<const Delta>(std::move(delta)));
 }
 
 void BM_ConfirmarOneRow(benchmark::State& state) {

@@ -27,7 +27,8 @@ public:
     ResultSet() = default;
 
     const std::vector<FieldDesc>& fields() const { return fields_; }
-    const std::vector<Row>& rows() const { return rows_; }
+    const std::vector<Row>& rows() const& { return rows_; }
+    std::vector<Row> rows() && { return std::move(rows_); } // a temporary's rows outlive it
     std::size_t rowCount() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
     int fieldIndex(std::string_view name) const; // case-insensitive, -1 when absent

@@ -210,8 +210,7 @@ ordered_json toJson(const Variant& v) {
     case VariantKind::Packet: {
         const DataPacket& p = v.asPacket();
         ordered_json rows = ordered_json::array();
-        for (const auto& r : p.rows())
-            rows.push_back(rowJson(r));
+        p.forEachRow([&](const Row& r) { rows.push_back(rowJson(r)); }); // no second copy of the rows
         return ordered_json{{"fields", fieldsJson(p.fields())}, {"rows", std::move(rows)}};
     }
     case VariantKind::Delta: {
