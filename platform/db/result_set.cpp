@@ -202,9 +202,16 @@ const Variant& ResultSet::value(std::size_t row, std::string_view column) const 
     return rows_.at(row)[static_cast<std::size_t>(col)];
 }
 
-DataPacket ResultSet::toPacket() const {
+// Values were converted to the fields' kinds when the result was built.
+DataPacket ResultSet::toPacket() const& {
     DataPacket packet(fields_);
-    packet.mutableRows() = rows_; // values were converted to the fields' kinds when the result was built
+    packet.mutableRows() = rows_;
+    return packet;
+}
+
+DataPacket ResultSet::toPacket() && {
+    DataPacket packet(fields_);
+    packet.mutableRows() = std::move(rows_);
     return packet;
 }
 
@@ -225,22 +232,36 @@ ResultSet ResultSet::build(std::vector<DriverColumn> columns, std::vector<Row> r
         } else {
             f.type = inferType(rows, c);
         }
-        std::size_t longest = 0;
-        for (Row& row : rows) {
-            row[c] = convert(f, row[c]);
-            if (f.type == FieldType::String && row[c].is(VariantKind::String))
-                longest = std::max(longest, utf8Length(row[c].asString()));
-        }
-        if (f.type == FieldType::String) {
-            // Unknown sizes take the data's width; a declared size grows rather than misdescribe the data
-            // (the receiving dataset then refuses it with a clear message).
-            const int widest = static_cast<int>(longest);
-            if (f.size == 0)
-                f.size = std::max(widest, 1);
-            else if (widest > f.size)
-                f.size = widest;
-        }
         out.fields_.push_back(std::move(f));
+    }
+    // Row by row, converting in place: values already of their field's kind are neither copied nor
+    // moved, which matters for wide results of many rows.
+    std::vector<std::size_t> longest(out.fields_.size(), 0);
+    for (Row& row : rows)
+        for (std::size_t c = 0; c < out.fields_.size() && c < row.size(); ++c) {
+            const FieldDesc& f = out.fields_[c];
+            Variant& v = row[c];
+            if (v.isNull())
+                continue;
+            const bool text = v.is(VariantKind::String);
+            if (!(text && (f.type == FieldType::String || f.type == FieldType::Blob)))
+                v = convert(f, v);
+            // A text no longer in bytes than the declared size cannot be wider in characters.
+            if (f.type == FieldType::String && v.is(VariantKind::String) &&
+                (f.size <= 0 || v.asString().size() > static_cast<std::size_t>(f.size)))
+                longest[c] = std::max(longest[c], utf8Length(v.asString()));
+        }
+    for (std::size_t c = 0; c < out.fields_.size(); ++c) {
+        FieldDesc& f = out.fields_[c];
+        if (f.type != FieldType::String)
+            continue;
+        // Unknown sizes take the data's width; a declared size grows rather than misdescribe the data
+        // (the receiving dataset then refuses it with a clear message).
+        const int widest = static_cast<int>(longest[c]);
+        if (f.size == 0)
+            f.size = std::max(widest, 1);
+        else if (widest > f.size)
+            f.size = widest;
     }
     out.rows_ = std::move(rows);
     return out;

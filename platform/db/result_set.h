@@ -36,7 +36,8 @@ public:
     // The value of a column in a row; throws DbError for an unknown column.
     const Variant& value(std::size_t row, std::string_view column) const;
 
-    DataPacket toPacket() const;
+    DataPacket toPacket() const&;
+    DataPacket toPacket() &&; // takes the rows instead of copying them
 
     // Builds the result from what a driver read: each column's field comes from the resolver when it knows
     // the name, else from the driver's description, else from the values; values are converted to the
