@@ -43,6 +43,20 @@ int indexIn(const std::vector<std::string>& values, std::string_view value) {
     return -1;
 }
 
+// Commits a choice; when the commit refuses or throws, the shown choice goes back. True when it stands.
+template <class Commit, class Restore> bool commitOrRestore(Commit commit, Restore restore) {
+    bool accepted = false;
+    try {
+        accepted = commit();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    if (!accepted)
+        restore();
+    return accepted;
+}
+
 } // namespace
 
 void filterKeysOf(Control& owner, QWidget& child) {
@@ -126,17 +140,8 @@ void ComboBox::SetValue(std::string_view value) {
 }
 
 void ComboBox::Choose(int index) {
-    bool accepted = false;
-    try {
-        accepted = commitChoice(index);
-    } catch (...) {
-        restoreChoice();
-        throw;
-    }
-    if (!accepted) {
-        restoreChoice();
+    if (!commitOrRestore([&] { return commitChoice(index); }, [&] { restoreChoice(); }))
         return;
-    }
     setIndexQuietly(index);
     if (OnChange)
         OnChange();
@@ -219,17 +224,8 @@ void RadioGroup::Choose(int index) {
         setIndexQuietly(index);
         return;
     }
-    bool accepted = false;
-    try {
-        accepted = commitChoice(index);
-    } catch (...) {
-        restoreChoice();
-        throw;
-    }
-    if (!accepted) {
-        restoreChoice();
+    if (!commitOrRestore([&] { return commitChoice(index); }, [&] { restoreChoice(); }))
         return;
-    }
     setIndexQuietly(index);
     if (OnClick)
         OnClick();
