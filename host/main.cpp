@@ -10,6 +10,8 @@
 #include "platform/data/error.h"
 #include "platform/data/log.h"
 #include "platform/gui/application.h"
+#include "platform/gui/form_base.h"
+#include "platform/gui/seams.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -62,7 +64,10 @@ int runInteractive(const HostOptions& options) {
                           quitting = true;
                           QApplication::quit();
                       });
-    window.show();
+    // The module's non-modal forms appear inside the main window; modal ones stay dialogs.
+    vq::gui::SeamOverride embed(vq::gui::seams::showForm(),
+                                [&window](vq::gui::FormBase& form) { window.showForm(form); });
+    window.showMaximized();
     if (options.openModule)
         QTimer::singleShot(0, &window, [&module, &quitting] {
             if (!quitting)

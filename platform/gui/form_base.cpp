@@ -85,7 +85,8 @@ int FormBase::ShowModal() {
 }
 
 void FormBase::showNow() {
-    if (isHidden() && OnShow)
+    // Not on screen yet, whether hidden itself or inside a frame not shown yet (a host sub-window).
+    if (!isVisible() && OnShow)
         OnShow();
     show();
     raise();
