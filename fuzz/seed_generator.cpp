@@ -78,6 +78,11 @@ int main(int argc, char** argv) {
     put(frames / "wrong_shapes",
         request(6, "Inc", {"a"}) + request(7, "Nada", {}) + request(8, "Echo", {1, 2}));
     put(frames / "malformed_with_id", makeFrame(encodeRequest({9, "Fuzz.rdm", "Echo", {}}).substr(0, 14)));
+    std::string continued; // the echo_packet request cut into frames of 7 bytes
+    const std::string echo = encodeRequest({1, "Fuzz.rdm", "Echo", {packet()}});
+    for (const auto& f : splitIntoFrames(echo, 7))
+        continued.append(f.header.data(), f.header.size()).append(f.body);
+    put(frames / "continued_frames", continued);
     std::cout << "seeds written under " << root << "\n";
     return 0;
 }
