@@ -10,7 +10,7 @@ namespace vq::seed {
 
 void writeCustomerDetails(RowSink& sink, const SeedOptions& options, const Places& places,
                           const std::vector<Profile>& profiles);                      // customer_details.cpp
-void writeProspects(RowSink& sink, const SeedOptions& options, const Places& places); // prospects.cpp
+void writeProspects(RowSink& sink, const SeedOptions& options, const Places& places); // sales_leads.cpp
 
 namespace {
 
