@@ -1,6 +1,7 @@
 // TfrmCliente: components, layout and wiring.
 
 #include "customer/Vqm41200.h"
+#include "customer/customer_messages.h"
 #include "framework/services/geral.h"
 #include "framework/services/messages.h"
 #include "framework/services/vorlane.h"
@@ -114,8 +115,13 @@ constexpr gui::ColumnSpec kGridColumns[] = {
     {"dbgPadrao", "NMFANTCLIE", "Nome Fantasia", 30},
 };
 
-// The form's second catalogue: the carrier search kinds.
-const std::vector<std::string> kMsgPadrao02 = {"TP_PADRAO|Padrão", "TP_LISTA|Lista"};
+std::vector<std::string> catalogueItems(std::span<const customer::MessageText> texts) {
+    std::vector<std::string> items;
+    items.reserve(texts.size());
+    for (const customer::MessageText& m : texts)
+        items.push_back(std::string(m.key) + "|" + std::string(m.text));
+    return items;
+}
 
 } // namespace
 
@@ -133,7 +139,8 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
         if (!d.dataSource.empty())
             addDataSource(std::string(d.dataSource), *data_->sourceOf(name));
     }
-    (new TMessages(this, "msgPadrao02"))->SetItems(kMsgPadrao02);
+    msgPadrao->SetItems(catalogueItems(customer::msgPadraoTexts()));
+    (new TMessages(this, "msgPadrao02"))->SetItems(catalogueItems(customer::msgPadrao02Texts()));
     services::setupConnection(netClientes, services::kRdmClientes);
     buildLayout();
     // Bound once the controls its state-change handling touches exist.

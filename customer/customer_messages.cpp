@@ -1,0 +1,33 @@
+#include "customer/customer_messages.h"
+
+namespace vq::customer {
+namespace {
+
+// clang-format off
+constexpr MessageText kMsgPadrao[] = {
+    // Coded fields shown as words: the texts equal their keys.
+    {"Física", "Física"},
+    {"Jurídica", "Jurídica"},
+    {"Insc. Jurídica", "Insc. Jurídica"},
+    {"Outros", "Outros"},
+    {"Ativo", "Ativo"},
+    {"Inativo", "Inativo"},
+};
+
+constexpr MessageText kMsgPadrao02[] = {
+    {"TP_PADRAO", "Padrão"},
+    {"TP_LISTA", "Lista"},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const MessageText> msgPadraoTexts() {
+    return kMsgPadrao;
+}
+
+std::span<const MessageText> msgPadrao02Texts() {
+    return kMsgPadrao02;
+}
+
+} // namespace vq::customer
