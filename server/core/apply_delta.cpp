@@ -30,6 +30,12 @@ int fieldOf(const std::vector<const ProviderColumn*>& cols, const ProviderColumn
     return -1;
 }
 
+// The delta field an inserted row takes a derived column from; -1 when the delta lacks it.
+int sourceField(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
+                const DerivedColumn& derived) {
+    return fieldOf(cols, provider.column(derived.from));
+}
+
 // Every value that will be written must fit its column: kind and length, checked before anything runs.
 void checkValues(const Provider& provider, const Delta& delta,
                  const std::vector<const ProviderColumn*>& cols) {
@@ -38,6 +44,9 @@ void checkValues(const Provider& provider, const Delta& delta,
             for (std::size_t i = 0; i < cols.size(); ++i)
                 if (cols[i]->writable)
                     checkFits(cols[i]->field, row.newValues.at(i));
+            for (const DerivedColumn& derived : provider.derivedOnInsert())
+                if (const int source = sourceField(provider, cols, derived); source >= 0)
+                    checkFits(derived.field, row.newValues.at(static_cast<std::size_t>(source)));
         } else if (row.status == UpdateStatus::Modified) {
             for (const auto& change : row.changes)
                 if (cols.at(static_cast<std::size_t>(change.field))->writable)
@@ -95,6 +104,13 @@ std::optional<Statement> insertStatement(const Provider& provider,
         names += (names.empty() ? "" : ", ") + cols[i]->name;
         values += (values.empty() ? ":" : ", :") + p;
         st.params.emplace(p, row.newValues.at(i));
+    }
+    for (const DerivedColumn& derived : provider.derivedOnInsert()) {
+        const int source = sourceField(provider, cols, derived);
+        if (source < 0)
+            continue;
+        names += ", " + derived.field.name;
+        values += ", :V" + std::to_string(source);
     }
     if (names.empty())
         return std::nullopt;

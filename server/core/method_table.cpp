@@ -18,14 +18,14 @@ Variant getCliente(Services& s, net::CallContext&, VariantArray& args) {
 
 // Confirmar(delta, provider name): the save primitive of every dataset of the customer form.
 Variant confirmar(Services& s, net::CallContext&, VariantArray& args) {
-    const Provider& provider = requireProvider(args[1].asString());
+    const Provider& provider = providerToSave(args[1].asString(), Writes::Confirmar);
     auto conn = s.pool.acquire();
     return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
 }
 
 // The import sends the change log of its customer dataset alone; its provider is implied.
 Variant confirmarImport(Services& s, net::CallContext&, VariantArray& args) {
-    const Provider& provider = requireProvider("dspImportCliente");
+    const Provider& provider = providerToSave("dspImportCliente", Writes::Import);
     auto conn = s.pool.acquire();
     return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
 }
