@@ -299,7 +299,11 @@ TEST_P(DetailRoundTripTest, EditInsertAndDeleteComeBackAsSent) {
     runRoundTrip(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripTest, ::testing::ValuesIn(kCases));
+std::string caseName(const ::testing::TestParamInfo<RoundTripCase>& info) {
+    return std::string(info.param.dataSet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripTest, ::testing::ValuesIn(kCases), caseName);
 
 // The same on PostgreSQL, where VARCHAR(N) itself holds the width.
 class DetailRoundTripPgTest : public DetailRoundTripTest {
@@ -311,7 +315,7 @@ TEST_P(DetailRoundTripPgTest, EditInsertAndDeleteComeBackAsSent) {
     runRoundTrip(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripPgTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripPgTest, ::testing::ValuesIn(kCases), caseName);
 
 } // namespace
 } // namespace vq::test
