@@ -4,7 +4,9 @@
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
 #include "server/core/detail_loads.h"
+#include "server/core/lookups.h"
 #include "server/core/methods.h"
+#include "server/core/shaped_lookups.h"
 
 namespace vq::server {
 
@@ -54,6 +56,18 @@ Variant getRetEcf(Services& s, net::CallContext&, VariantArray&) {
     return loadRetentionCodes(*conn);
 }
 
+// Every method of the lookup table: the rows its arguments select.
+Variant getLookup(Services& s, net::CallContext& ctx, VariantArray& args) {
+    const Lookup& lookup = requireLookup(ctx.method);
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(lookup.read(*conn, args)));
+}
+
+Variant getRamoAtiv(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(loadActivityBranches(*conn, args)));
+}
+
 Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
     throw Error("Método ainda não disponível.");
 }
@@ -77,6 +91,12 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetInfoPaginaDadosAdicionais", "sss", getInfoPaginaDadosAdicionais},
     {kModuleClientes, "GetContCtbl", "ssa", getContCtbl},
     {kModuleClientes, "getRetECF", "", getRetEcf},
+    {kModuleClientes, "GetOrigem", "", getDetail},
+
+    {kModuleClientes, "GetParamFiscal", "", getLookup},
+    {kModuleClientes, "GetRamoAtiv", "ssas", getRamoAtiv},
+    {kModuleClientes, "GetPesqDivulg", "ss", getLookup},
+    {kModuleClientes, "GetIdioma", "ss", getLookup},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", notYetAvailable},
