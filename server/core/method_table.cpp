@@ -68,6 +68,26 @@ Variant getRamoAtiv(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(std::make_shared<const DataPacket>(loadActivityBranches(*conn, args)));
 }
 
+Variant getTipoTransp(Services& s, net::CallContext&, VariantArray&) {
+    auto conn = s.pool.acquire();
+    return loadTransportLists(*conn);
+}
+
+Variant getPesquisaListaTransp(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return searchCarrierList(*conn, args);
+}
+
+Variant getVdSigla(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(findAbbreviationUsers(*conn, args)));
+}
+
+Variant getValidaCliente(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(countCustomers(*conn, args)));
+}
+
 Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
     throw Error("Método ainda não disponível.");
 }
@@ -97,6 +117,30 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetRamoAtiv", "ssas", getRamoAtiv},
     {kModuleClientes, "GetPesqDivulg", "ss", getLookup},
     {kModuleClientes, "GetIdioma", "ss", getLookup},
+    {kModuleClientes, "GetVendedor", "ss", getLookup},
+    {kModuleClientes, "GetQualifica", "ss", getLookup},
+    {kModuleClientes, "GetPesqGrupClie", "ss", getLookup},
+    {kModuleClientes, "GetTipContRec", "ss", getLookup},
+    {kModuleClientes, "GetTpAjusteRec", "ss", getLookup},
+    {kModuleClientes, "GetPesqTpBaixa", "ss", getLookup},
+    {kModuleClientes, "GetTipoTransp", "", getTipoTransp},
+    {kModuleClientes, "GetVd_TipoTransp", "s", getLookup},
+    {kModuleClientes, "GetVd_Transportadora", "ss", getLookup},
+    {kModuleClientes, "GetPesquisaListaTransp", "bss", getPesquisaListaTransp},
+    {kModuleClientes, "GetTransCliePed", "s", getLookup},
+    {kModuleClientes, "GetVdSigla", "ss", getVdSigla},
+    {kModuleClientes, "GetProdMatAplic", "s", getLookup},
+    {kModuleClientes, "GetPesqAgencia", "ss", getLookup},
+    {kModuleClientes, "GetPesqInstCobr", "ss", getLookup},
+    {kModuleClientes, "GetVerifiBanco", "ss", getLookup},
+    {kModuleClientes, "GetTipoCorr", "ss", getLookup},
+    {kModuleClientes, "GetCargoInterloc", "ss", getLookup},
+    {kModuleClientes, "GetFuncionario", "ss", getLookup},
+    {kModuleClientes, "GetOperador", "ss", getLookup},
+    {kModuleClientes, "GetValidaCliente", "sss", getValidaCliente},
+    {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
+    {kModuleClientes, "GetInsEndeClie", "ss", getLookup},
+    {kModuleClientes, "GetVdVendAdicClie", "Ss", getLookup},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", notYetAvailable},
