@@ -2,26 +2,31 @@
 
 #include "platform/data/error.h"
 
-#include <string>
-
 namespace vq::server {
+
+std::vector<std::string> nameList(std::string_view names) {
+    std::vector<std::string> out;
+    while (!names.empty()) {
+        const auto comma = names.find(',');
+        std::string_view item = names.substr(0, comma);
+        names = comma == std::string_view::npos ? std::string_view{} : names.substr(comma + 1);
+        while (!item.empty() && item.front() == ' ')
+            item.remove_prefix(1);
+        while (!item.empty() && item.back() == ' ')
+            item.remove_suffix(1);
+        if (!item.empty())
+            out.emplace_back(item);
+    }
+    return out;
+}
 
 db::Params bindArguments(std::string_view method, std::string_view names, const VariantArray& args) {
     db::Params params;
-    std::size_t i = 0;
-    std::string_view rest = names;
-    while (!rest.empty()) {
-        const auto comma = rest.find(',');
-        std::string_view name = rest.substr(0, comma);
-        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
-        while (!name.empty() && name.front() == ' ')
-            name.remove_prefix(1);
-        if (name.empty())
-            continue;
-        if (i >= args.size())
-            throw Error(std::string(method) + " espera " + std::to_string(i + 1) + " argumento(s).");
-        params.emplace(std::string(name), Variant(args[i++].toString()));
-    }
+    const std::vector<std::string> list = nameList(names);
+    if (args.size() < list.size())
+        throw Error(std::string(method) + " espera " + std::to_string(list.size()) + " argumento(s).");
+    for (std::size_t i = 0; i < list.size(); ++i)
+        params.emplace(list[i], Variant(args[i].toString()));
     return params;
 }
 

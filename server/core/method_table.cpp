@@ -3,6 +3,7 @@
 #include "platform/data/error.h"
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
+#include "server/core/customer_removals.h"
 #include "server/core/detail_loads.h"
 #include "server/core/lookups.h"
 #include "server/core/methods.h"
@@ -88,6 +89,25 @@ Variant getValidaCliente(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(std::make_shared<const DataPacket>(countCustomers(*conn, args)));
 }
 
+// The commands that clear one kind of a customer's rows: how many went.
+Variant removeRows(Services& s, net::CallContext& ctx, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(runRemovalCommand(*conn, ctx.method, args));
+}
+
+Variant setAuxCodCliente(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    prepareCustomerDeletion(*conn, args[0]);
+    return Variant(true);
+}
+
+// The additional-salespeople list sends its change log alone; its provider is implied.
+Variant setVendAdicClie(Services& s, net::CallContext&, VariantArray& args) {
+    const Provider& provider = requireProvider("dspVendAdicClie");
+    auto conn = s.pool.acquire();
+    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
+}
+
 Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
     throw Error("Método ainda não disponível.");
 }
@@ -141,6 +161,14 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
     {kModuleClientes, "GetInsEndeClie", "ss", getLookup},
     {kModuleClientes, "GetVdVendAdicClie", "Ss", getLookup},
+
+    {kModuleClientes, "SetDelPrazoPagamento", "s", removeRows},
+    {kModuleClientes, "SetExcPrcBase", "s", removeRows},
+    {kModuleClientes, "DelVendAdicClie", "s", removeRows},
+    {kModuleClientes, "SetDelEvoInteClie", "ss", removeRows},
+    {kModuleClientes, "SetDelMalaClie", "ss", removeRows},
+    {kModuleClientes, "SetAuxCodCliente", "s", setAuxCodCliente},
+    {kModuleClientes, "SetVendAdicClie", "d", setVendAdicClie},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", notYetAvailable},
