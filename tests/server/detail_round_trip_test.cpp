@@ -167,9 +167,13 @@ protected:
         customer::fetchDataSet(sets_->cdsInterloc(), call_, "GetInterloc", {code_});
     }
 
+    // Each case works on a customer of its own.
     static int caseIndex() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::stoi(std::string(info->name()).substr(std::string(info->name()).rfind('/') + 1));
+        const std::string_view dataSet = GetParam().dataSet;
+        for (std::size_t i = 0; i < std::size(kCases); ++i)
+            if (kCases[i].dataSet == dataSet)
+                return static_cast<int>(i);
+        return -1;
     }
 
     void selectCustomer(const std::string& list) {
