@@ -3,9 +3,10 @@
 // what no provider owns.
 
 #include "customer/customer_datasets.h"
-#include "customer/dataset_transfer.h"
 #include "platform/net/net_connection.h"
 #include "server/core/app_server.h"
+#include "services/app_server.h"
+#include "tests/framework/services_test_support.h"
 #include "tests/server/server_fixture.h"
 
 #include <string>
@@ -54,6 +55,8 @@ protected:
     }
 
     Variant call(std::string_view method, VariantArray args) { return conn_.Call(method, args); }
+    // A refused save is recorded instead of waiting on a dialog.
+    MessageRecorder messages_;
     static std::int64_t count(const std::string& sql) {
         db::Connection db(file_->url());
         return db.query(sql).rows()[0][0].toInt();
@@ -126,8 +129,7 @@ TEST_F(DetailLoadsTest, DescriptionsAreJoinedAndNeverWritten) {
     ds.FieldByName("NMPAIS").SetValue(Variant("Outro"));
     ds.FieldByName("DSENDECLIE").SetValue(Variant("Rua B"));
     ds.Post();
-    customer::RemoteCall remote = [this](std::string_view m, VariantArray& a) { return conn_.Call(m, a); };
-    ASSERT_TRUE(customer::saveDataSet(ds, "dspEndeClieCobr", remote));
+    ASSERT_TRUE(services::applyUpdates(conn_, ds, "dspEndeClieCobr"));
     const Variant again = call("GetEndeClieCobr", {"LD1"});
     EXPECT_EQ(valueOf(again.asPacket(), 0, "DSENDECLIE"), Variant("Rua B"));
     EXPECT_EQ(valueOf(again.asPacket(), 0, "NMPAIS"), Variant("País Teste"));
