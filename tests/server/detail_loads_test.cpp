@@ -2,6 +2,7 @@
 // client datasets, joined descriptions read but never written, the shaped answers, and Confirmar refusing
 // what no provider owns.
 
+#include "contract/customer_filter.h"
 #include "customer/customer_datasets.h"
 #include "platform/net/net_connection.h"
 #include "server/core/app_server.h"
@@ -119,10 +120,9 @@ TEST_F(DetailLoadsTest, DescriptionsAreJoinedAndNeverWritten) {
     // The client changes a description beside a real change: the change is saved, the description
     // stays what its own table says.
     customer::CustomerDataSets sets(plainServices());
-    VariantArray filter{"_LD1_", ""};
-    for (int i = 1; i < 8; ++i)
-        filter.insert(filter.end(), {"", "T"});
-    sets.cdsCliente().SetData(call("GetCliente", filter));
+    contract::CustomerFilter filter;
+    filter.customer = {false, "_LD1_"};
+    sets.cdsCliente().SetData(call("GetCliente", contract::toArgs(filter)));
     ClientDataSet& ds = sets.cdsEndeClieCobr();
     ds.SetData(cobr);
     ds.Edit();

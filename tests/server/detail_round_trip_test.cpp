@@ -1,6 +1,7 @@
 // The customer form's datasets against the real server: each is loaded through its method, changed in
 // the client (edit, insert, delete), saved with Confirmar and reloaded, and must come back as it was sent.
 
+#include "contract/customer_filter.h"
 #include "customer/additional_data.h"
 #include "customer/customer_datasets.h"
 #include "framework/services/consiste_messages.h"
@@ -175,12 +176,9 @@ protected:
     }
 
     void selectCustomer(const std::string& list) {
-        VariantArray args;
-        for (int i = 0; i < 8; ++i) {
-            args.emplace_back(i == 0 ? "_" + list + "_" : "");
-            args.emplace_back(i == 0 ? "" : "T");
-        }
-        services::readInto(conn_, "GetCliente", args, sets_->cdsCliente());
+        contract::CustomerFilter filter;
+        filter.customer = {false, "_" + list + "_"};
+        services::readInto(conn_, contract::kGetCliente, contract::toArgs(filter), sets_->cdsCliente());
     }
 
     void load(ClientDataSet& ds) {
