@@ -1,5 +1,6 @@
 #include "filter_report/Vqm41202.h"
 
+#include "contract/customer_filter.h"
 #include "customer/Vqm41200.h"
 #include "filter_report/radio_button.h"
 #include "framework/services/consiste_messages.h"
@@ -13,6 +14,8 @@
 #include "platform/gui/form_builder.h"
 #include "platform/gui/page_control.h"
 #include "services/app_server.h"
+
+#include <utility>
 
 namespace vq {
 namespace {
@@ -47,11 +50,21 @@ const std::vector<std::string> kMessages = {"pais|País",
                                             "NAO_HA_Mun|Não há município cadastrado para o estado informado.",
                                             "MUNICIPIO|Município"};
 
-// Orders in which the criteria are checked and sent.
+// Order in which the criteria are checked.
 constexpr std::string_view kCheckOrder[] = {"TCLIENTE", "TPAIS",     "TESTADO", "TMUNICIPIO",
                                             "TRAMO",    "TSEGMENTO", "TORIGEM", "TQUALIFICACAO"};
-constexpr std::string_view kGetClienteOrder[] = {"TCLIENTE",  "TRAMO",   "TPAIS",         "TESTADO",
-                                                 "TSEGMENTO", "TORIGEM", "TQUALIFICACAO", "TMUNICIPIO"};
+
+// The GetCliente criterion each filter entry fills.
+using contract::CustomerFilter;
+constexpr std::pair<std::string_view, contract::FilterCriterion CustomerFilter::*> kGetClienteCriteria[] = {
+    {"TCLIENTE", &CustomerFilter::customer},
+    {"TRAMO", &CustomerFilter::activityBranch},
+    {"TPAIS", &CustomerFilter::country},
+    {"TESTADO", &CustomerFilter::state},
+    {"TSEGMENTO", &CustomerFilter::segment},
+    {"TORIGEM", &CustomerFilter::origin},
+    {"TQUALIFICACAO", &CustomerFilter::qualification},
+    {"TMUNICIPIO", &CustomerFilter::municipality}};
 
 constexpr const char* kCustomerSql = "SELECT NRINSJURCLIE, IDTPIJURCLIE, NMFANTCLIE, NMRAZSOCCLIE, CDCLIENTE "
                                      "FROM CLIENTE ORDER BY CDCLIENTE";
@@ -148,14 +161,13 @@ void TfrmFilCliente::sbtCancelClick() {
 void TfrmFilCliente::AplicaFiltro() {
     TfrmCliente& form = customerForm();
     const Vqm41202::UnitState& u = Vqm41202::unit();
-    VariantArray args;
-    for (std::string_view name : kGetClienteOrder) {
+    CustomerFilter filter;
+    for (const auto& [name, criterion] : kGetClienteCriteria) {
         const Criterion& c = Vqm41202::criterion(name);
-        const bool list = listChecked(c);
-        args.emplace_back(list ? u.*c.list : std::string());
-        args.emplace_back(list ? std::string() : std::string("T"));
+        if (listChecked(c))
+            filter.*criterion = {false, u.*c.list};
     }
-    services::readInto(form.netClientes, "GetCliente", args, form.cdsCliente());
+    services::readInto(form.netClientes, contract::kGetCliente, contract::toArgs(filter), form.cdsCliente());
     alignCustomerForm(form);
 }
 

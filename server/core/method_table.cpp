@@ -14,7 +14,7 @@ namespace vq::server {
 namespace {
 
 Variant getCliente(Services& s, net::CallContext&, VariantArray& args) {
-    const CustomerFilter filter = filterFromArgs(args);
+    const contract::CustomerFilter filter = contract::customerFilterFromArgs(args);
     auto conn = s.pool.acquire();
     return Variant(std::make_shared<const DataPacket>(selectCustomers(*conn, filter)));
 }
@@ -113,7 +113,7 @@ Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
 }
 
 constexpr MethodDef kMethods[] = {
-    {kModuleClientes, "GetCliente", "SSSSSSSSSSSSSSSS", getCliente},
+    {kModuleClientes, contract::kGetCliente, "SSSSSSSSSSSSSSSS", getCliente},
     {kModuleClientes, "Confirmar", "ds", confirmar},
     {kModuleClientes, "GetEndeClieNorm", "s", getDetail},
     {kModuleClientes, "GetEndeClieCobr", "s", getDetail},

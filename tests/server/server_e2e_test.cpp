@@ -1,5 +1,6 @@
 // The real server on a loopback port over a temporary SQLite file, called through TNetConnection.
 
+#include "contract/customer_filter.h"
 #include "platform/data/error.h"
 #include "platform/db/transaction.h"
 #include "platform/net/framing.h"
@@ -19,12 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 
 VariantArray allCustomers() {
-    VariantArray args;
-    for (int i = 0; i < 8; ++i) {
-        args.emplace_back("");
-        args.emplace_back("T");
-    }
-    return args;
+    return contract::toArgs(contract::CustomerFilter{});
 }
 
 class ServerE2ETest : public ::testing::Test {
