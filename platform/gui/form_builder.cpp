@@ -4,6 +4,7 @@
 #include "platform/gui/buttons.h"
 #include "platform/gui/choices.h"
 #include "platform/gui/containers.h"
+#include "platform/gui/control_options.h"
 #include "platform/gui/db_controls.h"
 #include "platform/gui/db_grid.h"
 #include "platform/gui/db_navigator.h"
@@ -11,6 +12,7 @@
 #include "platform/gui/form_base.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
+#include "platform/gui/progress.h"
 #include "platform/gui/qt_text.h"
 #include "platform/gui/text_controls.h"
 
@@ -115,6 +117,10 @@ QWidget* createWidget(Kind kind, QWidget* parent) {
         return new DbGrid(parent);
     case Kind::DbNavigator:
         return new DbNavigator(parent);
+    case Kind::ProgressBar:
+        return new ProgressBar(parent);
+    case Kind::Animation:
+        return new Animation(parent);
     default:
         return nullptr;
     }
