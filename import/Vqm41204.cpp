@@ -19,23 +19,26 @@ namespace vq {
 namespace {
 
 using enum gui::Kind;
+using gui::bind;
+using gui::ColorRole;
+using Self = TfrmImportCliente;
 
 // clang-format off
 constexpr gui::ControlSpec kLayout[] = {
-    {Panel, "Panel5", "pnlRotina", "", "", "", {0, 0}},
-    {Edit, "edtCdLayout", "Panel5", "Layout", "", "", {0, 0}, "width=12;maxLength=10"},
-    {Edit, "edtNmLayout", "Panel5", "Nome", "", "", {0, 1}, "width=50;readOnly;color=disabled;noTab"},
-    {ToolButton, "btpLayout", "Panel5", "...", "", "", {0, 2}, "hint=Pesquisar layout"},
-    {DbGrid, "dbgTabela", "pnlRotina", "", "dtsArquivo", "", {1, 0}, "readOnly;lines=4"},
-    {Button, "btfCarregar", "pnlRotina", "Carregar", "", "", {2, 0}, "hint=Carregar dados"},
-    {DbGrid, "dbgDados", "pnlRotina", "", "dtsCliente", "", {3, 0}, "readOnly"},
-    {Panel, "panAnimacao", "pnlRotina", "", "", "", {4, 0}, "hidden"},
-    {Label, "lblArquivo", "panAnimacao", "", "", "", {0, 0}},
-    {Animation, "anmImport", "panAnimacao", "", "", "", {0, 1}},
-    {ProgressBar, "pgbImport", "panAnimacao", "", "", "", {1, 0}},
-    {Button, "btnCancelar", "panAnimacao", "Cancelar", "", "", {1, 1}},
-    {Label, "lblVerifica", "panAnimacao", "Verificando dados importados...", "", "", {2, 0}, "hidden"},
-    {Animation, "anmVerifica", "panAnimacao", "", "", "", {2, 1}, "hidden"},
+    {Panel, "Panel5", "pnlRotina", "", "", "", {0, 0}, {}, bind<&Self::Panel5>()},
+    {Edit, "edtCdLayout", "Panel5", "Layout", "", "", {0, 0}, {.width = 12, .maxLength = 10}, bind<&Self::edtCdLayout>()},
+    {Edit, "edtNmLayout", "Panel5", "Nome", "", "", {0, 1}, {.color = ColorRole::Disabled, .width = 50, .readOnly = true, .noTab = true}, bind<&Self::edtNmLayout>()},
+    {ToolButton, "btpLayout", "Panel5", "...", "", "", {0, 2}, {.hint = "Pesquisar layout"}, bind<&Self::btpLayout>()},
+    {DbGrid, "dbgTabela", "pnlRotina", "", "dtsArquivo", "", {1, 0}, {.lines = 4, .readOnly = true}, bind<&Self::dbgTabela>()},
+    {Button, "btfCarregar", "pnlRotina", "Carregar", "", "", {2, 0}, {.hint = "Carregar dados"}, bind<&Self::btfCarregar>()},
+    {DbGrid, "dbgDados", "pnlRotina", "", "dtsCliente", "", {3, 0}, {.readOnly = true}, bind<&Self::dbgDados>()},
+    {Panel, "panAnimacao", "pnlRotina", "", "", "", {4, 0}, {.hidden = true}, bind<&Self::panAnimacao>()},
+    {Label, "lblArquivo", "panAnimacao", "", "", "", {0, 0}, {}, bind<&Self::lblArquivo>()},
+    {Animation, "anmImport", "panAnimacao", "", "", "", {0, 1}, {}, bind<&Self::anmImport>()},
+    {ProgressBar, "pgbImport", "panAnimacao", "", "", "", {1, 0}, {}, bind<&Self::pgbImport>()},
+    {Button, "btnCancelar", "panAnimacao", "Cancelar", "", "", {1, 1}, {}, bind<&Self::btnCancelar>()},
+    {Label, "lblVerifica", "panAnimacao", "Verificando dados importados...", "", "", {2, 0}, {.hidden = true}, bind<&Self::lblVerifica>()},
+    {Animation, "anmVerifica", "panAnimacao", "", "", "", {2, 1}, {.hidden = true}, bind<&Self::anmVerifica>()},
 };
 constexpr gui::ColumnSpec kColumns[] = {
     {"dbgTabela", "NMARQLAYIMP", "Arquivo", 60},
@@ -88,20 +91,6 @@ TfrmImportCliente::TfrmImportCliente(QWidget* parent) : TfrmRotiGeral("TfrmImpor
 
     gui::buildForm(*this, kLayout);
     gui::buildColumns(*this, kColumns);
-    Panel5 = component<gui::Panel>("Panel5");
-    edtCdLayout = component<gui::Edit>("edtCdLayout");
-    edtNmLayout = component<gui::Edit>("edtNmLayout");
-    btpLayout = component<gui::ToolButton>("btpLayout");
-    dbgTabela = component<gui::DbGrid>("dbgTabela");
-    btfCarregar = component<gui::Button>("btfCarregar");
-    dbgDados = component<gui::DbGrid>("dbgDados");
-    panAnimacao = component<gui::Panel>("panAnimacao");
-    lblArquivo = component<gui::Label>("lblArquivo");
-    pgbImport = component<gui::ProgressBar>("pgbImport");
-    anmImport = component<gui::Animation>("anmImport");
-    lblVerifica = component<gui::Label>("lblVerifica");
-    anmVerifica = component<gui::Animation>("anmVerifica");
-    btnCancelar = component<gui::Button>("btnCancelar");
     gui::gridOf(*pnlRotina).setRowStretch(3, 1);
 
     edtCdLayout->OnChange = [this] { edtCdLayoutChange(); };

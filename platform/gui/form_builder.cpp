@@ -4,7 +4,6 @@
 #include "platform/gui/buttons.h"
 #include "platform/gui/choices.h"
 #include "platform/gui/containers.h"
-#include "platform/gui/control_options.h"
 #include "platform/gui/db_controls.h"
 #include "platform/gui/db_grid.h"
 #include "platform/gui/db_navigator.h"
