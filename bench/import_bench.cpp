@@ -150,6 +150,7 @@ double wholeImport(Fixture& fx, std::size_t& storeBytes) {
     const auto t = Clock::now();
     ClientDataSet rows("cdsCliente");
     rows.CreateFields(import::importFieldSpecs());
+    rows.SetLogChanges(false);
     rows.CreateDataSet();
     import::LineConverter converter(fx.columns);
     import::RowFiller filler(rows);

@@ -82,6 +82,8 @@ TfrmImportCliente::TfrmImportCliente(QWidget* parent) : TfrmRotiGeral("TfrmImpor
     cdsDescLayout.CreateFields(kColumnFields);
     cdsCliente.CreateFields(import::importFieldSpecs());
     cdsInsCliente.CreateFields(import::importFieldSpecs());
+    // The imported rows are never sent as a change log; logging 100,000 inserts would only cost memory.
+    cdsCliente.SetLogChanges(false);
     for (ClientDataSet* ds : {&cdsLayout, &cdsArquivo, &cdsDescLayout, &cdsCliente, &cdsInsCliente})
         addDataSet(ds->Name(), *ds);
     dtsArquivo.SetDataSet(&cdsArquivo);

@@ -41,12 +41,17 @@ bool hasHighByte(std::string_view bytes) {
 
 void appendWindows1252(std::string& out, std::string_view bytes) {
     out.reserve(out.size() + bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            out.push_back(ch);
-            continue;
-        }
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // ASCII runs are copied whole.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
+            ++run;
+        out.append(bytes.data() + i, run - i);
+        if (run == bytes.size())
+            break;
+        const auto b = static_cast<unsigned char>(bytes[run]);
+        i = run + 1;
         const char16_t c = b < 0xA0 ? kHigh1252[b - 0x80] : char16_t{b};
         if (c < 0x800) {
             out.push_back(static_cast<char>(0xC0 | (c >> 6)));
