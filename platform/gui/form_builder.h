@@ -65,7 +65,9 @@ enum class Kind {
     MainMenu,
     PopupMenu,
     MenuItem,
-    MenuSeparator
+    MenuSeparator,
+    ProgressBar,
+    Animation
 };
 
 struct Cell {

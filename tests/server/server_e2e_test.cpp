@@ -78,12 +78,12 @@ TEST_F(ServerE2ETest, FailuresComeBackAsMessages) {
     EXPECT_EQ(unknown.asServerError().message, "Provedor \"dspNada\" não existe no servidor.");
     EXPECT_TRUE(call("GetCliente", {"", "T"}).is(VariantKind::ServerError));
 
-    net::TNetConnection import;
-    import.ServerName = "Vqm41204.rdmImportCliente";
-    import.Port = server_->port();
-    const Variant layout = import.Call("GetLayout", {"", "T"});
-    ASSERT_TRUE(layout.is(VariantKind::ServerError));
-    EXPECT_EQ(layout.asServerError().message, "Método ainda não disponível.");
+    net::TNetConnection email;
+    email.ServerName = "VQM41203.rdmInfEmailClie";
+    email.Port = server_->port();
+    const Variant stub = email.Call("GetEmailClieFil", {"J1"});
+    ASSERT_TRUE(stub.is(VariantKind::ServerError));
+    EXPECT_EQ(stub.asServerError().message, "Método ainda não disponível.");
 }
 
 // Lists are read, never written; the import's provider is written by the import's own Confirmar only.
