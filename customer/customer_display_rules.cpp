@@ -99,10 +99,6 @@ constexpr PendingConversion kPending[] = {
     {"cdsRetECF", "IDCSLL", "fiscal"},
 };
 
-constexpr MessageText kMessages[] = {
-    {"Física", "Física"}, {"Jurídica", "Jurídica"}, {"Insc. Jurídica", "Insc. Jurídica"}, {"Outros", "Outros"},
-    {"Ativo", "Ativo"},   {"Inativo", "Inativo"},   {"TP_PADRAO", "Padrão"},            {"TP_LISTA", "Lista"},
-};
 // clang-format on
 
 } // namespace
@@ -131,10 +127,6 @@ const CheckBoxValues* findCheckBox(std::string_view dataSet, std::string_view fi
 
 std::span<const PendingConversion> pendingConversions() {
     return kPending;
-}
-
-std::span<const MessageText> customerDataSetMessages() {
-    return kMessages;
 }
 
 } // namespace vq::customer

@@ -32,11 +32,4 @@ struct PendingConversion {
 };
 std::span<const PendingConversion> pendingConversions();
 
-// Message keys the rules above show, with their texts, for the form's catalogue.
-struct MessageText {
-    std::string_view key;
-    std::string_view text;
-};
-std::span<const MessageText> customerDataSetMessages();
-
 } // namespace vq::customer

@@ -3,7 +3,15 @@
 namespace vq::customer {
 namespace {
 
+// clang-format off
 constexpr MessageText kMsgPadrao[] = {
+    // Coded fields shown as words: the texts equal their keys.
+    {"Física", "Física"},
+    {"Jurídica", "Jurídica"},
+    {"Insc. Jurídica", "Insc. Jurídica"},
+    {"Outros", "Outros"},
+    {"Ativo", "Ativo"},
+    {"Inativo", "Inativo"},
     // Tabs and record change.
     {"HINT_EXCLUIR_ENDE", "Excluir %s"},
     {"HINT_EXCLUIR_ENDE_PADR", "Excluir Endereço"},
@@ -13,23 +21,16 @@ constexpr MessageText kMsgPadrao02[] = {
     {"TP_PADRAO", "Padrão"},
     {"TP_LISTA", "Lista"},
 };
+// clang-format on
 
 } // namespace
 
-std::span<const MessageText> msgPadrao() {
+std::span<const MessageText> msgPadraoTexts() {
     return kMsgPadrao;
 }
 
-std::span<const MessageText> msgPadrao02() {
+std::span<const MessageText> msgPadrao02Texts() {
     return kMsgPadrao02;
-}
-
-std::vector<std::string> catalogueItems(std::span<const MessageText> table) {
-    std::vector<std::string> items;
-    items.reserve(table.size());
-    for (const MessageText& m : table)
-        items.push_back(std::string(m.key) + "|" + std::string(m.text));
-    return items;
 }
 
 } // namespace vq::customer

@@ -1,18 +1,18 @@
 #pragma once
-// The customer form's message catalogues as data: msgPadrao (the form's messages) and msgPadrao02 (the
-// carrier search kinds). Each concern adds its keys to the table it uses.
-
-#include "customer/customer_display_rules.h"
+// The customer form's message catalogues as data: msgPadrao and msgPadrao02, each a table of key and text.
+// Every key the form or its datasets look up is here, so a lookup never falls through to a warning.
 
 #include <span>
-#include <string>
-#include <vector>
+#include <string_view>
 
 namespace vq::customer {
 
-std::span<const MessageText> msgPadrao();
-std::span<const MessageText> msgPadrao02();
-// "key|text" items of a catalogue component.
-std::vector<std::string> catalogueItems(std::span<const MessageText> table);
+struct MessageText {
+    std::string_view key;
+    std::string_view text;
+};
+
+std::span<const MessageText> msgPadraoTexts();
+std::span<const MessageText> msgPadrao02Texts();
 
 } // namespace vq::customer

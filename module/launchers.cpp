@@ -143,6 +143,9 @@ void CriaVendAdicClie(const std::string& code) {
         u.stCliente = code;
         u.frmVendAdicClie = new TfrmVendAdicClie();
         u.boIdCriado = true;
+    } else {
+        // A list reused for another customer must not go on showing and saving the first one's group.
+        u.frmVendAdicClie->ShowFor(code);
     }
     u.frmVendAdicClie->Show();
     if (u.frmVendAdicClie)

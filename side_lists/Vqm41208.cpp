@@ -29,6 +29,15 @@ void TfrmVendAdicClie::FormCreate() {
     Vqm41208::unit().boPrimVez = true;
 }
 
+void TfrmVendAdicClie::ShowFor(const std::string& code) {
+    Vqm41208::UnitState& u = Vqm41208::unit();
+    if (u.stCliente == code)
+        return;
+    u.stCliente = code;
+    u.boPrimVez = true;
+    cdsVendAdicClie.Close();
+}
+
 void TfrmVendAdicClie::FormClose(gui::CloseAction& action) {
     TfrmPadraoGrid::FormClose(action);
     Vqm41208::unit().boIdCriado = false;

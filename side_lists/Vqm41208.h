@@ -20,6 +20,9 @@ public:
     ClientDataSet cdsVendAdicClie{"cdsVendAdicClie"};
     net::TNetConnection netVendAdicClie;
 
+    // Re-points a reused list to another customer; its rows are read again on the next activation.
+    void ShowFor(const std::string& code);
+
     void FormCreate() override;
     void FormClose(gui::CloseAction& action) override;
 };

@@ -119,6 +119,14 @@ constexpr Wiring kHandlers[] = {
     {"mnuPrcBase", &TfrmCliente::mnuPrcBaseClick},
 };
 
+std::vector<std::string> catalogueItems(std::span<const customer::MessageText> texts) {
+    std::vector<std::string> items;
+    items.reserve(texts.size());
+    for (const customer::MessageText& m : texts)
+        items.push_back(std::string(m.key) + "|" + std::string(m.text));
+    return items;
+}
+
 } // namespace
 
 TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
@@ -135,8 +143,8 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
         if (!d.dataSource.empty())
             addDataSource(std::string(d.dataSource), *data_->sourceOf(name));
     }
-    msgPadrao->SetItems(customer::catalogueItems(customer::msgPadrao()));
-    (new TMessages(this, "msgPadrao02"))->SetItems(customer::catalogueItems(customer::msgPadrao02()));
+    msgPadrao->SetItems(catalogueItems(customer::msgPadraoTexts()));
+    (new TMessages(this, "msgPadrao02"))->SetItems(catalogueItems(customer::msgPadrao02Texts()));
     qrySegMercado.setSql(kSqlSegMercado);
     qryCentCustoCli.setSql(kSqlCentCustoCli);
     qryRegiao.setSql(kSqlRegiao);

@@ -18,8 +18,10 @@ template <class Fn> const Fn& entry(const Fn& fn, const char* routine) {
 } // namespace
 
 TfrmCliente& customerForm() {
-    TfrmCliente* form = Vqm41200::unit().frmCliente;
-    if (!form)
+    const Vqm41200::UnitState& u = Vqm41200::unit();
+    // Between its close and its deferred delete the form still exists but its connection is closed.
+    TfrmCliente* form = u.frmCliente;
+    if (!form || !u.boStCriado)
         throw Error("O cadastro de clientes não está aberto.");
     return *form;
 }

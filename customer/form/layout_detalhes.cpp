@@ -42,8 +42,8 @@ constexpr gui::ControlSpec kBancoPref[] = {
 constexpr gui::ControlSpec kPersonalizacao[] = {
     {TabSheet, "tshPersonalizacao", "pgcPadrao", "Personalização"},
     {GroupBox, "grbIdioma", "tshPersonalizacao", "Idioma", "", "", {0, 0}},
-    {DbEdit, "dbeCdIdioma", "grbIdioma", "Idioma", "dtsPadrao", "IDIDIOMA", {0, 0}, "width=4"},
-    {Edit, "edtNmIdioma", "grbIdioma", "", "", "", {0, 1}, "readOnly;noTab;width=30"},
+    {DbEdit, "dbeCdIdioma", "grbIdioma", "Idioma", "dtsPadrao", "IDIDIOMA", {0, 0}, {.width = 4}},
+    {Edit, "edtNmIdioma", "grbIdioma", "", "", "", {0, 1}, {.width = 30, .readOnly = true, .noTab = true}},
 };
 
 constexpr gui::ControlSpec kDadoProsp[] = {
@@ -56,14 +56,14 @@ constexpr gui::ControlSpec kDadosPed[] = {
     {PageControl, "pgcGeral", "tshDadosPed", "", "", "", {0, 0}},
     {TabSheet, "tshGeral", "pgcGeral", "Geral"},
     {GroupBox, "grbPedidos", "tshGeral", "Dados para Pedidos", "", "", {0, 0}},
-    {DbEdit, "dbeCdRegiao", "grbPedidos", "Região", "dtsPadrao", "CDREGIAOPED", {0, 0}, "width=4"},
-    {MaskEdit, "medNmRegiao", "grbPedidos", "", "", "", {0, 1}, "readOnly;noTab;width=30"},
-    {Edit, "edtNmTransportadora", "grbPedidos", "Transportadora", "", "", {1, 0}, "readOnly;noTab;width=30"},
-    {Edit, "edtNmTipoTransp", "grbPedidos", "Tipo de Transporte", "", "", {1, 1}, "readOnly;noTab;width=30"},
-    {ComboBox, "cbbLancExp", "grbPedidos", "Lançamento de Expedição", "", "", {2, 0}, "style=list;items=Gera Nota Fiscal por Pedido|Gera Nota Fiscal por Cliente;values=1|2"},
-    {ComboBox, "dbcAprovPed", "grbPedidos", "Pendência Financeira/Dias", "", "", {3, 0}, "style=list;items=Não verifica pendência financeira do cliente|Verifica pend. fin./não libera aprovação|Verifica pend. fin./senha para aprovação| ;values=1|2|3| "},
-    {NumberEdit, "nedDias", "grbPedidos", "", "", "", {3, 1}, "decimals=0;width=4"},
-    {ComboBox, "dbcSitFin", "grbPedidos", "Situação Financeira", "", "", {4, 0}, "style=list;items=Não verifica situação financeira do cliente|Verifica sit. fin./não libera aprovação|Verifica sit. fin./senha para aprovação| ;values=1|2|3| "},
+    {DbEdit, "dbeCdRegiao", "grbPedidos", "Região", "dtsPadrao", "CDREGIAOPED", {0, 0}, {.width = 4}},
+    {MaskEdit, "medNmRegiao", "grbPedidos", "", "", "", {0, 1}, {.width = 30, .readOnly = true, .noTab = true}},
+    {Edit, "edtNmTransportadora", "grbPedidos", "Transportadora", "", "", {1, 0}, {.width = 30, .readOnly = true, .noTab = true}},
+    {Edit, "edtNmTipoTransp", "grbPedidos", "Tipo de Transporte", "", "", {1, 1}, {.width = 30, .readOnly = true, .noTab = true}},
+    {ComboBox, "cbbLancExp", "grbPedidos", "Lançamento de Expedição", "", "", {2, 0}, {.items = "Gera Nota Fiscal por Pedido|Gera Nota Fiscal por Cliente", .values = "1|2", .style = gui::ComboStyle::DropDownList}},
+    {ComboBox, "dbcAprovPed", "grbPedidos", "Pendência Financeira/Dias", "", "", {3, 0}, {.items = "Não verifica pendência financeira do cliente|Verifica pend. fin./não libera aprovação|Verifica pend. fin./senha para aprovação| ", .values = "1|2|3| ", .style = gui::ComboStyle::DropDownList}},
+    {NumberEdit, "nedDias", "grbPedidos", "", "", "", {3, 1}, {.width = 4, .decimals = 0}},
+    {ComboBox, "dbcSitFin", "grbPedidos", "Situação Financeira", "", "", {4, 0}, {.items = "Não verifica situação financeira do cliente|Verifica sit. fin./não libera aprovação|Verifica sit. fin./senha para aprovação| ", .values = "1|2|3| ", .style = gui::ComboStyle::DropDownList}},
     {DbCheckBox, "dcbIDUTGRFXVENDADIC", "grbPedidos", "Utiliza grupo fixo de vendedores adicionais por cliente", "dtsPadrao", "IDUTGRFXVENDADIC", {5, 0, 1, 2}},
     {TabSheet, "tshPrcBase", "pgcGeral", "Preço Base"},
     {DbGrid, "dbgPrecoBaseCli", "tshPrcBase", "", "dtsPrecoBaseCli", "", {0, 0}},

@@ -3,6 +3,7 @@
 // form's components: commands and menus, the form page, the address tabs, then the other tabs in tab
 // order.
 
+#include "platform/gui/choices.h"
 #include "platform/gui/form_builder.h"
 
 #include <span>

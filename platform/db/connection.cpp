@@ -53,6 +53,7 @@ Connection::Connection(std::string_view url) : displayUrl_(redactUrl(url)) {
             execute("PRAGMA journal_mode = WAL");
     } else {
         auto* be = static_cast<soci::postgresql_session_backend*>(session_->get_backend());
+        detail::requireUtf8Database(be->conn_, displayUrl_);
         backend_ = detail::makePostgresBackend(be->conn_);
     }
 }

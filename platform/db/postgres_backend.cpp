@@ -1,5 +1,6 @@
 #include "platform/db/postgres_backend.h"
 
+#include "platform/data/log.h"
 #include "platform/db/db_error.h"
 #include "platform/db/sql_value.h"
 
@@ -261,6 +262,19 @@ private:
 };
 
 } // namespace
+
+void requireUtf8Database(PGconn* connection, const std::string& display) {
+    const char* reported = PQparameterStatus(connection, "server_encoding");
+    const std::string encoding = reported ? reported : "desconhecida";
+    if (encoding == "UTF8")
+        return;
+    log::error("banco " + display + " recusado: server_encoding " + encoding + ", o sistema exige UTF8");
+    throw DbError(
+        DbErrorKind::Refused,
+        "O banco de dados " + display + " usa a codificação " + encoding +
+            "; o sistema exige UTF8, para que os tamanhos dos campos contem caracteres e não bytes. "
+            "Crie o banco com ENCODING 'UTF8'.");
+}
 
 std::string sociConnectString(const std::string& libpqTarget) {
     char* error = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/db/transaction.h"
+#include "server/core/customer_removals.h"
 
 #include <optional>
 #include <string>
@@ -30,6 +31,12 @@ int fieldOf(const std::vector<const ProviderColumn*>& cols, const ProviderColumn
     return -1;
 }
 
+// The delta field an inserted row takes a derived column from; -1 when the delta lacks it.
+int sourceField(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
+                const DerivedColumn& derived) {
+    return fieldOf(cols, provider.column(derived.from));
+}
+
 // Every value that will be written must fit its column: kind and length, checked before anything runs.
 void checkValues(const Provider& provider, const Delta& delta,
                  const std::vector<const ProviderColumn*>& cols) {
@@ -38,6 +45,9 @@ void checkValues(const Provider& provider, const Delta& delta,
             for (std::size_t i = 0; i < cols.size(); ++i)
                 if (cols[i]->writable)
                     checkFits(cols[i]->field, row.newValues.at(i));
+            for (const DerivedColumn& derived : provider.derivedOnInsert())
+                if (const int source = sourceField(provider, cols, derived); source >= 0)
+                    checkFits(derived.field, row.newValues.at(static_cast<std::size_t>(source)));
         } else if (row.status == UpdateStatus::Modified) {
             for (const auto& change : row.changes)
                 if (cols.at(static_cast<std::size_t>(change.field))->writable)
@@ -96,6 +106,13 @@ std::optional<Statement> insertStatement(const Provider& provider,
         values += (values.empty() ? ":" : ", :") + p;
         st.params.emplace(p, row.newValues.at(i));
     }
+    for (const DerivedColumn& derived : provider.derivedOnInsert()) {
+        const int source = sourceField(provider, cols, derived);
+        if (source < 0)
+            continue;
+        names += ", " + derived.field.name;
+        values += ", :V" + std::to_string(source);
+    }
     if (names.empty())
         return std::nullopt;
     st.sql = "INSERT INTO " + provider.table() + " (" + names + ") VALUES (" + values + ")";
@@ -126,6 +143,15 @@ std::optional<Statement> updateStatement(const Provider& provider,
     st.sql = "UPDATE " + provider.table() + " SET " + set;
     addWhere(st, cols, row, compared);
     return st;
+}
+
+// The deleted row's key by column name, for the rows it owns.
+db::Params deletedKey(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
+                      const DeltaRow& row) {
+    db::Params key;
+    for (const ProviderColumn* k : provider.keyColumns())
+        key.emplace(k->name, row.oldValues.at(static_cast<std::size_t>(fieldOf(cols, k))));
+    return key;
 }
 
 Statement deleteStatement(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
@@ -168,6 +194,8 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
         if (affected != 1)
             throw Error("A alteração de um registro de " + provider.table() + " atingiria " +
                         std::to_string(affected) + " registros; nada foi gravado.");
+        if (row.status == UpdateStatus::Deleted)
+            removeOwnedRows(conn, provider.table(), deletedKey(provider, cols, row));
         ++written;
     }
     tx.commit();

@@ -93,11 +93,29 @@ bool sameName(std::string_view a, std::string_view b) {
     return db::equalsNoCase(a, b);
 }
 
+// "COLUMN=FIELD": COLUMN of the table and not in the packet, FIELD a table column of the packet.
+DerivedColumn parseDerived(const ProviderDef& def, const Provider& provider, const std::string& item) {
+    const auto eq = item.find('=');
+    if (eq == std::string::npos)
+        bad(def.name, "insertFrom item " + item + " is not COLUMN=FIELD");
+    const std::string name = db::upperAscii(trim(std::string_view(item).substr(0, eq)));
+    const std::string from = db::upperAscii(trim(std::string_view(item).substr(eq + 1)));
+    const auto field = schema::findSchemaField(def.table, name);
+    if (!field)
+        bad(def.name, "column " + name + " is not in table " + std::string(def.table));
+    if (provider.column(name))
+        bad(def.name, "column " + name + " is in the packet and cannot be derived");
+    const ProviderColumn* source = provider.column(from);
+    if (!source || !source->writable)
+        bad(def.name, "column " + name + " derives from " + from + ", not a table column of the packet");
+    return {*field, from};
+}
+
 } // namespace
 
 Provider::Provider(const ProviderDef& def)
     : name_(def.name), table_(def.table), joins_(trim(def.joins)), where_(trim(def.where)),
-      orderBy_(trim(def.orderBy)) {
+      orderBy_(trim(def.orderBy)), writes_(def.writes) {
     if (!schema::findTable(def.table))
         bad(def.name, "table " + std::string(def.table) + " is not in the schema");
     std::vector<std::string> items;
@@ -123,6 +141,8 @@ Provider::Provider(const ProviderDef& def)
             bad(def.name, "key " + k + " is not a column of the table in the packet");
         it->key = true;
     }
+    for (const auto& item : splitList(def.insertFrom))
+        derived_.push_back(parseDerived(def, *this, item));
 }
 
 const ProviderColumn* Provider::column(std::string_view name) const {
@@ -190,6 +210,16 @@ const Provider& requireProvider(std::string_view name) {
     if (const Provider* p = findProvider(name))
         return *p;
     throw Error("Provedor \"" + std::string(name) + "\" não existe no servidor.");
+}
+
+const Provider& providerToSave(std::string_view name, Writes writer) {
+    const Provider& p = requireProvider(name);
+    if (p.writes() == writer)
+        return p;
+    if (p.writes() == Writes::Import)
+        throw Error("O provedor " + p.name() +
+                    " só é gravado pela importação de clientes; nada foi gravado.");
+    throw Error("O provedor " + p.name() + " é somente leitura; nada foi gravado.");
 }
 
 DataPacket readPacket(db::Connection& conn, const Provider& provider, std::string_view extraWhere,

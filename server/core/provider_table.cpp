@@ -127,26 +127,29 @@ constexpr ProviderDef kProviders[] = {
      "LEFT JOIN PRECOBASE PB ON PB.CDPRECOBASE = T.CDPRECOBASE", kByCustomer, "T.CDPRECOBASE"},
     {"dspSocios", "SOCIOCLIE", "CDCLIENTE, NRSEQSOCCLIE",
      "NRINSSOCCLIE, NMSOCIOCLIE, IDTPINSSOCCL, NRSEQSOCCLIE, CDCLIENTE", "", kByCustomer, "T.NRSEQSOCCLIE"},
-    {"dspIndice", "INDICE", "CDINDICE", "CDINDICE, NMINDICE, IDPERVALOR, CDTPINDICE", "", "", "T.CDINDICE"},
+    // The index list has no abbreviation, which the table requires: a new index is found by its code.
+    {"dspIndice", "INDICE", "CDINDICE", "CDINDICE, NMINDICE, IDPERVALOR, CDTPINDICE", "", "", "T.CDINDICE",
+     Writes::Confirmar, "SGINDICE=CDINDICE"},
     {"dspMensCliente", "MENSCLIENTE", "CDCLIENTE, NRMENSCLIENTE",
      "CDCLIENTE, NRMENSCLIENTE, CDMENSAGEM, IDENTRSAIDMENS, DSMENSCLIENTE", "", kByCustomer,
      "T.NRMENSCLIENTE"},
     {"dspContCtbl", "CONTCTBL", "CDCONTCTBL", "CDCONTCTBL, NMCONTCTBL, CDNVCONTCTBL, IDTIPOCONT", "", "",
      "T.CDCONTCTBL"},
     {"dspOrigem", "MODODIVULG", "CDMODODIVULG",
-     "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDMODODIVULG, NMMODODIVULG", "", "", "T.CDMODODIVULG"},
+     "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDMODODIVULG, NMMODODIVULG", "", "", "T.CDMODODIVULG",
+     Writes::Never},
     // Read-only lists of the customer form and of the ECF retention registration.
     {"dspRetECF", "RETECF", "NRSEQUENCIAL",
-     "NRSEQUENCIAL:float, CDRETECF, DSRETECF, IDORGPUB, IDIRPJ, IDCSLL", "", "", "T.CDRETECF"},
+     "NRSEQUENCIAL:float, CDRETECF, DSRETECF, IDORGPUB, IDIRPJ, IDCSLL", "", "", "T.CDRETECF", Writes::Never},
     {"dspClientesECF", "CLIENTE", "CDCLIENTE",
      "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDCLIENTE, NRINSJURCLIE, NMRAZSOCCLIE, IDTPIJURCLIE", "", "",
-     "T.NMRAZSOCCLIE, T.CDCLIENTE"},
+     "T.NMRAZSOCCLIE, T.CDCLIENTE", Writes::Never},
     {"dspVendAdicClie", "VENDADICCLIE", "CDCLIENTE, CDVENDEDOR",
      "CDCLIENTE, NMRAZSOCCLIE:150=C.NMRAZSOCCLIE, CDVENDEDOR, NMRAZSOCVEN=V.NMRAZSOCVEN, VRPECOMVEN",
      "LEFT JOIN CLIENTE C ON C.CDCLIENTE = T.CDCLIENTE LEFT JOIN VENDEDOR V ON V.CDVENDEDOR = T.CDVENDEDOR",
      kByCustomer, "T.CDVENDEDOR"},
     // Customers written by the import: every column of CLIENTE.
-    {"dspImportCliente", "CLIENTE", "CDCLIENTE", "*", "", "", "T.CDCLIENTE"},
+    {"dspImportCliente", "CLIENTE", "CDCLIENTE", "*", "", "", "T.CDCLIENTE", Writes::Import},
 };
 
 #undef VQ_ENDE_COLUMNS

@@ -3,6 +3,7 @@
 
 #include "customer/customer_datasets.h"
 #include "customer/customer_display_rules.h"
+#include "customer/customer_messages.h"
 #include "platform/data/packet.h"
 
 #include <memory>
@@ -14,9 +15,10 @@ namespace vq::customer::testing {
 inline const DateTime kNow = makeDateTime({2026, 12, 7}, {10, 30, 0});
 
 inline std::string fakeMsg(std::string_view key) {
-    for (const MessageText& m : customerDataSetMessages())
-        if (m.key == key)
-            return std::string(m.text);
+    for (auto texts : {msgPadraoTexts(), msgPadrao02Texts()})
+        for (const MessageText& m : texts)
+            if (m.key == key)
+                return std::string(m.text);
     return "?" + std::string(key);
 }
 

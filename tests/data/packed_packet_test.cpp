@@ -180,7 +180,7 @@ TEST(PackedPacket, VariantRowsAreMadeOnceWhicheverThreadAsksFirst) {
     const DataPacket eager = eagerPacket();
     const DataPacket decoded = decodePacket(encodePacket(eager));
     std::vector<const std::vector<Row>*> seen(4);
-    std::vector<bool> same(4);
+    std::vector<char> same(4); // one byte each: threads write their own element
     {
         std::vector<std::jthread> threads;
         for (std::size_t t = 0; t < seen.size(); ++t)

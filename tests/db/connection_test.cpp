@@ -227,3 +227,17 @@ TEST(SqliteConnection, FileDatabasePersistsAndOpensInWalMode) {
     std::filesystem::remove_all(dir);
     EXPECT_THROW(Connection("sqlite:/nao/existe/erp.db"), DbError);
 }
+
+// A database that counts VARCHAR sizes in bytes is refused on opening, before anything is read or written.
+TEST(PostgresConnection, ANonUtf8DatabaseIsRefusedNamingItsEncoding) {
+    if (!test::sharedPgServer())
+        GTEST_SKIP() << test::pgUnavailableReason();
+    const std::string url = test::sharedPgServer()->createDatabase("SQL_ASCII");
+    try {
+        Connection db(url);
+        ADD_FAILURE() << "SQL_ASCII database accepted";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.kind(), DbErrorKind::Refused);
+        EXPECT_NE(std::string(e.what()).find("usa a codificação SQL_ASCII"), std::string::npos) << e.what();
+    }
+}

@@ -1,8 +1,9 @@
 #pragma once
-// Reads the public test vectors under shared/testdata: tab-separated lines, '#' starts a comment line.
+// Reads the public test vectors kept in tests/data: tab-separated lines, '#' starts a comment line.
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,10 @@ struct VectorLine {
 };
 
 inline std::vector<VectorLine> readVectors(const std::string& fileName) {
-    std::ifstream in(std::string(VQ_SHARED_DIR) + "/testdata/" + fileName);
+    const std::string path = std::string(VQ_SOURCE_DIR) + "/tests/data/" + fileName;
+    std::ifstream in(path);
+    if (!in)
+        throw std::runtime_error("test vectors not found: " + path);
     std::vector<VectorLine> lines;
     std::string text;
     for (int number = 1; std::getline(in, text); ++number) {

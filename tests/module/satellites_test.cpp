@@ -41,9 +41,14 @@ TEST_F(Satellites, AdditionalSalespeopleAreReusedWhileMarkedAndRecreatedAfterThe
     ASSERT_TRUE(first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(first->netVendAdicClie.Connected());
+    Vqm41208::unit().boPrimVez = false; // as after its first activation
     CriaVendAdicClie("J2");
     EXPECT_EQ(Vqm41208::unit().frmVendAdicClie, first);
-    EXPECT_EQ(unitValue("Vqm41208", "stCliente"), Variant("J1")) << "a reused list keeps its customer";
+    EXPECT_EQ(unitValue("Vqm41208", "stCliente"), Variant("J2")) << "a reused list follows its customer";
+    EXPECT_EQ(unitValue("Vqm41208", "boPrimVez"), Variant(true)) << "and reads its rows again";
+    Vqm41208::unit().boPrimVez = false;
+    CriaVendAdicClie("J2");
+    EXPECT_EQ(unitValue("Vqm41208", "boPrimVez"), Variant(false)) << "the same customer is not read again";
 
     first->Close();
     EXPECT_EQ(unitValue("Vqm41208", "boIdCriado"), Variant(false));
@@ -109,6 +114,20 @@ TEST_F(Satellites, CarrierListNeverShowsAFormThatNoLongerExists) {
 
     second->sbtFechar->Click();
     EXPECT_EQ(unitValue("Vqm41200", "boIdCriado"), Variant(false));
+}
+
+TEST_F(Satellites, NoneRunsAgainstAClosedCustomerFormAwaitingItsDelete) {
+    QPointer<TfrmCliente> form = &customer();
+    form->Close();
+    ASSERT_TRUE(Vqm41200::unit().frmCliente) << "deleted later, still there";
+    CriaInfEmailClie("J1");
+    CriaListaTransp();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "O cadastro de clientes não está aberto.");
+    EXPECT_EQ(messages.shown[1].text, "O cadastro de clientes não está aberto.");
+    EXPECT_EQ(test::liveForms("TfrmInfEmailClie") + test::liveForms("TfrmListaTransp"), 0);
+    test::flushDeletes();
+    EXPECT_FALSE(form);
 }
 
 TEST_F(Satellites, BatchCommandsCheckTheMenuAndShowANewFormEachTime) {

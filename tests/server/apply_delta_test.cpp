@@ -172,6 +172,22 @@ TEST_P(ApplyDeltaTest, AStatementTouchingSeveralRowsIsRefused) {
     EXPECT_EQ(count("ENDECLIE"), 2);
 }
 
+TEST_P(ApplyDeltaTest, ANewIndexTakesItsCodeAsAbbreviation) {
+    // The index list sends no abbreviation, which the table requires.
+    const server::Provider& index = requireProvider("dspIndice");
+    DeltaBuilder d(index, {"CDINDICE", "NMINDICE", "IDPERVALOR", "CDTPINDICE"});
+    d.insert({"0901", "Índice 𝄞 novo", "2", "1"});
+    EXPECT_EQ(applyDelta(conn(), index, d.delta()), 1u);
+    EXPECT_EQ(scalar("SELECT SGINDICE FROM INDICE WHERE CDINDICE = '0901'"), Variant("0901"));
+
+    // Editing the row leaves the abbreviation alone.
+    exec("UPDATE INDICE SET SGINDICE = 'IDX' WHERE CDINDICE = '0901'");
+    DeltaBuilder mod(index, {"CDINDICE", "NMINDICE"});
+    mod.modify({"0901", "Índice 𝄞 novo"}, {{"NMINDICE", "Outro"}});
+    EXPECT_EQ(applyDelta(conn(), index, mod.delta()), 1u);
+    EXPECT_EQ(scalar("SELECT SGINDICE FROM INDICE WHERE CDINDICE = '0901'"), Variant("IDX"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Db, ApplyDeltaTest, ::testing::Values(db::Dialect::SQLite, db::Dialect::PostgreSQL),
                          dialectName);
 

@@ -1,9 +1,11 @@
 // The customer form's datasets against the real server: each is loaded through its method, changed in
 // the client (edit, insert, delete), saved with Confirmar and reloaded, and must come back as it was sent.
+// Texts fill their fields to the last character, with accents and characters outside the BMP, so a width
+// counted in bytes or UTF-16 units anywhere on the way fails here.
 
 #include "customer/customer_datasets.h"
 #include "customer/dataset_transfer.h"
-#include "platform/data/error.h"
+#include "platform/data/utf8_text.h"
 #include "platform/net/net_connection.h"
 #include "server/core/app_server.h"
 #include "server/core/provider.h"
@@ -13,7 +15,6 @@
 #include <array>
 #include <cmath>
 #include <map>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,7 @@ struct RoundTripCase {
     std::string_view keyField; // set by the test per row; empty when the row rules set the key
     std::array<std::string_view, 3> keys;
     std::string_view editField;
-    bool oneRow = false;        // one address of each kind per customer
-    bool insertRefused = false; // the dataset lacks a column the table requires
+    bool oneRow = false; // one address of each kind per customer
 };
 
 constexpr RoundTripCase kCases[] = {
@@ -45,7 +45,7 @@ constexpr RoundTripCase kCases[] = {
     {"cdsBancoPref", "CDBANCO", {"001", "033", "237"}, "CDCONTCORR"},
     {"cdsPrecoBaseCli", "CDPRECOBASE", {"01", "02", "03"}, "IDPRBASEPRIN"},
     {"cdsSocios", "NRSEQSOCCLIE", {"01", "02", "03"}, "NMSOCIOCLIE"},
-    {"cdsIndice", "CDINDICE", {"0001", "0902", "0903"}, "NMINDICE", false, true},
+    {"cdsIndice", "CDINDICE", {"0901", "0902", "0903"}, "NMINDICE"},
     {"cdsMensCliente", "NRMENSCLIENTE", {"00001", "00002", "00003"}, "DSMENSCLIENTE"},
     {"cdsContCtbl", "CDCONTCTBL", {"9.1", "9.2", "9.3"}, "NMCONTCTBL"},
 };
@@ -67,7 +67,17 @@ Variant typed(const Field& field, std::string_view text) {
     return Variant(std::string(text));
 }
 
-// A value of the field's type that fits it, distinct per row.
+// Exactly `size` characters, distinct per row and column: an accent first, then the row and column, then
+// accented text and 4-byte characters to the end.
+std::string fullWidth(int size, int row, int column) {
+    std::u32string text = utf8::decode("ç" + std::to_string(row) + "𝄞" + std::to_string(column) + " ");
+    const std::u32string pad = utf8::decode("ação 𝄞 Ü ");
+    while (text.size() < static_cast<std::size_t>(size))
+        text += pad;
+    return utf8::encode(text.substr(0, static_cast<std::size_t>(size)));
+}
+
+// A value of the field's type that fills it, distinct per row.
 Variant filler(const Field& field, int row, int column) {
     switch (field.DataType()) {
     case FieldType::Float:
@@ -76,13 +86,10 @@ Variant filler(const Field& field, int row, int column) {
         return Variant(makeDateTime({2024, 1 + row, 1 + column % 28}));
     case FieldType::Blob:
         return Variant(longNote(row));
-    default: {
-        const int size = field.Size() > 0 ? field.Size() : 20;
-        if (size == 1)
-            return Variant(std::string(1, static_cast<char>('A' + row)));
-        std::string text = std::to_string(row) + "v" + std::to_string(column);
-        return Variant(text.substr(0, static_cast<std::size_t>(size)));
-    }
+    default:
+        if (field.Size() == 1) // one character: still distinct per row
+            return Variant(utf8::encode(std::u32string(1, U"çé𝄞ü"[row % 4])));
+        return Variant(fullWidth(field.Size() > 0 ? field.Size() : 20, row, column));
     }
 }
 
@@ -214,7 +221,9 @@ protected:
                                          field.FieldName()) != std::end(kRuleSetFields);
             if (!col || !col->writable || ruled)
                 continue;
-            field.SetValue(filler(field, row, f));
+            const Variant value = filler(field, row, f);
+            field.SetValue(value);
+            EXPECT_EQ(fullText(field.Value()), fullText(value)) << field.FieldName(); // taken whole
         }
         if (Field* owner = ds.FindField("CDCLIENTE"); owner && ds.Name() != "cdsCliente")
             owner->SetValue(Variant(code_)); // the form's own handlers set it where no row rule does
@@ -254,22 +263,11 @@ void DetailRoundTripTest::runRoundTrip(const RoundTripCase& c) {
     load(ds);
     const int before = ds.RecordCount();
 
-    if (c.insertRefused) {
-        // The currency index list has no abbreviation, which the table requires: the server refuses the
-        // row and writes nothing; the change stays in the client's log.
+    insertRow(ds, c, 0);
+    if (!c.oneRow)
         insertRow(ds, c, 1);
-        EXPECT_THROW(customer::saveDataSet(ds, sets_->descriptor(c.dataSet).provider, call_), Error);
-        EXPECT_EQ(ds.ChangeCount(), 1);
-        ds.CancelUpdates();
-        load(ds);
-        EXPECT_EQ(ds.RecordCount(), before);
-    } else {
-        insertRow(ds, c, 0);
-        if (!c.oneRow)
-            insertRow(ds, c, 1);
-        ASSERT_NO_FATAL_FAILURE(saveAndReload(ds, "insert"));
-        EXPECT_EQ(ds.RecordCount(), before + (c.oneRow ? 1 : 2));
-    }
+    ASSERT_NO_FATAL_FAILURE(saveAndReload(ds, "insert"));
+    EXPECT_EQ(ds.RecordCount(), before + (c.oneRow ? 1 : 2));
 
     // Edit the first inserted row.
     ds.First();
@@ -291,20 +289,23 @@ void DetailRoundTripTest::runRoundTrip(const RoundTripCase& c) {
     ds.First();
     const int count = ds.RecordCount();
     ds.Delete();
-    const bool replace = !c.oneRow && !c.insertRefused;
-    if (replace)
+    if (!c.oneRow)
         insertRow(ds, c, 2);
     ASSERT_NO_FATAL_FAILURE(saveAndReload(ds, "delete"));
-    EXPECT_EQ(ds.RecordCount(), replace ? count : count - 1);
+    EXPECT_EQ(ds.RecordCount(), c.oneRow ? count - 1 : count);
 }
 
 TEST_P(DetailRoundTripTest, EditInsertAndDeleteComeBackAsSent) {
     runRoundTrip(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripTest, ::testing::ValuesIn(kCases));
+std::string caseName(const ::testing::TestParamInfo<RoundTripCase>& info) {
+    return std::string(info.param.dataSet);
+}
 
-// The same on PostgreSQL for the customer record and the addresses.
+INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripTest, ::testing::ValuesIn(kCases), caseName);
+
+// The same on PostgreSQL, where VARCHAR(N) itself holds the width.
 class DetailRoundTripPgTest : public DetailRoundTripTest {
 protected:
     db::Dialect dialect() const override { return db::Dialect::PostgreSQL; }
@@ -314,7 +315,7 @@ TEST_P(DetailRoundTripPgTest, EditInsertAndDeleteComeBackAsSent) {
     runRoundTrip(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripPgTest, ::testing::ValuesIn(std::span(kCases).first(3)));
+INSTANTIATE_TEST_SUITE_P(Datasets, DetailRoundTripPgTest, ::testing::ValuesIn(kCases), caseName);
 
 } // namespace
 } // namespace vq::test

@@ -59,6 +59,17 @@ TEST(ProviderTable, DeclarationsTheSchemaRefutesAreRejected) {
                  std::logic_error);
     EXPECT_THROW(Provider(ProviderDef{"x", "CLIENTE", "CDCLIENTE", "CDCLIENTE, XPTO=1", "", "", ""}),
                  std::logic_error);
+
+    // A column filled on insert must be a table column outside the packet, taken from one inside it.
+    const auto derived = [](std::string_view columns, std::string_view insertFrom) {
+        return Provider(ProviderDef{"x", "INDICE", "CDINDICE", columns, "", "", "", server::Writes::Confirmar,
+                                    insertFrom});
+    };
+    EXPECT_EQ(derived("CDINDICE, NMINDICE", "SGINDICE=CDINDICE").derivedOnInsert().size(), 1u);
+    EXPECT_THROW(derived("CDINDICE, SGINDICE", "SGINDICE=CDINDICE"), std::logic_error);
+    EXPECT_THROW(derived("CDINDICE, NMINDICE", "SGINDICE=CDTPINDICE"), std::logic_error);
+    EXPECT_THROW(derived("CDINDICE, NMINDICE", "NMPAIS=CDINDICE"), std::logic_error);
+    EXPECT_THROW(derived("CDINDICE, NMINDICE", "SGINDICE"), std::logic_error);
 }
 
 class ProviderReadTest : public ServerDbTest {};

@@ -90,6 +90,50 @@ TEST_F(ServerE2ETest, FailuresComeBackAsMessages) {
     EXPECT_EQ(layout.asServerError().message, "Método ainda não disponível.");
 }
 
+// Lists are read, never written; the import's provider is written by the import's own Confirmar only.
+TEST_F(ServerE2ETest, ConfirmarWritesOnlyThroughProvidersThatSave) {
+    db::Connection db(file_.url());
+    const auto count = [&](const char* table) {
+        return db.query(std::string("SELECT COUNT(*) FROM ") + table).rows()[0][0].toInt();
+    };
+    const auto expectRefused = [&](const Variant& answer, const std::string& message) {
+        ASSERT_TRUE(answer.is(VariantKind::ServerError)) << answer.describe();
+        EXPECT_EQ(answer.asServerError().message, message);
+    };
+    const std::int64_t retentions = count("RETECF");
+    const std::int64_t customers = count("CLIENTE");
+    const std::int64_t origins = count("MODODIVULG");
+
+    DeltaBuilder ret(server::requireProvider("dspRetECF"), {"NRSEQUENCIAL", "CDRETECF", "DSRETECF"});
+    ret.insert({9001.0, "9001", "Retenção nova"});
+    expectRefused(call("Confirmar", {ret.variant(), "dspRetECF"}),
+                  "O provedor dspRetECF é somente leitura; nada foi gravado.");
+    DeltaBuilder listed(server::requireProvider("dspClientesECF"), {"CDCLIENTE", "NMRAZSOCCLIE"});
+    listed.insert({"RO1", "Somente leitura"});
+    expectRefused(call("Confirmar", {listed.variant(), "dspclientesecf"}),
+                  "O provedor dspClientesECF é somente leitura; nada foi gravado.");
+    DeltaBuilder origin(server::requireProvider("dspOrigem"), {"CDMODODIVULG", "NMMODODIVULG"});
+    origin.insert({"99999", "Origem nova"});
+    expectRefused(call("Confirmar", {origin.variant(), "dspOrigem"}),
+                  "O provedor dspOrigem é somente leitura; nada foi gravado.");
+
+    DeltaBuilder imported(server::requireProvider("dspImportCliente"),
+                          {"CDCLIENTE", "NMRAZSOCCLIE", "IDTPIJURCLIE", "NRINSJURCLIE"});
+    imported.insert({"IMP1", "Importado Ltda", "J", "00000000000191"});
+    expectRefused(call("Confirmar", {imported.variant(), "dspImportCliente"}),
+                  "O provedor dspImportCliente só é gravado pela importação de clientes; nada foi gravado.");
+    EXPECT_EQ(count("RETECF"), retentions);
+    EXPECT_EQ(count("CLIENTE"), customers);
+    EXPECT_EQ(count("MODODIVULG"), origins);
+
+    net::TNetConnection import;
+    import.ServerName = "Vqm41204.rdmImportCliente";
+    import.Port = server_->port();
+    VariantArray args{imported.variant()};
+    EXPECT_EQ(import.Call("Confirmar", args), Variant(1));
+    EXPECT_EQ(count("CLIENTE"), customers + 1);
+}
+
 TEST_F(ServerE2ETest, SeedingIsRefusedOverCustomersUnlessAskedOnlyForAnEmptyDatabase) {
     server_->stop();
     EXPECT_THROW(server::startServer(config_), Error);

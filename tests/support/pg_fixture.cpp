@@ -345,9 +345,10 @@ void PgServer::stop() {
     }
 }
 
-std::string PgServer::createDatabase() {
+std::string PgServer::createDatabase(const std::string& encoding) {
     const std::string name = "vqtest_" + std::to_string(::getpid()) + "_" + std::to_string(++databases_);
-    execAdmin(url(), "CREATE DATABASE " + name + " TEMPLATE template0 ENCODING 'UTF8' {STRATEGY}");
+    execAdmin(url(),
+              "CREATE DATABASE " + name + " TEMPLATE template0 ENCODING '" + encoding + "' {STRATEGY}");
     return url(name);
 }
 

@@ -28,8 +28,9 @@ public:
     const std::string& user() const { return user_; }
     std::string url(const std::string& database = "postgres") const; // postgresql://user@127.0.0.1:port/db
 
-    // Creates an empty database with a new name and returns its URL.
-    std::string createDatabase();
+    // Creates an empty database with a new name and returns its URL. The cluster's locale is C, so any
+    // server encoding may be asked for ("SQL_ASCII", "LATIN1").
+    std::string createDatabase(const std::string& encoding = "UTF8");
 
 private:
     bool initialise(bool useTemplate); // true when the cluster was copied from the cached template
