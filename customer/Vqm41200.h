@@ -2,47 +2,73 @@
 // Unit Vqm41200: the customer maintenance form TfrmCliente (caption "Cliente"), a TfrmPadrao whose
 // dtsPadrao shows cdsCliente, with its connection netClientes to "Vqm41200.rdmClientes". The filter,
 // the e-mail list, the batch forms and the carrier list reach the server through netClientes.
+//
+// Units: frm_cliente.cpp (components and wiring), layout_*.cpp (one table per tab),
+// frm_cliente_lifecycle.cpp (creation, activation, close), frm_cliente_tabs.cpp (tab changes and
+// loading), frm_cliente_scroll.cpp (record change), frm_cliente_state.cpp (data states and command
+// states), frm_cliente_navigation.cpp (tab menu, moves, grid, print), frm_cliente_commands.cpp (the
+// module's other forms), frm_cliente_pending.cpp (steps other concerns fill).
 
 #include "customer/customer_datasets.h"
+#include "customer/form/pages.h"
 #include "customer/form/satellites.h"
 #include "customer/form/unit_state.h"
+#include "customer/module_codes.h"
 #include "framework/forms/frm_padrao.h"
+#include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
 
+#include <QPainter>
 #include <memory>
 #include <string>
-
-namespace vq::gui {
-class ComboBox;
-class DbEdit;
-class Label;
-class PopupMenu;
-} // namespace vq::gui
+#include <utility>
 
 namespace vq {
 
 class TfrmCliente : public TfrmPadrao {
 public:
+    using Tab = customer::form::Tab;
+
     explicit TfrmCliente(QWidget* parent = nullptr);
     ~TfrmCliente() override;
 
     net::TNetConnection netClientes;
+    // Lookups on the host's database; one text for every database.
+    TADOIBQuery qrySegMercado{nullptr, "qrySegMercado"};
+    TADOIBQuery qryCentCustoCli{nullptr, "qryCentCustoCli"};
+    TADOIBQuery qryRegiao{nullptr, "qryRegiao"};
 
     customer::CustomerDataSets& data() const { return *data_; }
     ClientDataSet& cdsCliente() const { return data_->cdsCliente(); }
     // The current customer's CDCLIENTE ("" when there is none).
     std::string currentCode() const;
 
-    // Components the module's commands use.
-    gui::ToolButton *sbtFiltro = nullptr, *sbtImportar = nullptr, *sbtEmail = nullptr, *sbtCadAut = nullptr,
-                    *btpVendAdic = nullptr, *btnPesqListaTransp = nullptr;
-    gui::PopupMenu* pmnCadAuto = nullptr;
-    gui::MenuItem *mnuOpcoes = nullptr, *mnuImportar = nullptr, *mnuFiltrar = nullptr,
-                  *mnuEmailCliente = nullptr, *mnuCadAuto = nullptr;
-    gui::TabSheet* tshEndeClie = nullptr;
-    gui::DbEdit *dbeInscricao = nullptr, *dbeNrInsJurClie = nullptr;
-    gui::ComboBox* dbePesqTransp = nullptr;
-    gui::Label* lblTranspLista = nullptr;
+    // Components, by tab.
+    customer::form::Commands cmd;
+    customer::form::FormPage form;
+    std::array<customer::form::AddressPage, customer::kAddressKindCount> addresses;
+    customer::form::AdditionalPages extra;
+    customer::form::DetailPages detail;
+    customer::form::Tabs tabs;
+    gui::MenuItem *mnuInterloc = nullptr, *mnuDadosInter = nullptr, *mnuFormInter = nullptr,
+                  *mnuEndeInter = nullptr, *mnuCorres = nullptr, *mnuSitFinac = nullptr,
+                  *mnuSituFinaGeral = nullptr, *mnuSocios = nullptr, *mnuDadosPed = nullptr,
+                  *mnuGeral = nullptr, *mnuPrcBase = nullptr;
+
+    gui::TabSheet* sheet(Tab tab) const { return tabs[static_cast<std::size_t>(tab)].sheet; }
+    bool onTab(Tab tab) const;
+    // The active tab (FolhaDados when the page is none of the form's).
+    Tab activeTab() const;
+    customer::form::AddressPage& addressPage(customer::AddressKind kind) {
+        return addresses[static_cast<std::size_t>(kind)];
+    }
+    // The address page that is active, if any.
+    const customer::form::AddressPage* activeAddress() const;
+    customer::form::AddressPage* activeAddress() {
+        return const_cast<customer::form::AddressPage*>(std::as_const(*this).activeAddress());
+    }
+    // Asks the framework for the active module at each decision.
+    static bool inModule(customer::ModuleRule rule);
 
     // Commands that open the module's other forms.
     void sbtFiltroClick();
@@ -59,22 +85,108 @@ public:
     void FormCreate() override;
     void FormActivate() override;
     void FormClose(gui::CloseAction& action) override;
-    void dtsPadraoStateChange() override;
     bool changesAllowed() const override;
 
+    // Tabs.
+    void pgcPadraoChanging(bool& allowChange) override;
+    void pgcPadraoChange() override;
+    void pgcGeralChange();
+    void tshFormularioEnter();
+    void Validate();
+
+    // Record change and data states.
+    void cdsClienteAfterScroll();
+    void dtsPadraoStateChange() override;
+    void ControlaBotoes(bool browsing);
+    void updateCommands() override;
     // Shows the carrier search controls of the chosen kind ("Padrão" or "Lista").
     void HabilitaCampos();
     // Enables the edit groups and grids as changes are allowed (boHabAlt), then the commands.
     void HabilitaAlteracao();
-    void ControlaBotoes(bool browsing);
+
+    // Tab menu.
+    void mnuEndeClieClick();
+    void mnuEndeClieCobrClick();
+    void mnuEndeExtClick();
+    void mnuEndeExpClick();
+    void mnuEndEntregClick();
+    void mnuDadAdicClick();
+    void mnuDadosFiscaisClick();
+    void mnuFormPgtoClick();
+    void mnuObservClick();
+    void mnuBancoPrefClick();
+    void mnuPersonalizaoClick();
+    void mnuDadoProspClick();
+    void mnuFolhaDadosClick() override;
+    void mnuFormularioClick() override;
+    void mnuDadosInterClick();
+    void mnuFormInterClick();
+    void mnuEndeInterClick();
+    void mnuCorresClick();
+    void mnuSituFinaGeralClick();
+    void mnuSociosClick();
+    void mnuGeralClick();
+    void mnuPrcBaseClick();
+
+    // Moves, navigator, grid, print, customer type.
+    void Primeiro1Click() override;
+    void Anterior1Click() override;
+    void Proximo1Click() override;
+    void Ultimo1Click() override;
+    void dbnPadraoClick(gui::NavButton button) override;
+    void dbgPadraoDrawColumnCell(QPainter& canvas, const QRect& rect, const std::string& fieldName);
+    void dbgPadraoKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void sbtImprimirClick() override;
+    void pmnClientesClick();
+    void pmnIntCliClick();
+    void rdgTipoClienteChange();
+
+    // Steps of other concerns this form's lifecycle runs; each does nothing until its concern fills it.
+    void Vd_Qualifica();
+    void pgcInterlocChange();
+    void pgcSituFinancChange();
+    void ControlaSituacaoFinanceira();
+    void AjustaFormPgto();
+    void getRetECF();
+    void addressExitChecks(customer::form::AddressPage& page);
+    void nameExitChecks();
+    void nameEnter();
+    void registrationExitCheck();
+    void paymentExitChecks();
+    void additionalDataExitChecks();
+    void cbbEndCFOPChange();
+    void cbbEndCFOPOPresChange();
 
 private:
+    friend struct ClienteLayout;
     void buildLayout();
     void wireCommands();
     void startAutomaticRegistration();
     void showBatchForm(customer::BatchRoutine routine);
 
+    // Reads a detail dataset from the server with the current code.
+    void load(ClientDataSet& dataSet, std::string_view method);
+    void loadIfNeeded(ClientDataSet& dataSet, std::string_view method);
+    void InfoPaginaDadosAdicionais();
+    void loadAddress(customer::form::AddressPage& page);
+    void showClassification(bool reloadBranch);
+    void showLanguage();
+    void showRegion();
+    void showFinancialPendency();
+    void applyMasterMasks();
+    void applyPlainControls();
+    void enableTabs(DataSetState state);
+    void enableTaxNumberEdits(bool on);
+    void setDeleteAddressCommand();
+    void markActiveTab();
+    void selectTab(Tab tab, bool validateFirst);
+    void selectInner(gui::PageControl& pages, gui::TabSheet& page);
+    bool anyDetailEditing() const;
+    bool browsingNow() const;
+    DataSource* activeSource() const;
+
     std::unique_ptr<customer::CustomerDataSets> data_;
+    bool destroying_ = false;
 };
 
 // The live customer form; the satellites that use its connection or datasets run only while it exists

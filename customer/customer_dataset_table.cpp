@@ -71,7 +71,7 @@ constexpr DataSetDescriptor kDataSets[] = {
     work("cdsTipContRec"),
     work("cdsPesqInstCobr", "dtsPesqInstCobr"),
     work("cdsVendedor"),
-    work("cdsRamoAtiv"),
+    {"cdsRamoAtiv", activityBranchFields, "", "GetRamoAtiv", "", "CDATIVCLI", None},
     work("cdsBancoPrio"),
     work("cdsVerifiBanco"),
     work("cdsPesqAgencia", "dtsPesqAgencia"),

@@ -33,6 +33,7 @@ std::span<const FieldSpec> invoiceMessageFields(); // cdsMensCliente
 std::span<const FieldSpec> ledgerAccountFields();  // cdsContCtbl
 std::span<const FieldSpec> ecfRetentionFields();   // cdsRetECF
 std::span<const FieldSpec> extraSalesmanFields();  // cdsVendAdicClie
+std::span<const FieldSpec> activityBranchFields(); // cdsRamoAtiv
 
 // Work and lookup datasets whose fields come with their first packet.
 inline std::span<const FieldSpec> noFields() {

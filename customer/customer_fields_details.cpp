@@ -131,6 +131,15 @@ constexpr FieldSpec kExtraSalesmanFields[] = {
     str("NMRAZSOCVEN", 50, "Vendedor"),
     num("VRPECOMVEN", "Comissão(%)"),
 };
+
+// The activity-branch tree as the filter lists it; the code's mask is the coded picture of kind 16, set
+// by the form that creates it.
+constexpr FieldSpec kActivityBranchFields[] = {
+    str("IDMARCADO", 1),
+    str("CDARVATIVCLI", 20, "Código").withWidth(15),
+    str("CDATIVCLI", 10).hidden(),
+    str("DSATIVCLI", 50, "Descrição").withWidth(40),
+};
 // clang-format on
 
 } // namespace
@@ -170,6 +179,9 @@ std::span<const FieldSpec> ecfRetentionFields() {
 }
 std::span<const FieldSpec> extraSalesmanFields() {
     return kExtraSalesmanFields;
+}
+std::span<const FieldSpec> activityBranchFields() {
+    return kActivityBranchFields;
 }
 
 } // namespace vq::customer

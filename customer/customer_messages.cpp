@@ -12,6 +12,9 @@ constexpr MessageText kMsgPadrao[] = {
     {"Outros", "Outros"},
     {"Ativo", "Ativo"},
     {"Inativo", "Inativo"},
+    // Tabs and record change.
+    {"HINT_EXCLUIR_ENDE", "Excluir %s"},
+    {"HINT_EXCLUIR_ENDE_PADR", "Excluir Endereço"},
 };
 
 constexpr MessageText kMsgPadrao02[] = {

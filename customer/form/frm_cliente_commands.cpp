@@ -49,11 +49,11 @@ void TfrmCliente::ButtonFlat1Click() {
 }
 
 void TfrmCliente::sbtCadAutClick() {
-    pmnCadAuto->PopupAt(*sbtCadAut);
+    cmd.pmnCadAuto->PopupAt(*cmd.sbtCadAut);
 }
 
 void TfrmCliente::showBatchForm(customer::BatchRoutine routine) {
-    mnuCadAuto->SetChecked(true);
+    cmd.mnuCadAuto->SetChecked(true);
     entry(customer::satellites().showBatchForm, "de cadastramento automático")(routine);
 }
 

@@ -124,8 +124,9 @@ public:
     // Whether record changes are allowed at all (the base: always).
     virtual bool changesAllowed() const { return true; }
 
-    // Recomputes the enabled state of the commands from `dtsPadrao` (see above).
-    void updateCommands();
+    // Recomputes the enabled state of the commands from `dtsPadrao` (see above). A derived form with its
+    // own rules applies them over the base's here, so the base's events never undo them.
+    virtual void updateCommands();
     gui::ToolButton& commandButton(Command command) const;
     gui::MenuItem& commandItem(Command command) const;
     // Shows or hides a command's button and menu item together.

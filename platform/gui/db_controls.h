@@ -21,6 +21,9 @@ public:
     explicit DbEdit(QWidget* parent = nullptr);
     void beforeExit() override; // writes pending text to the field; an invalid value keeps the focus
 
+    // Shows the field again (after its mask or display rule changed).
+    void refresh() { load(); }
+
 protected:
     void handleKey(QKeyEvent* e) override;
     void userChanged() override;

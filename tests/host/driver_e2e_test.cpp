@@ -11,6 +11,7 @@
 #include "platform/gui/seams.h"
 
 #include <QTcpSocket>
+#include <algorithm>
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -126,7 +127,10 @@ TEST_F(DriverModule, IniProcNullOpensTheCustomerFormThroughTheFilter) {
     EXPECT_EQ(printed(r, "Vqm41200.boStCriado"), "true");
     EXPECT_GT(std::stoi(printed(r, "cdsCliente.recordCount")), 0);
     EXPECT_EQ(printed(r, "Vqm41200.frmCliente"), "frmCliente");
-    EXPECT_NE(printed(r, "call").find("GetCliente("), std::string::npos);
+    // The form's own reads at creation come first; the filter's GetCliente is among the calls.
+    EXPECT_TRUE(std::ranges::any_of(r.output, [](const std::string& line) {
+        return line.rfind("call=", 0) == 0 && line.find("GetCliente(") != std::string::npos;
+    }));
     EXPECT_EQ(liveForms("TfrmCliente"), 1);
 
     // A second launch reuses the form.

@@ -29,7 +29,7 @@ protected:
         ModalAnswers answers;
         answers.on("TfrmFilCliente",
                    [](gui::FormBase& f) { dynamic_cast<TfrmFilCliente&>(f).sbtConfirma->Click(); });
-        form().sbtFiltro->Click();
+        form().cmd.sbtFiltro->Click();
     }
 
     gui::test::MessageRecorder messages;

@@ -136,7 +136,7 @@ TEST_F(Launchers, FourElementArrayStartsAModalRegistrationWithTheLaunchValues) {
         seen["CDPAIS"] = address.FieldByName("CDPAIS").AsString();
         seen["SGESTADO"] = address.FieldByName("SGESTADO").AsString();
         seen["CDMUNICIPIO"] = address.FieldByName("CDMUNICIPIO").AsString();
-        seen["typing"] = customer.dbeNrInsJurClie->Enabled() ? "yes" : "no";
+        seen["typing"] = customer.form.dbeNrInsJurClie->Enabled() ? "yes" : "no";
     });
     const Variant param(
         VariantArray{Variant("11222333000181"), Variant("0055"), Variant("SP"), Variant("3550")});

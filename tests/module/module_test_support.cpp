@@ -2,8 +2,10 @@
 
 #include "contract/customer_filter.h"
 #include "framework/services/consiste_messages.h"
+#include "framework/services/db_geral.h"
 #include "framework/services/framework_settings.h"
 #include "platform/data/client_data_set.h"
+#include "platform/db/connection.h"
 #include "platform/gui/form_registry.h"
 #include "server/core/app_server.h"
 
@@ -52,6 +54,8 @@ void ModuleTest::SetUpTestSuite() {
     config.databaseUrl = "sqlite:" + s.dir.filePath("erp.db").toStdString();
     config.seed = seed::SeedOptions{.customers = 6};
     s.handle = server::startServer(config);
+    // The host's read-only lookup connection, on the server's database as the embedded host has it.
+    setDtmDBGeral(std::make_shared<db::Connection>(config.databaseUrl));
     frameworkSettings().serverHost = "127.0.0.1";
     frameworkSettings().serverPort = s.handle->port();
     s.codes = readCustomerCodes();

@@ -63,10 +63,10 @@ TEST_F(Satellites, AdditionalSalespeopleAreReusedWhileMarkedAndRecreatedAfterThe
     ModalAnswers answers;
     answers.on("TfrmFilCliente",
                [](gui::FormBase& f) { dynamic_cast<TfrmFilCliente&>(f).sbtConfirma->Click(); });
-    customer().sbtFiltro->Click();
+    customer().cmd.sbtFiltro->Click();
     const std::string code = customer().currentCode();
     ASSERT_FALSE(code.empty());
-    customer().btpVendAdic->Click();
+    customer().form.btpVendAdic->Click();
     EXPECT_EQ(unitValue("Vqm41208", "stCliente"), Variant(code));
     EXPECT_EQ(unitValue("Vqm41203", "stCdCliente"), Variant(code));
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
@@ -95,7 +95,7 @@ TEST_F(Satellites, EmailListIsReusedUntilItsCloseClearsTheMark) {
 TEST_F(Satellites, CarrierListNeverShowsAFormThatNoLongerExists) {
     ModalAnswers answers;
     answers.on("TfrmListaTransp", nullptr, false);
-    customer().btnPesqListaTransp->Click();
+    customer().form.btnPesqListaTransp->Click();
     QPointer<TfrmListaTransp> first = Vqm41209::unit().frmListaTransp;
     ASSERT_TRUE(first);
     EXPECT_EQ(unitValue("Vqm41200", "boIdCriado"), Variant(true));
@@ -134,9 +134,9 @@ TEST_F(Satellites, BatchCommandsCheckTheMenuAndShowANewFormEachTime) {
     ModalAnswers answers;
     QPointer<TfrmCadRetECF> shown;
     answers.on("TfrmCadRetECF", [&](gui::FormBase& form) { shown = dynamic_cast<TfrmCadRetECF*>(&form); });
-    EXPECT_FALSE(customer().mnuCadAuto->Checked());
+    EXPECT_FALSE(customer().cmd.mnuCadAuto->Checked());
     customer().findComponent<gui::MenuItem>("pmnCadAutECF")->Click();
-    EXPECT_TRUE(customer().mnuCadAuto->Checked());
+    EXPECT_TRUE(customer().cmd.mnuCadAuto->Checked());
     customer().findComponent<gui::MenuItem>("mnuCadAutTabPrecoCli")->Click();
     customer().findComponent<gui::MenuItem>("pmnCadAutGrupClie")->Click();
     test::flushDeletes();
@@ -147,13 +147,13 @@ TEST_F(Satellites, BatchCommandsCheckTheMenuAndShowANewFormEachTime) {
               (std::vector<std::string>{"Cadastramento Aut. Retenções ECF",
                                         "Cadastramento Automático Tabela de Preço por Cliente",
                                         "Cadastramento Automático Grupo de Clientes"}));
-    EXPECT_EQ(customer().sbtCadAut->Hint(), "Cadastramento Automático Códigos de Retenções (ECF)");
+    EXPECT_EQ(customer().cmd.sbtCadAut->Hint(), "Cadastramento Automático Códigos de Retenções (ECF)");
 }
 
 TEST_F(Satellites, ReportAndImportAreCreatedAnewAndFreedAfterTheirShowing) {
     ModalAnswers answers;
     CriaDadosCliente();
-    customer().sbtImportar->Click();
+    customer().cmd.sbtImportar->Click();
     CriaImpCliente();
     test::flushDeletes();
     EXPECT_EQ(answers.shown,

@@ -1,0 +1,25 @@
+#include "customer/form/form_support.h"
+
+#include "platform/gui/choices.h"
+
+namespace vq::customer::form {
+
+std::string fieldText(const ClientDataSet& dataSet, std::string_view field) {
+    if (!dataSet.Active() || dataSet.IsEmpty())
+        return {};
+    return dataSet.FieldByName(field).AsString();
+}
+
+bool editing(const DataSource& source) {
+    return source.State() == DataSetState::Edit || source.State() == DataSetState::Insert;
+}
+
+void chooseByValue(gui::ComboBox& combo, std::string_view value) {
+    int index = -1;
+    for (std::size_t i = 0; i < combo.Values.size(); ++i)
+        if (combo.Values[i] == value)
+            index = static_cast<int>(i);
+    combo.SetItemIndex(index);
+}
+
+} // namespace vq::customer::form

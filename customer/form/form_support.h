@@ -1,0 +1,26 @@
+#pragma once
+// Small helpers the customer form's units share.
+
+#include "platform/data/client_data_set.h"
+#include "platform/data/data_source.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vq::gui {
+class ComboBox;
+}
+
+namespace vq::customer::form {
+
+// A field of the current row as text; "" when the dataset is closed or empty.
+std::string fieldText(const ClientDataSet& dataSet, std::string_view field);
+
+// The source's dataset is in edit or insert state.
+bool editing(const DataSource& source);
+
+// Chooses the item whose stored value is `value` (-1, nothing, when none).
+void chooseByValue(gui::ComboBox& combo, std::string_view value);
+
+} // namespace vq::customer::form

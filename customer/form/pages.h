@@ -1,0 +1,129 @@
+#pragma once
+// The customer form's components, grouped by the tab that holds them. The widgets belong to the form
+// (Qt parents); these are the form's handles on them, filled when the layout is built.
+
+#include "customer/customer_field_tables.h"
+
+#include <array>
+#include <string_view>
+
+namespace vq {
+class ClientDataSet;
+class DataSource;
+} // namespace vq
+
+namespace vq::gui {
+class CheckBox;
+class ComboBox;
+class DbCheckBox;
+class DbComboBox;
+class DbDateEdit;
+class DbEdit;
+class DbGrid;
+class DbRadioGroup;
+class Edit;
+class GroupBox;
+class Label;
+class MaskEdit;
+class MenuItem;
+class NumberEdit;
+class PageControl;
+class PopupMenu;
+class RadioGroup;
+class SpinEdit;
+class TabSheet;
+class ToolButton;
+} // namespace vq::gui
+
+namespace vq::customer::form {
+
+// Menu items and tool buttons the form adds to the base's.
+struct Commands {
+    gui::MenuItem *mnuCopiaEndereo = nullptr, *mnuImportar = nullptr, *mnuExcluirEndereco = nullptr,
+                  *mnuImpProsp = nullptr, *mnuFiltrar = nullptr, *mnuEmailCliente = nullptr,
+                  *mnuAlvara = nullptr, *mnuCadAuto = nullptr;
+    gui::ToolButton *sbtFiltro = nullptr, *sbtImportar = nullptr, *sbtEmail = nullptr, *sbtCadAut = nullptr,
+                    *sbtCopiar = nullptr, *sbtExcluirEndereco = nullptr, *sbtImpProsp = nullptr,
+                    *sbtAlvara = nullptr, *sbtLocEntrCli = nullptr;
+    gui::PopupMenu *pmnCadAuto = nullptr, *pmnImpressora = nullptr;
+};
+
+// tshFormulario: identity, names, classification and the carrier search.
+struct FormPage {
+    gui::DbEdit *dbeInscricao = nullptr, *dbeNrInsJurClie = nullptr, *dbeNmRazaoSoc = nullptr,
+                *dbeNmCompRzScli = nullptr, *dbeNmFantasia = nullptr, *dbeSegMerc = nullptr,
+                *dbeOrigem = nullptr, *dbeCentCusto = nullptr, *dbeQualifica = nullptr, *dbeSigla = nullptr;
+    gui::Label *lblInscricao = nullptr, *lblInscAux = nullptr, *lblNmRazaoSoc = nullptr, *lblComp = nullptr,
+               *lblSigla = nullptr, *lblInadimplente = nullptr;
+    gui::DbDateEdit *depClieDesde = nullptr, *depProspDesde = nullptr;
+    gui::MaskEdit* medCdArvRamo = nullptr;
+    gui::Edit *edtdsRamoAtiv = nullptr, *edtSegMerc = nullptr, *edtOrigem = nullptr, *edtCentCusto = nullptr,
+              *edtQualifica = nullptr, *edtHomePage = nullptr;
+    gui::ComboBox *dbcSituAtiv = nullptr, *dbePesqTransp = nullptr;
+    gui::CheckBox* chbIdSitFinCli = nullptr;
+    gui::RadioGroup* rdgTipoCliente = nullptr;
+    gui::Label* lblTranspLista = nullptr;
+    gui::ToolButton *btpVendAdic = nullptr, *btnPesqListaTransp = nullptr;
+};
+
+// One address tab: the same controls on each of the five, named per kind.
+struct AddressPage {
+    AddressKind kind = AddressKind::Normal;
+    gui::TabSheet* sheet = nullptr;
+    gui::MenuItem* item = nullptr;
+    gui::DbEdit *country = nullptr, *state = nullptr, *municipality = nullptr, *postalCode = nullptr;
+};
+
+// tshDadosAdic, tshDadosFiscais and tshFormPgto.
+struct AdditionalPages {
+    gui::GroupBox* grbMesReaj = nullptr;
+    gui::DbComboBox* dbcMesReaj = nullptr;
+    gui::DbEdit *dbeVrMulta = nullptr, *dbeVrMora = nullptr, *dbeCdContCtbl = nullptr;
+    gui::ComboBox *cbbEndCFOP = nullptr, *cbbEndCFOPOPres = nullptr;
+    gui::DbRadioGroup* drgFormPgto = nullptr;
+    gui::SpinEdit *speDiaFixo = nullptr, *speParcela = nullptr;
+};
+
+// tshInterloc, tshSitFinanc, tshPersonalizacao and tshDadosPed with their inner pages.
+struct DetailPages {
+    gui::PageControl *pgcInterloc = nullptr, *pgcSituFinanc = nullptr, *pgcGeral = nullptr;
+    gui::TabSheet *tshDadosInterloc = nullptr, *tshFormInter = nullptr, *tshEndeInter = nullptr,
+                  *tshCorres = nullptr, *tshSituFinaGeral = nullptr, *tshSocios = nullptr,
+                  *tshGeral = nullptr, *tshPrcBase = nullptr;
+    gui::DbEdit *dbeCdIdioma = nullptr, *dbeCdRegiao = nullptr;
+    gui::Edit *edtNmIdioma = nullptr, *edtNmTransportadora = nullptr, *edtNmTipoTransp = nullptr;
+    gui::MaskEdit* medNmRegiao = nullptr;
+    gui::ComboBox *cbbLancExp = nullptr, *dbcAprovPed = nullptr, *dbcSitFin = nullptr;
+    gui::NumberEdit* nedDias = nullptr;
+    gui::DbCheckBox* dcbIDUTGRFXVENDADIC = nullptr;
+};
+
+// The tabs of pgcPadrao after the base's two pages, in order, with their menu items.
+enum class Tab {
+    FolhaDados,
+    Formulario,
+    EndeClie,
+    EndeClieCobr,
+    EndeExt,
+    EndeExp,
+    EndEntrega,
+    DadosAdic,
+    DadosFiscais,
+    FormPgto,
+    Interloc,
+    Observ,
+    SitFinanc,
+    BancoPref,
+    Personalizacao,
+    DadoProsp,
+    DadosPed,
+};
+inline constexpr std::size_t kTabCount = 17;
+
+struct TabEntry {
+    gui::TabSheet* sheet = nullptr;
+    gui::MenuItem* item = nullptr;
+};
+using Tabs = std::array<TabEntry, kTabCount>;
+
+} // namespace vq::customer::form
