@@ -1,9 +1,10 @@
 // TfrmCliente: leaving and entering tabs, and what each tab reads from the server when it is entered.
 
 #include "customer/Vqm41200.h"
-#include "customer/dataset_transfer.h"
+#include "customer/additional_data.h"
 #include "customer/form/form_support.h"
 #include "customer/reload_rule.h"
+#include "framework/services/consiste_messages.h"
 #include "framework/services/host_catalogue.h"
 #include "framework/services/messages.h"
 #include "framework/services/showavi.h"
@@ -41,8 +42,9 @@ void TfrmCliente::InfoPaginaDadosAdicionais() {
         return;
     Showavi::Scope busy(this, Showavi::kSearching);
     VariantArray args{Variant(std::string()), Variant("T"), Variant(currentCode())};
-    const Variant result = services::remoteCall(netClientes)("GetInfoPaginaDadosAdicionais", args);
-    customer::loadAdditionalData(indice, mensagens, result, services::checkResult);
+    const Variant result = services::RemoteCall(netClientes)("GetInfoPaginaDadosAdicionais", args);
+    customer::loadAdditionalData(indice, mensagens,
+                                 Consiste::CheckResultServ(result, true, Consiste::ResultKind::StatusArray));
 }
 
 void TfrmCliente::loadAddress(customer::form::AddressPage& page) {
