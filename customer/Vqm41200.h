@@ -141,6 +141,13 @@ public:
     void pmnIntCliClick();
     void rdgTipoClienteChange();
 
+    // Field checks. boErroValida is set by every failing check; the confirm command clears and tests it.
+    bool boErroValida = false;
+    // The way out of a failing check, whose message is already shown: makes `page` active (running the
+    // page change; `billing` also puts pgcGeral on tshGeral), focuses `control` when it can take the focus
+    // and sets boErroValida. Checks catch, call this, and rethrow.
+    void validationFailed(gui::TabSheet* page, gui::Control* control, bool billing = false);
+
     // Steps of other concerns this form's lifecycle runs; each does nothing until its concern fills it.
     void Vd_Qualifica();
     void pgcInterlocChange();
