@@ -163,6 +163,9 @@ public:
     void additionalDataExitChecks();
     void cbbEndCFOPChange();
     void cbbEndCFOPOPresChange();
+    // Closes the country, state and municipality lookup queries; the address checks reopen them with
+    // the parameters of the address tab entered.
+    void closeAddressLookups();
 
 private:
     friend struct ClienteLayout;

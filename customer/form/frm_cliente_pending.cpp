@@ -21,5 +21,6 @@ void TfrmCliente::paymentExitChecks() {}
 void TfrmCliente::additionalDataExitChecks() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
+void TfrmCliente::closeAddressLookups() {}
 
 } // namespace vq

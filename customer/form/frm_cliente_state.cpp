@@ -125,6 +125,10 @@ void TfrmCliente::ControlaBotoes(bool browsing) {
     cmd.mnuImpProsp->SetEnabled(s.importProspect);
     cmd.sbtCadAut->SetEnabled(s.insert);
     cmd.sbtLocEntrCli->SetEnabled(s.edit);
+    if (s.closeItem)
+        setCommandEnabled(Command::Fechar, true);
+    if (s.closeButton)
+        sbtFechar->SetEnabled(true);
 }
 
 void TfrmCliente::enableTabs(DataSetState state) {
@@ -226,6 +230,8 @@ void TfrmCliente::HabilitaAlteracao() {
             if (!allowed)
                 grid->SetEditing(false);
         }
+    // Filled from the CNAE lookup only.
+    form.dbeDsCNAEFiscal->SetEnabled(false);
     ControlaBotoes(false);
     dtsPadraoStateChange();
 }

@@ -88,6 +88,8 @@ void TfrmCliente::pgcPadraoChanging(bool& allowChange) {
 void TfrmCliente::pgcPadraoChange() {
     TfrmPadrao::pgcPadraoChange();
     const Tab tab = activeTab();
+    if (activeAddress())
+        closeAddressLookups();
     ClientDataSet& master = cdsCliente();
     const bool allow = changesAllowed();
     const DataSetState state = dtsPadrao.State();
@@ -101,7 +103,7 @@ void TfrmCliente::pgcPadraoChange() {
     if (tab == Formulario) {
         if (state == DataSetState::Insert) {
             enableTaxNumberEdits(allow);
-        } else if (state == DataSetState::Browse && isVisible()) {
+        } else if (state == DataSetState::Browse && isVisible() && !form.dbeCdInscEsta->Focused()) {
             if (form.dbeNmRazaoSoc->CanFocus())
                 form.dbeNmRazaoSoc->SetFocus();
             else if (form.dbeNmFantasia->CanFocus())
@@ -208,7 +210,8 @@ void TfrmCliente::setDeleteAddressCommand() {
     const customer::form::AddressPage* address = activeAddress();
     if (address && address->kind != customer::AddressKind::Normal) {
         const std::string text = formatMsg(Msg(*this, "HINT_EXCLUIR_ENDE"), {address->sheet->Caption()});
-        cmd.mnuExcluirEndereco->SetEnabled(true);
+        // Deleting is a change: never offered while viewing only.
+        cmd.mnuExcluirEndereco->SetEnabled(changesAllowed());
         cmd.mnuExcluirEndereco->SetCaption(text);
         cmd.sbtExcluirEndereco->SetHint(text);
     } else {

@@ -64,6 +64,7 @@ struct FormPage {
     gui::RadioGroup* rdgTipoCliente = nullptr;
     gui::Label* lblTranspLista = nullptr;
     gui::ToolButton *btpVendAdic = nullptr, *btnPesqListaTransp = nullptr;
+    gui::DbEdit *dbeCdInscEsta = nullptr, *dbeDsCNAEFiscal = nullptr;
 };
 
 // One address tab: the same controls on each of the five, named per kind.
