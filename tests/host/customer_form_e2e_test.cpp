@@ -265,6 +265,46 @@ TEST_F(CustomerFormScript, AFailedLoadShowsOnceAndRestoresTheScrollFlag) {
     EXPECT_TRUE(messagesOf(r).empty()) << messagesOf(r).front();
 }
 
+TEST_F(CustomerFormScript, TheFormPageReadsItsLookupsOnceAndLeavesTheRegistrationFocused) {
+    open();
+    const DriverResult r = run(goTo(0) + "print calls\nclick mnuFormulario\nprint calls\n");
+    const Lines calls = callsOf(r);
+    EXPECT_EQ(
+        std::ranges::count_if(calls, [](const std::string& c) { return c.rfind("GetPesqDivulg(", 0) == 0; }),
+        1);
+    EXPECT_LE(
+        std::ranges::count_if(calls, [](const std::string& c) { return c.rfind("GetRamoAtiv(", 0) == 0; }),
+        1);
+    const DriverResult again = run("focus dbeCdInscEsta\nclick mnuFormulario\n"
+                                   "print dbeCdInscEsta.focused dbeNmRazaoSoc.focused\n"
+                                   "focus dbeNmFantasia\nclick mnuFormulario\nprint dbeNmRazaoSoc.focused\n");
+    EXPECT_EQ(again.output[0], "dbeCdInscEsta.focused=true");
+    EXPECT_EQ(again.output[1], "dbeNmRazaoSoc.focused=false");
+    EXPECT_EQ(again.output[2], "dbeNmRazaoSoc.focused=true");
+}
+
+TEST_F(CustomerFormScript, AFailureWhileCreatingLeavesNoForm) {
+    {
+        db::Connection db(databaseUrl_);
+        db.execute("ALTER TABLE PARAMFISCAL RENAME TO PARAMFISCAL_FORA");
+    }
+    const DriverResult r =
+        driver_->run("call IniProc null\nprint Vqm41200.boStCriado Vqm41200.frmCliente messages\n");
+    {
+        db::Connection db(databaseUrl_);
+        db.execute("ALTER TABLE PARAMFISCAL_FORA RENAME TO PARAMFISCAL");
+    }
+    EXPECT_EQ(r.exitCode, 0) << describe(r);
+    EXPECT_EQ(printed(r, "Vqm41200.boStCriado"), "false");
+    EXPECT_EQ(printed(r, "Vqm41200.frmCliente"), "");
+    const Lines shown = messagesOf(r);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("error: ", 0), 0u) << shown[0];
+    // The next launch builds the form.
+    open();
+    EXPECT_EQ(printed(run("print Vqm41200.boStCriado\n"), "Vqm41200.boStCriado"), "true");
+}
+
 TEST_F(CustomerFormScript, InsertAndEditFollowTheCustomerWithItsNormalAddress) {
     open();
     DriverResult r = run("print dbeInscricao.enabled dbeNrInsJurClie.enabled\nclick sbtIncluir\n"
