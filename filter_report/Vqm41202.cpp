@@ -18,12 +18,16 @@ namespace vq {
 namespace {
 
 using enum gui::Kind;
+using gui::bind;
+using Self = TfrmFilCliente;
 using Vqm41202::Criterion;
 
+// clang-format off
 constexpr gui::ControlSpec kLayout[] = {
-    {GroupBox, "grbCliente", "pnlFiltro", "Cliente", "", "", {0, 0}},
-    {ToolButton, "btnCliente", "grbCliente", "...", "", "", {0, 2}, "disabled;hint=Escolher clientes (F9)"},
+    {GroupBox, "grbCliente", "pnlFiltro", "Cliente", "", "", {0, 0}, {}, bind<&Self::grbCliente>()},
+    {ToolButton, "btnCliente", "grbCliente", "...", "", "", {0, 2}, {.hint = "Escolher clientes (F9)", .disabled = true}, bind<&Self::btnCliente>()},
 };
+// clang-format on
 
 const std::vector<std::string> kMessages = {"pais|País",
                                             "estado|Estado",
@@ -58,8 +62,6 @@ TfrmFilCliente::TfrmFilCliente(QWidget* parent) : TfrmFiltroPadrao("TfrmFilClien
     SetCaption("Filtro de Cliente");
     msgPadrao->SetItems(kMessages);
     gui::buildForm(*this, kLayout);
-    grbCliente = component<gui::GroupBox>("grbCliente");
-    btnCliente = component<gui::ToolButton>("btnCliente");
     rbtTCliente = &filter::addRadioButton(*grbCliente, "rbtTCliente", "Todos", 0, 0);
     rbtCliente = &filter::addRadioButton(*grbCliente, "rbtCliente", "Lista", 0, 1);
     rbtTCliente->SetChecked(true);

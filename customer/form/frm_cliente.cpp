@@ -18,95 +18,42 @@ namespace vq {
 namespace {
 
 using enum gui::Kind;
+using gui::bind;
+using Self = TfrmCliente;
 
 // Added to the base form's components (pnlFerramentas, mnuRegistro, pgcPadrao, tshFormulario).
+// clang-format off
 constexpr gui::ControlSpec kLayout[] = {
-    {PopupMenu, "pmnCadAuto"},
+    {PopupMenu, "pmnCadAuto", "", "", "", "", {}, {}, bind<&Self::pmnCadAuto>()},
     {MenuItem, "pmnCadAutECF", "pmnCadAuto", "Cadastramento Automático Código de Retenções (ECF)"},
     {MenuItem, "pmnCadAutTabPrecoCli", "pmnCadAuto", "Cadastramento Automático Tabela de Preço por Cliente"},
     {MenuItem, "pmnCadAutGrupClie", "pmnCadAuto", "Cadastramento Automático Grupo de Cliente  "},
     {MenuSeparator, "", "mnuRegistro"},
-    {MenuItem, "mnuImportar", "mnuRegistro", "Im&portar", "", "", {}, "shortcut=Ctrl+P"},
-    {MenuItem, "mnuFiltrar", "mnuRegistro", "Fi&ltrar", "", "", {}, "shortcut=Ctrl+L"},
-    {MenuItem, "mnuEmailCliente", "mnuRegistro", "E-&mail por Cliente", "", "", {}, "shortcut=Ctrl+M"},
-    {MenuItem, "mnuCadAuto", "mnuRegistro", "Cadastramento A&utomático", "", "", {}, "shortcut=Ctrl+U"},
+    {MenuItem, "mnuImportar", "mnuRegistro", "Im&portar", "", "", {}, {.shortcut = "Ctrl+P"}, bind<&Self::mnuImportar>()},
+    {MenuItem, "mnuFiltrar", "mnuRegistro", "Fi&ltrar", "", "", {}, {.shortcut = "Ctrl+L"}, bind<&Self::mnuFiltrar>()},
+    {MenuItem, "mnuEmailCliente", "mnuRegistro", "E-&mail por Cliente", "", "", {}, {.shortcut = "Ctrl+M"}, bind<&Self::mnuEmailCliente>()},
+    {MenuItem, "mnuCadAuto", "mnuRegistro", "Cadastramento A&utomático", "", "", {}, {.shortcut = "Ctrl+U"}, bind<&Self::mnuCadAuto>()},
     {MenuItem, "mnuCadAutECF", "mnuCadAuto", "Cadastramento Automático Códigos de Retençõs (ECF)"},
     {MenuItem, "mnuCadAutTabPrecoCli", "mnuCadAuto", "Cadastramento Automático Tabela de Preço por Cliente"},
-    {ToolButton, "sbtFiltro", "pnlFerramentas", "Filtrar", "", "", {0, 11}, "follow=mnuFiltrar;hint=Filtrar"},
-    {ToolButton,
-     "sbtImportar",
-     "pnlFerramentas",
-     "Importar",
-     "",
-     "",
-     {0, 12},
-     "follow=mnuImportar;hint=Importar"},
-    {ToolButton,
-     "sbtEmail",
-     "pnlFerramentas",
-     "E-Mail",
-     "",
-     "",
-     {0, 13},
-     "follow=mnuEmailCliente;hint=E-Mail"},
-    {ToolButton,
-     "sbtCadAut",
-     "pnlFerramentas",
-     "Cad. Automático",
-     "",
-     "",
-     {0, 14},
-     "popup=pmnCadAuto;hint=Cadastramento Automático Códigos de Retenções (ECF)"},
+    {ToolButton, "sbtFiltro", "pnlFerramentas", "Filtrar", "", "", {0, 11}, {.hint = "Filtrar", .follow = "mnuFiltrar"}, bind<&Self::sbtFiltro>()},
+    {ToolButton, "sbtImportar", "pnlFerramentas", "Importar", "", "", {0, 12}, {.hint = "Importar", .follow = "mnuImportar"}, bind<&Self::sbtImportar>()},
+    {ToolButton, "sbtEmail", "pnlFerramentas", "E-Mail", "", "", {0, 13}, {.hint = "E-Mail", .follow = "mnuEmailCliente"}, bind<&Self::sbtEmail>()},
+    {ToolButton, "sbtCadAut", "pnlFerramentas", "Cad. Automático", "", "", {0, 14}, {.hint = "Cadastramento Automático Códigos de Retenções (ECF)", .popup = "pmnCadAuto"}, bind<&Self::sbtCadAut>()},
     {GroupBox, "grbIdent", "tshFormulario", "Identificação", "", "", {0, 0}},
-    {DbEdit,
-     "dbeInscricao",
-     "grbIdent",
-     "Inscrição",
-     "dtsPadrao",
-     "NRINSJURINFO",
-     {0, 0},
-     "label=lblInscricao"},
-    {DbEdit, "dbeNrInsJurClie", "grbIdent", "CNPJ/CPF", "dtsPadrao", "NRINSJURCLIE", {0, 1}, "required"},
-    {DbEdit, "dbeNmRazaoSoc", "grbIdent", "Razão Social", "dtsPadrao", "NMRAZSOCCLIE", {1, 0}, "width=40"},
-    {DbEdit, "dbeNmFantasia", "grbIdent", "Nome Fantasia", "dtsPadrao", "NMFANTCLIE", {1, 1}, "width=30"},
+    {DbEdit, "dbeInscricao", "grbIdent", "Inscrição", "dtsPadrao", "NRINSJURINFO", {0, 0}, {.label = "lblInscricao"}, bind<&Self::dbeInscricao>()},
+    {DbEdit, "dbeNrInsJurClie", "grbIdent", "CNPJ/CPF", "dtsPadrao", "NRINSJURCLIE", {0, 1}, {.required = true}, bind<&Self::dbeNrInsJurClie>()},
+    {DbEdit, "dbeNmRazaoSoc", "grbIdent", "Razão Social", "dtsPadrao", "NMRAZSOCCLIE", {1, 0}, {.width = 40}},
+    {DbEdit, "dbeNmFantasia", "grbIdent", "Nome Fantasia", "dtsPadrao", "NMFANTCLIE", {1, 1}, {.width = 30}},
     {GroupBox, "grbTransp", "tshFormulario", "Transportadora", "", "", {1, 0}},
-    {DbComboBox,
-     "dbePesqTransp",
-     "grbTransp",
-     "Transportadora",
-     "dtsPadrao",
-     "IDPESQTRANSP",
-     {0, 0},
-     "style=list;items=Padrão|Lista"},
-    {Label, "lblTranspLista", "grbTransp", "Lista", "", "", {0, 1}, "hidden"},
-    {ToolButton,
-     "btnPesqListaTransp",
-     "grbTransp",
-     "...",
-     "",
-     "",
-     {0, 2},
-     "hidden;hint=Lista de transportadoras"},
-    {ToolButton,
-     "btpVendAdic",
-     "grbTransp",
-     "Vendedores Adicionais",
-     "",
-     "",
-     {1, 0},
-     "hint=Vendedores adicionais do cliente"},
-    {TabSheet, "tshEndeClie", "pgcPadrao", "End. Cliente"},
+    {DbComboBox, "dbePesqTransp", "grbTransp", "Transportadora", "dtsPadrao", "IDPESQTRANSP", {0, 0}, {.items = "Padrão|Lista", .style = gui::ComboStyle::DropDownList}, bind<&Self::dbePesqTransp>()},
+    {Label, "lblTranspLista", "grbTransp", "Lista", "", "", {0, 1}, {.hidden = true}, bind<&Self::lblTranspLista>()},
+    {ToolButton, "btnPesqListaTransp", "grbTransp", "...", "", "", {0, 2}, {.hint = "Lista de transportadoras", .hidden = true}, bind<&Self::btnPesqListaTransp>()},
+    {ToolButton, "btpVendAdic", "grbTransp", "Vendedores Adicionais", "", "", {1, 0}, {.hint = "Vendedores adicionais do cliente"}, bind<&Self::btpVendAdic>()},
+    {TabSheet, "tshEndeClie", "pgcPadrao", "End. Cliente", "", "", {}, {}, bind<&Self::tshEndeClie>()},
     {GroupBox, "grbEndeClie", "tshEndeClie", "Endereço", "", "", {0, 0}},
-    {DbEdit, "dbePaisNorm", "grbEndeClie", "País", "dtsEndeClieNorm", "CDPAIS", {0, 0}, "width=6"},
-    {DbEdit, "dbeEstado", "grbEndeClie", "Estado", "dtsEndeClieNorm", "SGESTADO", {0, 1}, "width=4"},
-    {DbEdit,
-     "dbeCdMuniClie",
-     "grbEndeClie",
-     "Município",
-     "dtsEndeClieNorm",
-     "CDMUNICIPIO",
-     {0, 2},
-     "width=6"},
+    {DbEdit, "dbePaisNorm", "grbEndeClie", "País", "dtsEndeClieNorm", "CDPAIS", {0, 0}, {.width = 6}},
+    {DbEdit, "dbeEstado", "grbEndeClie", "Estado", "dtsEndeClieNorm", "SGESTADO", {0, 1}, {.width = 4}},
+    {DbEdit, "dbeCdMuniClie", "grbEndeClie", "Município", "dtsEndeClieNorm", "CDMUNICIPIO", {0, 2}, {.width = 6}},
 };
 
 constexpr gui::ColumnSpec kGridColumns[] = {
@@ -114,6 +61,7 @@ constexpr gui::ColumnSpec kGridColumns[] = {
     {"dbgPadrao", "NMRAZSOCCLIE", "Razão Social", 40},
     {"dbgPadrao", "NMFANTCLIE", "Nome Fantasia", 30},
 };
+// clang-format on
 
 std::vector<std::string> catalogueItems(std::span<const customer::MessageText> texts) {
     std::vector<std::string> items;
@@ -158,24 +106,6 @@ TfrmCliente::~TfrmCliente() {
 void TfrmCliente::buildLayout() {
     gui::buildForm(*this, kLayout);
     gui::buildColumns(*this, kGridColumns);
-    const std::pair<gui::ToolButton**, const char*> buttons[] = {
-        {&sbtFiltro, "sbtFiltro"},     {&sbtImportar, "sbtImportar"},
-        {&sbtEmail, "sbtEmail"},       {&sbtCadAut, "sbtCadAut"},
-        {&btpVendAdic, "btpVendAdic"}, {&btnPesqListaTransp, "btnPesqListaTransp"}};
-    for (const auto& [member, name] : buttons)
-        *member = component<gui::ToolButton>(name);
-    const std::pair<gui::MenuItem**, const char*> items[] = {{&mnuImportar, "mnuImportar"},
-                                                             {&mnuFiltrar, "mnuFiltrar"},
-                                                             {&mnuEmailCliente, "mnuEmailCliente"},
-                                                             {&mnuCadAuto, "mnuCadAuto"}};
-    for (const auto& [member, name] : items)
-        *member = component<gui::MenuItem>(name);
-    pmnCadAuto = component<gui::PopupMenu>("pmnCadAuto");
-    tshEndeClie = component<gui::TabSheet>("tshEndeClie");
-    dbeInscricao = component<gui::DbEdit>("dbeInscricao");
-    dbeNrInsJurClie = component<gui::DbEdit>("dbeNrInsJurClie");
-    dbePesqTransp = component<gui::ComboBox>("dbePesqTransp");
-    lblTranspLista = component<gui::Label>("lblTranspLista");
 }
 
 void TfrmCliente::wireCommands() {

@@ -4,54 +4,34 @@
 #include "framework/reports/report_seams.h"
 #include "framework/services/consiste_messages.h"
 #include "framework/services/host_catalogue.h"
-#include "framework/services/messages.h"
 #include "framework/validation/consiste.h"
 #include "platform/db/sql_text.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/containers.h"
-#include "platform/gui/form_builder.h"
 
 namespace vq {
 namespace {
 
 using enum gui::Kind;
+using gui::bind;
+using Self = TfrmDadosGerRel;
 
+// clang-format off
 constexpr gui::ControlSpec kLayout[] = {
-    {Panel, "pnlFerramentas", "", "", "", "", {0, 0}},
-    {ToolButton, "sbtPrint", "pnlFerramentas", "Imprimir", "", "", {0, 0}, "hint=Imprimir (F7)"},
-    {ToolButton, "sbtPreview", "pnlFerramentas", "Visualizar", "", "", {0, 1}, "hint=Visualizar (F8)"},
-    {ToolButton, "sbtSalvarComo", "pnlFerramentas", "Salvar Como", "", "", {0, 2}, "hint=Salvar como PDF"},
-    {ToolButton,
-     "sbtReportEdit",
-     "pnlFerramentas",
-     "Editar Relatório",
-     "",
-     "",
-     {0, 3},
-     "hint=Alterar o título do relatório"},
-    {ToolButton, "sbtFechar", "pnlFerramentas", "Fechar", "", "", {0, 4}, "hint=Fechar (Esc)"},
-    {Panel, "pnlParametros", "", "", "", "", {1, 0}},
+    {ToolButton, "sbtPrint", "pnlFerramentas", "Imprimir", "", "", {0, 0}, {.hint = "Imprimir (F7)", .shortcut = "F7"}, bind<&Self::sbtPrint>()},
+    {ToolButton, "sbtPreview", "pnlFerramentas", "Visualizar", "", "", {0, 1}, {.hint = "Visualizar (F8)", .shortcut = "F8"}, bind<&Self::sbtPreview>()},
+    {ToolButton, "sbtSalvarComo", "pnlFerramentas", "Salvar Como", "", "", {0, 2}, {.hint = "Salvar como PDF"}, bind<&Self::sbtSalvarComo>()},
+    {ToolButton, "sbtReportEdit", "pnlFerramentas", "Editar Relatório", "", "", {0, 3}, {.hint = "Alterar o título do relatório"}, bind<&Self::sbtReportEdit>()},
+    {ToolButton, "sbtFechar", "pnlFerramentas", "Fechar", "", "", {0, 4}, {.hint = "Fechar (Esc)", .shortcut = "Esc"}, bind<&Self::sbtFechar>()},
+    {Panel, "pnlParametros", "", "", "", "", {1, 0}, {}, bind<&Self::pnlParametros>()},
 };
+// clang-format on
 
 } // namespace
 
 TfrmDadosGerRel::TfrmDadosGerRel(std::string className, QWidget* parent)
-    : gui::FormBase(std::move(className), parent) {
-    msgPadrao = new TMessages(this, "msgPadrao");
-    gui::buildForm(*this, kLayout);
-    pnlFerramentas = component<gui::Panel>("pnlFerramentas");
-    sbtPrint = component<gui::ToolButton>("sbtPrint");
-    sbtPreview = component<gui::ToolButton>("sbtPreview");
-    sbtSalvarComo = component<gui::ToolButton>("sbtSalvarComo");
-    sbtReportEdit = component<gui::ToolButton>("sbtReportEdit");
-    sbtFechar = component<gui::ToolButton>("sbtFechar");
-    pnlParametros = component<gui::Panel>("pnlParametros");
-    pnlFerramentas->grid().setColumnStretch(5, 1);
-    gui::gridOf(*this).setRowStretch(1, 1);
-    sbtPrint->setShortcut(QKeySequence(Qt::Key_F7));
-    sbtPreview->setShortcut(QKeySequence(Qt::Key_F8));
-    sbtFechar->setShortcut(QKeySequence(Qt::Key_Escape));
-
+    : ToolbarForm(std::move(className), parent) {
+    buildToolbar(kLayout);
     sbtPrint->OnClick = [this] { sbtPrintClick(); };
     sbtPreview->OnClick = [this] { sbtPreviewClick(); };
     sbtSalvarComo->OnClick = [this] { sbtSalvarComoClick(); };
@@ -60,9 +40,6 @@ TfrmDadosGerRel::TfrmDadosGerRel(std::string className, QWidget* parent)
     rpddPadrao.OnBeforeGetQueryParams = [this](reports::ReportParams& p) {
         rpddPadraoBeforeGetQueryParams(p);
     };
-    OnCreate = [this] { FormCreate(); };
-    OnActivate = [this] { FormActivate(); };
-    OnClose = [this](gui::CloseAction& action) { FormClose(action); };
 }
 
 void TfrmDadosGerRel::loadReport() {
@@ -114,11 +91,6 @@ void TfrmDadosGerRel::sbtFecharClick() {
 }
 void TfrmDadosGerRel::rpddPadraoBeforeGetQueryParams(reports::ReportParams& params) {
     (void)params;
-}
-void TfrmDadosGerRel::FormCreate() {}
-void TfrmDadosGerRel::FormActivate() {}
-void TfrmDadosGerRel::FormClose(gui::CloseAction& action) {
-    (void)action;
 }
 
 } // namespace vq

@@ -11,27 +11,17 @@
 // Report edit asks for a new title ("NovoCaption" / "NovoPrompt"), refuses one that another saved
 // report already has ("Rel_Ja_Cad") and saves the definition under its code in the report directory.
 
+#include "framework/forms/toolbar_form.h"
 #include "framework/reports/report_engine.h"
-#include "platform/gui/form_base.h"
 
 #include <string>
 
 namespace vq {
-class TMessages;
-}
-namespace vq::gui {
-class Panel;
-class ToolButton;
-} // namespace vq::gui
 
-namespace vq {
-
-class TfrmDadosGerRel : public gui::FormBase {
+class TfrmDadosGerRel : public ToolbarForm {
 public:
     explicit TfrmDadosGerRel(std::string className = "TfrmDadosGerRel", QWidget* parent = nullptr);
 
-    TMessages* msgPadrao = nullptr;
-    gui::Panel* pnlFerramentas = nullptr;
     gui::ToolButton *sbtPrint = nullptr, *sbtPreview = nullptr, *sbtSalvarComo = nullptr,
                     *sbtReportEdit = nullptr, *sbtFechar = nullptr;
     gui::Panel* pnlParametros = nullptr;
@@ -44,9 +34,6 @@ public:
     virtual void sbtReportEditClick();
     virtual void sbtFecharClick();
     virtual void rpddPadraoBeforeGetQueryParams(reports::ReportParams& params);
-    virtual void FormCreate();
-    virtual void FormActivate();
-    virtual void FormClose(gui::CloseAction& action);
 
     // Loads the definition of ReportCode into rpddPadrao (done by every command when none is loaded).
     void loadReport();

@@ -2,40 +2,28 @@
 
 #include "framework/forms/form_texts.h"
 #include "framework/services/host_catalogue.h"
-#include "framework/services/messages.h"
 #include "platform/data/error.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/containers.h"
-#include "platform/gui/form_builder.h"
 #include "platform/gui/qt_text.h"
+#include "platform/gui/seams.h"
 
 namespace vq {
 namespace {
 
 using enum gui::Kind;
+using gui::bind;
+using Self = TfrmFiltroPadrao;
 
+// clang-format off
 constexpr gui::ControlSpec kLayout[] = {
-    {Panel, "pnlFerramentas", "", "", "", "", {0, 0}},
-    {ToolButton, "sbtConfirma", "pnlFerramentas", "Confirmar", "", "", {0, 0}, "hint=Confirmar (F10)"},
-    {ToolButton, "sbtCancel", "pnlFerramentas", "Cancelar", "", "", {0, 1}, "hint=Cancelar (Esc)"},
-    {ToolButton,
-     "sbtSalvarOpcoes",
-     "pnlFerramentas",
-     "Salvar Opções",
-     "",
-     "",
-     {0, 2},
-     "hint=Salvar as opções"},
-    {ToolButton,
-     "sbtCarregarOpcoes",
-     "pnlFerramentas",
-     "Carregar Opções",
-     "",
-     "",
-     {0, 3},
-     "hint=Carregar as opções salvas"},
-    {Panel, "pnlFiltro", "", "", "", "", {1, 0}},
+    {ToolButton, "sbtConfirma", "pnlFerramentas", "Confirmar", "", "", {0, 0}, {.hint = "Confirmar (F10)", .shortcut = "F10"}, bind<&Self::sbtConfirma>()},
+    {ToolButton, "sbtCancel", "pnlFerramentas", "Cancelar", "", "", {0, 1}, {.hint = "Cancelar (Esc)", .shortcut = "Esc"}, bind<&Self::sbtCancel>()},
+    {ToolButton, "sbtSalvarOpcoes", "pnlFerramentas", "Salvar Opções", "", "", {0, 2}, {.hint = "Salvar as opções"}, bind<&Self::sbtSalvarOpcoes>()},
+    {ToolButton, "sbtCarregarOpcoes", "pnlFerramentas", "Carregar Opções", "", "", {0, 3}, {.hint = "Carregar as opções salvas"}, bind<&Self::sbtCarregarOpcoes>()},
+    {Panel, "pnlFiltro", "", "", "", "", {1, 0}, {}, bind<&Self::pnlFiltro>()},
 };
+// clang-format on
 
 std::pair<std::string_view, std::string_view> splitItem(std::string_view item) {
     const auto eq = item.find('=');
@@ -74,27 +62,12 @@ std::unique_ptr<QSettings> TfrmFiltroPadrao::optionsStore() {
 }
 
 TfrmFiltroPadrao::TfrmFiltroPadrao(std::string className, QWidget* parent)
-    : gui::FormBase(std::move(className), parent) {
-    msgPadrao = new TMessages(this, "msgPadrao");
-    gui::buildForm(*this, kLayout);
-    pnlFerramentas = component<gui::Panel>("pnlFerramentas");
-    sbtConfirma = component<gui::ToolButton>("sbtConfirma");
-    sbtCancel = component<gui::ToolButton>("sbtCancel");
-    sbtSalvarOpcoes = component<gui::ToolButton>("sbtSalvarOpcoes");
-    sbtCarregarOpcoes = component<gui::ToolButton>("sbtCarregarOpcoes");
-    pnlFiltro = component<gui::Panel>("pnlFiltro");
-    pnlFerramentas->grid().setColumnStretch(4, 1);
-    gui::gridOf(*this).setRowStretch(1, 1);
-    sbtConfirma->setShortcut(QKeySequence(Qt::Key_F10));
-    sbtCancel->setShortcut(QKeySequence(Qt::Key_Escape));
-
+    : ToolbarForm(std::move(className), parent) {
+    buildToolbar(kLayout);
     sbtConfirma->OnClick = [this] { sbtConfirmaClick(); };
     sbtCancel->OnClick = [this] { sbtCancelClick(); };
     sbtSalvarOpcoes->OnClick = [this] { sbtSalvarOpcoesClick(); };
     sbtCarregarOpcoes->OnClick = [this] { sbtCarregarOpcoesClick(); };
-    OnCreate = [this] { FormCreate(); };
-    OnActivate = [this] { FormActivate(); };
-    OnClose = [this](gui::CloseAction& action) { FormClose(action); };
 }
 
 void TfrmFiltroPadrao::sbtConfirmaClick() {
@@ -140,12 +113,6 @@ bool TfrmFiltroPadrao::loadOptions() {
     for (const QString& key : keys)
         Opcoes.SetValues(gui::ss(key), gui::ss(store->value(key).toString()));
     return true;
-}
-
-void TfrmFiltroPadrao::FormCreate() {}
-void TfrmFiltroPadrao::FormActivate() {}
-void TfrmFiltroPadrao::FormClose(gui::CloseAction& action) {
-    (void)action;
 }
 
 } // namespace vq

@@ -10,21 +10,13 @@
 // keeps the dialog open; a derived cancel may call the base first (the dialog closes when the handler
 // returns).
 
-#include "platform/gui/form_base.h"
+#include "framework/forms/toolbar_form.h"
 
 #include <QSettings>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace vq {
-class TMessages;
-}
-namespace vq::gui {
-class Panel;
-class ToolButton;
-} // namespace vq::gui
 
 namespace vq {
 
@@ -41,12 +33,10 @@ private:
     std::vector<std::string> items_;
 };
 
-class TfrmFiltroPadrao : public gui::FormBase {
+class TfrmFiltroPadrao : public ToolbarForm {
 public:
     explicit TfrmFiltroPadrao(std::string className = "TfrmFiltroPadrao", QWidget* parent = nullptr);
 
-    TMessages* msgPadrao = nullptr;
-    gui::Panel* pnlFerramentas = nullptr;
     gui::ToolButton *sbtConfirma = nullptr, *sbtCancel = nullptr, *sbtSalvarOpcoes = nullptr,
                     *sbtCarregarOpcoes = nullptr;
     gui::Panel* pnlFiltro = nullptr;
@@ -58,9 +48,6 @@ public:
     virtual void sbtCarregarOpcoesClick(); // loadOptions(); says so when nothing was saved
     virtual void saveOptions();            // Opcoes -> settings (replacing what was saved)
     virtual bool loadOptions();            // settings -> Opcoes; false when nothing was saved
-    virtual void FormCreate();
-    virtual void FormActivate();
-    virtual void FormClose(gui::CloseAction& action);
 
     // Where the options live: QSettings (INI format, user scope) of this organisation and application.
     // Tests point QSettings::setPath at a temporary folder.

@@ -15,102 +15,50 @@ namespace vq {
 namespace {
 
 using enum gui::Kind;
+using gui::bind;
+using Self = TfrmPadrao;
 using Command = TfrmPadrao::Command;
 
+// clang-format off
 constexpr gui::ControlSpec kLayout[] = {
-    {MainMenu, "mnuPadrao"},
-    {MenuItem, "mnuExibir", "mnuPadrao", "&Exibir"},
-    {MenuItem, "mnuFolhaDados", "mnuExibir", "Fo&lha de Dados (Grade)"},
-    {MenuItem, "mnuFormulario", "mnuExibir", "&Formulário"},
-    {MenuItem, "mnuRegistro", "mnuPadrao", "&Registro"},
-    {MenuItem, "mnuIncluir", "mnuRegistro", "&Incluir", "", "", {}, "shortcut=F2"},
-    {MenuItem, "mnuAlterar", "mnuRegistro", "&Alterar", "", "", {}, "shortcut=F3"},
-    {MenuItem, "mnuExcluir", "mnuRegistro", "&Excluir", "", "", {}, "shortcut=F4"},
-    {MenuItem, "mnuConfirmar", "mnuRegistro", "C&onfirmar", "", "", {}, "shortcut=F10;disabled"},
-    {MenuItem, "mnuCancelar", "mnuRegistro", "&Cancelar", "", "", {}, "shortcut=F11;disabled"},
+    {MainMenu, "mnuPadrao", "", "", "", "", {}, {}, bind<&Self::mnuPadrao>()},
+    {MenuItem, "mnuExibir", "mnuPadrao", "&Exibir", "", "", {}, {}, bind<&Self::mnuExibir>()},
+    {MenuItem, "mnuFolhaDados", "mnuExibir", "Fo&lha de Dados (Grade)", "", "", {}, {}, bind<&Self::mnuFolhaDados>()},
+    {MenuItem, "mnuFormulario", "mnuExibir", "&Formulário", "", "", {}, {}, bind<&Self::mnuFormulario>()},
+    {MenuItem, "mnuRegistro", "mnuPadrao", "&Registro", "", "", {}, {}, bind<&Self::mnuRegistro>()},
+    {MenuItem, "mnuIncluir", "mnuRegistro", "&Incluir", "", "", {}, {.shortcut = "F2"}, bind<&Self::mnuIncluir>()},
+    {MenuItem, "mnuAlterar", "mnuRegistro", "&Alterar", "", "", {}, {.shortcut = "F3"}, bind<&Self::mnuAlterar>()},
+    {MenuItem, "mnuExcluir", "mnuRegistro", "&Excluir", "", "", {}, {.shortcut = "F4"}, bind<&Self::mnuExcluir>()},
+    {MenuItem, "mnuConfirmar", "mnuRegistro", "C&onfirmar", "", "", {}, {.shortcut = "F10", .disabled = true}, bind<&Self::mnuConfirmar>()},
+    {MenuItem, "mnuCancelar", "mnuRegistro", "&Cancelar", "", "", {}, {.shortcut = "F11", .disabled = true}, bind<&Self::mnuCancelar>()},
     {MenuSeparator, "", "mnuRegistro"},
-    {MenuItem, "mnuVerificar", "mnuRegistro", "&Verificar", "", "", {}, "shortcut=F5"},
-    {MenuItem, "mnuProcurar", "mnuRegistro", "&Procurar", "", "", {}, "shortcut=F6"},
-    {MenuItem, "mnuImprimir", "mnuRegistro", "Imp&rimir", "", "", {}, "shortcut=F7"},
+    {MenuItem, "mnuVerificar", "mnuRegistro", "&Verificar", "", "", {}, {.shortcut = "F5"}, bind<&Self::mnuVerificar>()},
+    {MenuItem, "mnuProcurar", "mnuRegistro", "&Procurar", "", "", {}, {.shortcut = "F6"}, bind<&Self::mnuProcurar>()},
+    {MenuItem, "mnuImprimir", "mnuRegistro", "Imp&rimir", "", "", {}, {.shortcut = "F7"}, bind<&Self::mnuImprimir>()},
     {MenuSeparator, "", "mnuRegistro"},
-    {MenuItem, "mnuFechar", "mnuRegistro", "&Fechar", "", "", {}, "shortcut=Ctrl+F4"},
-    {MenuItem, "mnuNavegar", "mnuPadrao", "&Navegar"},
-    {MenuItem, "Primeiro1", "mnuNavegar", "&Primeiro"},
-    {MenuItem, "Anterior1", "mnuNavegar", "&Anterior"},
-    {MenuItem, "Proximo1", "mnuNavegar", "Pró&ximo"},
-    {MenuItem, "Ultimo1", "mnuNavegar", "Últi&mo"},
-    {Panel, "pnlFerramentas", "", "", "", "", {0, 0}},
-    {ToolButton,
-     "sbtIncluir",
-     "pnlFerramentas",
-     "Incluir",
-     "",
-     "",
-     {0, 0},
-     "follow=mnuIncluir;hint=Incluir (F2)"},
-    {ToolButton,
-     "sbtAlterar",
-     "pnlFerramentas",
-     "Alterar",
-     "",
-     "",
-     {0, 1},
-     "follow=mnuAlterar;hint=Alterar (F3)"},
-    {ToolButton,
-     "sbtExcluir",
-     "pnlFerramentas",
-     "Excluir",
-     "",
-     "",
-     {0, 2},
-     "follow=mnuExcluir;hint=Excluir (F4)"},
-    {ToolButton,
-     "sbtConfirmar",
-     "pnlFerramentas",
-     "Confirmar",
-     "",
-     "",
-     {0, 3},
-     "follow=mnuConfirmar;hint=Confirmar (F10)"},
-    {ToolButton,
-     "sbtCancelar",
-     "pnlFerramentas",
-     "Cancelar",
-     "",
-     "",
-     {0, 4},
-     "follow=mnuCancelar;hint=Cancelar (F11)"},
-    {ToolButton,
-     "sbtVerificar",
-     "pnlFerramentas",
-     "Verificar",
-     "",
-     "",
-     {0, 5},
-     "follow=mnuVerificar;hint=Verificar (F5)"},
-    {ToolButton,
-     "sbtProcurar",
-     "pnlFerramentas",
-     "Procurar",
-     "",
-     "",
-     {0, 6},
-     "follow=mnuProcurar;hint=Procurar (F6)"},
-    {ToolButton,
-     "sbtImprimir",
-     "pnlFerramentas",
-     "Imprimir",
-     "",
-     "",
-     {0, 7},
-     "follow=mnuImprimir;hint=Imprimir (F7)"},
-    {ToolButton, "sbtFechar", "pnlFerramentas", "Fechar", "", "", {0, 8}, "follow=mnuFechar;hint=Fechar"},
-    {DbNavigator, "dbnPadrao", "pnlFerramentas", "", "dtsPadrao", "", {0, 9}},
-    {PageControl, "pgcPadrao", "", "", "", "", {1, 0}},
-    {TabSheet, "tshFolhaDados", "pgcPadrao", "Folha de Dados (Grade)"},
-    {TabSheet, "tshFormulario", "pgcPadrao", "Formulário"},
-    {DbGrid, "dbgPadrao", "tshFolhaDados", "", "dtsPadrao", "", {0, 0}},
+    {MenuItem, "mnuFechar", "mnuRegistro", "&Fechar", "", "", {}, {.shortcut = "Ctrl+F4"}, bind<&Self::mnuFechar>()},
+    {MenuItem, "mnuNavegar", "mnuPadrao", "&Navegar", "", "", {}, {}, bind<&Self::mnuNavegar>()},
+    {MenuItem, "Primeiro1", "mnuNavegar", "&Primeiro", "", "", {}, {}, bind<&Self::Primeiro1>()},
+    {MenuItem, "Anterior1", "mnuNavegar", "&Anterior", "", "", {}, {}, bind<&Self::Anterior1>()},
+    {MenuItem, "Proximo1", "mnuNavegar", "Pró&ximo", "", "", {}, {}, bind<&Self::Proximo1>()},
+    {MenuItem, "Ultimo1", "mnuNavegar", "Últi&mo", "", "", {}, {}, bind<&Self::Ultimo1>()},
+    {Panel, "pnlFerramentas", "", "", "", "", {0, 0}, {}, bind<&Self::pnlFerramentas>()},
+    {ToolButton, "sbtIncluir", "pnlFerramentas", "Incluir", "", "", {0, 0}, {.hint = "Incluir (F2)", .follow = "mnuIncluir"}, bind<&Self::sbtIncluir>()},
+    {ToolButton, "sbtAlterar", "pnlFerramentas", "Alterar", "", "", {0, 1}, {.hint = "Alterar (F3)", .follow = "mnuAlterar"}, bind<&Self::sbtAlterar>()},
+    {ToolButton, "sbtExcluir", "pnlFerramentas", "Excluir", "", "", {0, 2}, {.hint = "Excluir (F4)", .follow = "mnuExcluir"}, bind<&Self::sbtExcluir>()},
+    {ToolButton, "sbtConfirmar", "pnlFerramentas", "Confirmar", "", "", {0, 3}, {.hint = "Confirmar (F10)", .follow = "mnuConfirmar"}, bind<&Self::sbtConfirmar>()},
+    {ToolButton, "sbtCancelar", "pnlFerramentas", "Cancelar", "", "", {0, 4}, {.hint = "Cancelar (F11)", .follow = "mnuCancelar"}, bind<&Self::sbtCancelar>()},
+    {ToolButton, "sbtVerificar", "pnlFerramentas", "Verificar", "", "", {0, 5}, {.hint = "Verificar (F5)", .follow = "mnuVerificar"}, bind<&Self::sbtVerificar>()},
+    {ToolButton, "sbtProcurar", "pnlFerramentas", "Procurar", "", "", {0, 6}, {.hint = "Procurar (F6)", .follow = "mnuProcurar"}, bind<&Self::sbtProcurar>()},
+    {ToolButton, "sbtImprimir", "pnlFerramentas", "Imprimir", "", "", {0, 7}, {.hint = "Imprimir (F7)", .follow = "mnuImprimir"}, bind<&Self::sbtImprimir>()},
+    {ToolButton, "sbtFechar", "pnlFerramentas", "Fechar", "", "", {0, 8}, {.hint = "Fechar", .follow = "mnuFechar"}, bind<&Self::sbtFechar>()},
+    {DbNavigator, "dbnPadrao", "pnlFerramentas", "", "dtsPadrao", "", {0, 9}, {}, bind<&Self::dbnPadrao>()},
+    {PageControl, "pgcPadrao", "", "", "", "", {1, 0}, {}, bind<&Self::pgcPadrao>()},
+    {TabSheet, "tshFolhaDados", "pgcPadrao", "Folha de Dados (Grade)", "", "", {}, {}, bind<&Self::tshFolhaDados>()},
+    {TabSheet, "tshFormulario", "pgcPadrao", "Formulário", "", "", {}, {}, bind<&Self::tshFormulario>()},
+    {DbGrid, "dbgPadrao", "tshFolhaDados", "", "dtsPadrao", "", {0, 0}, {}, bind<&Self::dbgPadrao>()},
 };
+// clang-format on
 
 // Each command's button, menu item and handler.
 struct CommandRow {
@@ -162,28 +110,6 @@ TfrmPadrao::TfrmPadrao(std::string className, QWidget* parent) : gui::FormBase(s
     msgPadrao = new TMessages(this, "msgPadrao");
     addDataSource("dtsPadrao", dtsPadrao);
     gui::buildForm(*this, kLayout);
-    mnuPadrao = component<gui::MainMenu>("mnuPadrao");
-    const std::pair<gui::MenuItem**, const char*> items[] = {
-        {&mnuExibir, "mnuExibir"},       {&mnuFolhaDados, "mnuFolhaDados"}, {&mnuFormulario, "mnuFormulario"},
-        {&mnuRegistro, "mnuRegistro"},   {&mnuIncluir, "mnuIncluir"},       {&mnuAlterar, "mnuAlterar"},
-        {&mnuExcluir, "mnuExcluir"},     {&mnuConfirmar, "mnuConfirmar"},   {&mnuCancelar, "mnuCancelar"},
-        {&mnuVerificar, "mnuVerificar"}, {&mnuProcurar, "mnuProcurar"},     {&mnuImprimir, "mnuImprimir"},
-        {&mnuFechar, "mnuFechar"},       {&mnuNavegar, "mnuNavegar"},       {&Primeiro1, "Primeiro1"},
-        {&Anterior1, "Anterior1"},       {&Proximo1, "Proximo1"},           {&Ultimo1, "Ultimo1"}};
-    for (const auto& [member, name] : items)
-        *member = component<gui::MenuItem>(name);
-    const std::pair<gui::ToolButton**, const char*> buttons[] = {
-        {&sbtIncluir, "sbtIncluir"},     {&sbtAlterar, "sbtAlterar"},   {&sbtExcluir, "sbtExcluir"},
-        {&sbtConfirmar, "sbtConfirmar"}, {&sbtCancelar, "sbtCancelar"}, {&sbtVerificar, "sbtVerificar"},
-        {&sbtProcurar, "sbtProcurar"},   {&sbtImprimir, "sbtImprimir"}, {&sbtFechar, "sbtFechar"}};
-    for (const auto& [member, name] : buttons)
-        *member = component<gui::ToolButton>(name);
-    pnlFerramentas = component<gui::Panel>("pnlFerramentas");
-    dbnPadrao = component<gui::DbNavigator>("dbnPadrao");
-    pgcPadrao = component<gui::PageControl>("pgcPadrao");
-    tshFolhaDados = component<gui::TabSheet>("tshFolhaDados");
-    tshFormulario = component<gui::TabSheet>("tshFormulario");
-    dbgPadrao = component<gui::DbGrid>("dbgPadrao");
     pnlFerramentas->grid().setColumnStretch(10, 1);
     gui::gridOf(*this).setRowStretch(1, 1);
     // The tool bar does the record work; the navigator only moves.

@@ -5,6 +5,7 @@
 #include "platform/gui/qt_text.h"
 
 #include <QKeySequence>
+#include <type_traits>
 
 namespace vq::gui {
 namespace {
@@ -143,80 +144,47 @@ DbDateEdit::DbDateEdit(QWidget* parent) : DbEdit(parent) {
     SetEditMask(defaultMask_);
 }
 
-// ---- DbMemo
+// ---- DbMemo, DbRichEdit
 
-DbMemo::DbMemo(QWidget* parent) : Memo(parent) {
+template <class TextControl> DbText<TextControl>::DbText(QWidget* parent) : TextControl(parent) {
     link_.onDataChange = [this] {
         vq::Field* f = Field();
-        MaxLength = f && f->DataType() == FieldType::String ? f->Size() : 0;
+        if constexpr (std::is_same_v<TextControl, Memo>)
+            this->MaxLength = f && f->DataType() == FieldType::String ? f->Size() : 0;
         const QString value = f ? qs(f->Text()) : QString();
-        if (value == toPlainText())
+        if (value == this->toPlainText())
             return;
-        showText(value);
-        if (OnChange)
-            OnChange();
+        this->showText(value);
+        if (this->OnChange)
+            this->OnChange();
     };
     link_.onUpdateData = [this] {
         if (vq::Field* f = Field())
-            f->SetText(Text());
+            f->SetText(this->Text());
     };
 }
 
-void DbMemo::beforeExit() {
+template <class TextControl> void DbText<TextControl>::beforeExit() {
     link_.updateData();
 }
 
-void DbMemo::handleKey(QKeyEvent* e) {
+template <class TextControl> void DbText<TextControl>::handleKey(QKeyEvent* e) {
     const bool editing = isEditingKey(*e) || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (bound() && !isReadOnly() && editing && !allowKey(link_, *e)) {
+    if (bound() && !this->isReadOnly() && editing && !allowKey(link_, *e)) {
         e->accept();
         return;
     }
-    Memo::handleKey(e);
+    TextControl::handleKey(e);
 }
 
-void DbMemo::userChanged() {
+template <class TextControl> void DbText<TextControl>::userChanged() {
     if (bound())
         link_.modified();
-    Memo::userChanged();
+    TextControl::userChanged();
 }
 
-// ---- DbRichEdit
-
-DbRichEdit::DbRichEdit(QWidget* parent) : RichMemo(parent) {
-    link_.onDataChange = [this] {
-        vq::Field* f = Field();
-        const QString value = f ? qs(f->Text()) : QString();
-        if (value == toPlainText())
-            return;
-        showText(value, false);
-        if (OnChange)
-            OnChange();
-    };
-    link_.onUpdateData = [this] {
-        if (vq::Field* f = Field())
-            f->SetText(Text());
-    };
-}
-
-void DbRichEdit::beforeExit() {
-    link_.updateData();
-}
-
-void DbRichEdit::handleKey(QKeyEvent* e) {
-    const bool editing = isEditingKey(*e) || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (bound() && !isReadOnly() && editing && !allowKey(link_, *e)) {
-        e->accept();
-        return;
-    }
-    RichMemo::handleKey(e);
-}
-
-void DbRichEdit::userChanged() {
-    if (bound())
-        link_.modified();
-    RichMemo::userChanged();
-}
+template class DbText<Memo>;
+template class DbText<RichMemo>;
 
 // ---- DbComboBox
 

@@ -38,25 +38,29 @@ public:
     explicit DbDateEdit(QWidget* parent = nullptr);
 };
 
-class DbMemo : public Memo, public FieldBinding {
+// The multi-line texts: typed text stays pending until the focus leaves or the dataset posts.
+template <class TextControl> class DbText : public TextControl, public FieldBinding {
 public:
-    explicit DbMemo(QWidget* parent = nullptr);
+    explicit DbText(QWidget* parent = nullptr);
     void beforeExit() override;
 
 protected:
     void handleKey(QKeyEvent* e) override;
     void userChanged() override;
 };
+extern template class DbText<Memo>;
+extern template class DbText<RichMemo>;
+
+// Takes no more characters than a string field holds.
+class DbMemo : public DbText<Memo> {
+public:
+    using DbText::DbText;
+};
 
 // Stores the plain text of what is typed.
-class DbRichEdit : public RichMemo, public FieldBinding {
+class DbRichEdit : public DbText<RichMemo> {
 public:
-    explicit DbRichEdit(QWidget* parent = nullptr);
-    void beforeExit() override;
-
-protected:
-    void handleKey(QKeyEvent* e) override;
-    void userChanged() override;
+    using DbText::DbText;
 };
 
 // With Values, item i stands for the stored value Values[i]; without, the item text is stored.

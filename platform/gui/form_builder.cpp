@@ -12,20 +12,34 @@
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
 #include "platform/gui/qt_text.h"
-#include "platform/gui/control_options.h"
 #include "platform/gui/text_controls.h"
 
+#include <QKeySequence>
 #include <QVBoxLayout>
 #include <map>
 
 namespace vq::gui {
 namespace {
 
-constexpr std::string_view kColumnOptions[] = {"readOnly", "hidden", "ellipsis", "pick"};
-constexpr std::string_view kOptions[] = {"items",  "values",  "hint",     "width",    "lines",    "maxLength",
-                                         "min",    "max",     "decimals", "columns",  "style",    "shortcut",
-                                         "label",  "popup",   "follow",   "color",    "readOnly", "disabled",
-                                         "hidden", "checked", "noTab",    "required", "mask"};
+static_assert(ComboStyle{} == ComboStyle::DropDown, "Opt::style defaults to the first style");
+
+// "A|B|C"; "" is no items.
+std::vector<std::string> splitList(std::string_view text) {
+    std::vector<std::string> out;
+    if (text.empty())
+        return out;
+    for (;;) {
+        const std::size_t bar = text.find('|');
+        out.emplace_back(text.substr(0, bar));
+        if (bar == std::string_view::npos)
+            return out;
+        text.remove_prefix(bar + 1);
+    }
+}
+
+bool given(const char* text) {
+    return text && *text;
+}
 
 bool labelled(Kind k) {
     switch (k) {
@@ -120,10 +134,11 @@ private:
         throw Error("Formulário " + form_.Name() + ", " + spec.name + ": " + what);
     }
     QWidget& container(const ControlSpec& spec) const;
-    void buildMenu(const ControlSpec& spec, const SpecOptions& opt);
+    void buildMenu(const ControlSpec& spec, const Opt& opt);
     void caption(QWidget& w, const ControlSpec& spec) const;
-    void configure(QWidget& w, const ControlSpec& spec, const SpecOptions& opt);
+    void configure(QWidget& w, const ControlSpec& spec, const Opt& opt);
     void bind(QWidget& w, const ControlSpec& spec);
+    void made(const ControlSpec& spec, QObject* component);
 
     FormBase& form_;
     std::map<std::string, QObject*, std::less<>> made_;
@@ -139,7 +154,7 @@ QWidget& Builder::container(const ControlSpec& spec) const {
     return *w;
 }
 
-void Builder::buildMenu(const ControlSpec& spec, const SpecOptions& opt) {
+void Builder::buildMenu(const ControlSpec& spec, const Opt& opt) {
     QObject* parent = find(spec.parent);
     auto* bar = dynamic_cast<MainMenu*>(parent);
     auto* popup = dynamic_cast<PopupMenu*>(parent);
@@ -150,23 +165,29 @@ void Builder::buildMenu(const ControlSpec& spec, const SpecOptions& opt) {
     item->setObjectName(qs(spec.name));
     item->setSeparator(spec.kind == Kind::MenuSeparator);
     item->SetCaption(spec.caption);
-    if (auto keys = opt.value("shortcut")) {
-        item->SetShortCut(*keys);
+    if (given(opt.shortcut)) {
+        item->SetShortCut(opt.shortcut);
         form_.addAction(item); // the shortcut works while the menu is closed, popup menus too
     }
-    if (opt.flag("checked"))
+    if (opt.checked)
         item->SetChecked(true);
-    item->SetEnabled(!opt.flag("disabled"));
-    item->SetVisible(!opt.flag("hidden"));
-    item->setStatusTip(qs(opt.text("hint")));
+    item->SetEnabled(!opt.disabled);
+    item->SetVisible(!opt.hidden);
+    item->setStatusTip(qs(opt.hint));
     if (bar)
         bar->Add(*item);
     else if (popup)
         popup->Add(*item);
     else
         owner->Add(*item);
+    made(spec, item);
+}
+
+void Builder::made(const ControlSpec& spec, QObject* component) {
     if (*spec.name)
-        made_[spec.name] = item;
+        made_[spec.name] = component;
+    if (spec.member)
+        spec.member(form_, component);
 }
 
 void Builder::caption(QWidget& w, const ControlSpec& spec) const {
@@ -187,16 +208,15 @@ void Builder::caption(QWidget& w, const ControlSpec& spec) const {
         c->SetCaption(text);
 }
 
-void Builder::configure(QWidget& w, const ControlSpec& spec, const SpecOptions& opt) {
-    const auto items = opt.list("items");
-    const auto values = opt.list("values");
+void Builder::configure(QWidget& w, const ControlSpec& spec, const Opt& opt) {
+    const auto items = splitList(opt.items);
+    const auto values = splitList(opt.values);
     if (auto* combo = dynamic_cast<ComboBox*>(&w)) {
-        combo->SetStyle(opt.text("style", "edit") == "list" ? ComboStyle::DropDownList
-                                                            : ComboStyle::DropDown);
+        combo->SetStyle(opt.style);
         combo->SetItems(items);
         combo->Values = values;
     } else if (auto* radio = dynamic_cast<RadioGroup*>(&w)) {
-        radio->SetColumns(opt.number("columns").value_or(1));
+        radio->SetColumns(opt.columns);
         radio->SetItems(items);
         radio->Values = values;
     } else if (auto* dbc = dynamic_cast<DbCheckBox*>(&w); dbc && !values.empty()) {
@@ -204,67 +224,76 @@ void Builder::configure(QWidget& w, const ControlSpec& spec, const SpecOptions& 
         dbc->ValueUnchecked = values.size() > 1 ? values[1] : "";
     }
     if (auto* edit = dynamic_cast<Edit*>(&w)) {
-        if (auto mask = opt.value("mask"))
-            edit->SetEditMask(*mask);
-        if (auto n = opt.number("maxLength"))
-            edit->SetMaxLength(*n);
+        if (given(opt.mask))
+            edit->SetEditMask(opt.mask);
+        if (opt.maxLength > 0)
+            edit->SetMaxLength(opt.maxLength);
         if (auto* number = dynamic_cast<NumberEdit*>(edit))
-            number->Decimals = opt.number("decimals").value_or(2);
-        edit->SetReadOnly(opt.flag("readOnly"));
+            number->Decimals = opt.decimals;
+        edit->SetReadOnly(opt.readOnly);
     }
     if (auto* memo = dynamic_cast<Memo*>(&w)) {
-        memo->MaxLength = opt.number("maxLength").value_or(0);
-        memo->SetReadOnly(opt.flag("readOnly"));
+        memo->MaxLength = opt.maxLength;
+        memo->SetReadOnly(opt.readOnly);
     }
     if (auto* rich = dynamic_cast<RichMemo*>(&w))
-        rich->SetReadOnly(opt.flag("readOnly"));
+        rich->SetReadOnly(opt.readOnly);
     if (auto* spin = dynamic_cast<SpinEdit*>(&w))
-        spin->SetRange(opt.number("min").value_or(0), opt.number("max").value_or(999999));
+        spin->SetRange(opt.min, opt.max);
     if (auto* grid = dynamic_cast<DbGrid*>(&w))
-        grid->SetReadOnly(opt.flag("readOnly"));
-    if (opt.flag("checked")) {
+        grid->SetReadOnly(opt.readOnly);
+    auto* tool = dynamic_cast<ToolButton*>(&w);
+    if (opt.checked) {
         if (auto* check = dynamic_cast<CheckBox*>(&w))
             check->SetChecked(true);
-        else if (auto* tool = dynamic_cast<ToolButton*>(&w))
+        else if (tool)
             tool->SetDown(true);
     }
-    if (auto follow = opt.value("follow")) {
-        auto* item = dynamic_cast<MenuItem*>(find(*follow));
-        auto* tool = dynamic_cast<ToolButton*>(&w);
+    if (given(opt.shortcut)) {
+        if (!tool)
+            fail(spec, "só itens de menu e botões de ferramenta têm tecla de atalho.");
+        tool->setShortcut(QKeySequence(qs(opt.shortcut), QKeySequence::PortableText));
+    }
+    if (given(opt.follow)) {
+        auto* item = dynamic_cast<MenuItem*>(find(opt.follow));
         if (!item || !tool)
-            fail(spec, "follow= liga um botão de ferramenta a um item de menu já declarado.");
+            fail(spec, "follow liga um botão de ferramenta a um item de menu já declarado.");
         tool->FollowEnabled(*item);
     }
-    if (auto popupName = opt.value("popup")) {
-        auto* menu = dynamic_cast<PopupMenu*>(find(*popupName));
+    if (given(opt.popup)) {
+        auto* menu = dynamic_cast<PopupMenu*>(find(opt.popup));
         if (!menu)
-            fail(spec, "o menu " + *popupName + " não existe.");
+            fail(spec, std::string("o menu ") + opt.popup + " não existe.");
         w.setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(&w, &QWidget::customContextMenuRequested, menu, [&w, menu](const QPoint& at) {
             guarded("menu", [&] { menu->Popup(w.mapToGlobal(at)); });
         });
     }
-    if (auto chars = opt.number("width"))
-        w.setFixedWidth(w.fontMetrics().averageCharWidth() * *chars + 12);
-    if (auto lines = opt.number("lines"))
-        w.setFixedHeight(w.fontMetrics().lineSpacing() * *lines + 12);
+    if (opt.width > 0)
+        w.setFixedWidth(w.fontMetrics().averageCharWidth() * opt.width + 12);
+    if (opt.lines > 0)
+        w.setFixedHeight(w.fontMetrics().lineSpacing() * opt.lines + 12);
     if (Control* c = asControl(&w)) {
-        c->SetHint(opt.text("hint"));
-        if (opt.flag("disabled"))
+        c->SetHint(opt.hint);
+        if (opt.disabled)
             c->SetEnabled(false);
-        if (opt.flag("hidden"))
+        if (opt.hidden)
             c->SetVisible(false);
-        if (opt.flag("noTab"))
+        if (opt.noTab)
             c->SetTabStop(false);
-        const std::string color = opt.flag("required") ? "required" : opt.text("color");
-        if (color == "required")
+        switch (opt.required ? ColorRole::Required : opt.color) {
+        case ColorRole::Required:
             c->SetColor(colors::Required);
-        else if (color == "normal")
+            break;
+        case ColorRole::Normal:
             c->SetColor(colors::Normal);
-        else if (color == "disabled")
+            break;
+        case ColorRole::Disabled:
             c->SetColor(colors::Disabled);
-        else if (!color.empty())
-            fail(spec, "cor desconhecida " + color + ".");
+            break;
+        case ColorRole::Default:
+            break;
+        }
     }
 }
 
@@ -287,8 +316,7 @@ void Builder::bind(QWidget& w, const ControlSpec& spec) {
 }
 
 void Builder::build(const ControlSpec& spec) {
-    const SpecOptions opt(spec.options ? spec.options : "", form_.Name() + "." + spec.name);
-    opt.check(kOptions);
+    const Opt& opt = spec.options;
     if (*spec.name && find(spec.name))
         fail(spec, "nome repetido.");
     switch (spec.kind) {
@@ -296,13 +324,13 @@ void Builder::build(const ControlSpec& spec) {
         auto* menu = new MainMenu(&form_);
         menu->setObjectName(qs(spec.name));
         gridOf(form_).setMenuBar(menu);
-        made_[spec.name] = menu;
+        made(spec, menu);
         return;
     }
     case Kind::PopupMenu: {
         auto* menu = new PopupMenu(&form_);
         menu->setObjectName(qs(spec.name));
-        made_[spec.name] = menu;
+        made(spec, menu);
         return;
     }
     case Kind::MenuItem:
@@ -315,14 +343,14 @@ void Builder::build(const ControlSpec& spec) {
             fail(spec, std::string("o controle de páginas ") + spec.parent + " não existe.");
         TabSheet& page = pages->AddPage(spec.name, spec.caption);
         configure(page, spec, opt);
-        made_[spec.name] = &page;
+        made(spec, &page);
         return;
     }
     default:
         break;
     }
     QWidget& parent = container(spec);
-    const bool withLabel = labelled(spec.kind) && ((spec.caption && *spec.caption) || opt.value("label"));
+    const bool withLabel = labelled(spec.kind) && (given(spec.caption) || given(opt.label));
     QWidget* host = &parent;
     QWidget* placed = nullptr;
     if (withLabel) {
@@ -331,11 +359,11 @@ void Builder::build(const ControlSpec& spec) {
         column->setContentsMargins(0, 0, 0, 0);
         column->setSpacing(1);
         auto* label = new Label(host);
-        label->setObjectName(qs(opt.text("label")));
+        label->setObjectName(qs(opt.label));
         label->SetCaption(spec.caption);
         column->addWidget(label);
-        if (!label->objectName().isEmpty())
-            made_[opt.text("label")] = label;
+        if (given(opt.label))
+            made_[opt.label] = label;
         placed = host;
     }
     QWidget* w = createWidget(spec.kind, host);
@@ -346,7 +374,7 @@ void Builder::build(const ControlSpec& spec) {
         host->layout()->addWidget(w);
     else
         placed = w;
-    made_[spec.name] = w;
+    made(spec, w);
     if (!withLabel)
         caption(*w, spec);
     configure(*w, spec, opt);
@@ -355,6 +383,13 @@ void Builder::build(const ControlSpec& spec) {
 }
 
 } // namespace
+
+namespace detail {
+void bindMismatch(const FormBase& form, const QObject* component) {
+    throw Error("Formulário " + form.Name() + ", " + ss(component->objectName()) +
+                ": o componente não é do tipo do membro que o recebe.");
+}
+} // namespace detail
 
 void buildForm(FormBase& form, std::span<const ControlSpec> specs) {
     Builder builder(form);
@@ -365,9 +400,7 @@ void buildForm(FormBase& form, std::span<const ControlSpec> specs) {
 void buildColumns(FormBase& form, std::span<const ColumnSpec> columns) {
     std::vector<std::pair<DbGrid*, std::vector<GridColumn>>> grids;
     for (const ColumnSpec& spec : columns) {
-        const SpecOptions opt(spec.options ? spec.options : "",
-                              form.Name() + "." + spec.grid + "." + spec.field);
-        opt.check(kColumnOptions);
+        const ColumnOpt& opt = spec.options;
         DbGrid* grid = form.component<DbGrid>(spec.grid);
         auto it = std::find_if(grids.begin(), grids.end(), [&](const auto& g) { return g.first == grid; });
         if (it == grids.end())
@@ -376,10 +409,10 @@ void buildColumns(FormBase& form, std::span<const ColumnSpec> columns) {
         c.FieldName = spec.field;
         c.Title = spec.title ? spec.title : "";
         c.Width = spec.width;
-        c.ReadOnly = opt.flag("readOnly");
-        c.Visible = !opt.flag("hidden");
-        c.PickList = opt.list("pick");
-        c.Button = opt.flag("ellipsis") ? GridColumn::ButtonStyle::Ellipsis : GridColumn::ButtonStyle::Auto;
+        c.ReadOnly = opt.readOnly;
+        c.Visible = !opt.hidden;
+        c.PickList = splitList(opt.pick);
+        c.Button = opt.ellipsis ? GridColumn::ButtonStyle::Ellipsis : GridColumn::ButtonStyle::Auto;
         it->second.push_back(std::move(c));
     }
     for (auto& [grid, cols] : grids)

@@ -42,7 +42,7 @@ public:
     void SetReadOnly(bool on) { setReadOnly(on); }
 
 protected:
-    void showText(const QString& text, bool rich);
+    void showText(const QString& text, bool rich = false);
     virtual void userChanged();
 };
 

@@ -1,11 +1,15 @@
 // Filter and routine base forms: saved options in the user's settings, confirm and cancel results.
 
+#include "framework/forms/frm_dados_ger_rel.h"
 #include "framework/forms/frm_filtro_padrao.h"
 #include "framework/forms/frm_roti_geral.h"
 #include "platform/data/error.h"
 #include "platform/gui/buttons.h"
+#include "platform/gui/containers.h"
 #include "tests/framework/services_test_support.h"
 
+#include <QGridLayout>
+#include <QKeySequence>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -133,6 +137,38 @@ TEST(FormsRotina, ConfirmRunsTheRoutineAndCloseHidesTheForm) {
     EXPECT_TRUE(f.isVisible());
     f.sbtFechar->Click();
     EXPECT_FALSE(f.isVisible());
+}
+
+// The bar on top with its buttons left, the form's working panel below taking the height.
+void expectToolBarLayout(gui::FormBase& form, gui::Panel& bar, gui::Panel& working, int buttons) {
+    QGridLayout& grid = gui::gridOf(form);
+    int row = -1, col = -1, rowSpan = 0, colSpan = 0;
+    grid.getItemPosition(grid.indexOf(&working), &row, &col, &rowSpan, &colSpan);
+    EXPECT_EQ(row, 1) << form.Name();
+    EXPECT_EQ(grid.rowStretch(1), 1) << form.Name();
+    EXPECT_EQ(bar.grid().count(), buttons) << form.Name();
+    EXPECT_EQ(bar.grid().columnStretch(buttons), 1) << form.Name();
+}
+
+TEST(FormsToolbar, EachToolBarFormKeepsItsKeysAndItsWorkingPanel) {
+    const QKeySequence f7(Qt::Key_F7), f8(Qt::Key_F8), f10(Qt::Key_F10), esc(Qt::Key_Escape);
+    TfrmRotiGeral rotina;
+    EXPECT_EQ(rotina.sbtConfirma->shortcut(), f10);
+    EXPECT_EQ(rotina.sbtFechar->shortcut(), esc);
+    expectToolBarLayout(rotina, *rotina.pnlFerramentas, *rotina.pnlRotina, 2);
+
+    TfrmFiltroPadrao filtro;
+    EXPECT_EQ(filtro.sbtConfirma->shortcut(), f10);
+    EXPECT_EQ(filtro.sbtCancel->shortcut(), esc);
+    EXPECT_TRUE(filtro.sbtSalvarOpcoes->shortcut().isEmpty());
+    expectToolBarLayout(filtro, *filtro.pnlFerramentas, *filtro.pnlFiltro, 4);
+
+    TfrmDadosGerRel relatorio;
+    EXPECT_EQ(relatorio.sbtPrint->shortcut(), f7);
+    EXPECT_EQ(relatorio.sbtPreview->shortcut(), f8);
+    EXPECT_EQ(relatorio.sbtFechar->shortcut(), esc);
+    expectToolBarLayout(relatorio, *relatorio.pnlFerramentas, *relatorio.pnlParametros, 5);
+    EXPECT_NE(relatorio.findComponent<QObject>("msgPadrao"), nullptr);
 }
 
 } // namespace

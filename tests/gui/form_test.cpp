@@ -13,6 +13,7 @@
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
 
+#include <QKeySequence>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -97,88 +98,55 @@ TEST(Close, ActionsHideFreeOrKeepTheForm) {
 
 // A form declared as a table.
 using K = Kind;
+
+struct TableForm : FormBase {
+    TableForm();
+    ClientDataSet cds{"cdsCliente"};
+    DataSource dts{"dtsPadrao", &cds};
+    MenuItem* mnuIncluir = nullptr;
+    ToolButton* sbtFiltro = nullptr;
+    TabSheet* tshFormulario = nullptr;
+    ComboBox* dbcSituAtiv = nullptr; // a member may be of a base class of the row's kind
+};
+
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     {K::MainMenu, "mnuPrincipal"},
     {K::MenuItem, "mnuCadastro", "mnuPrincipal", "&Cadastro"},
-    {K::MenuItem, "mnuIncluir", "mnuCadastro", "&Incluir", "", "", {}, "shortcut=Ctrl+I"},
+    {K::MenuItem, "mnuIncluir", "mnuCadastro", "&Incluir", "", "", {}, {.shortcut = "Ctrl+I"}, bind<&TableForm::mnuIncluir>()},
     {K::MenuSeparator, "", "mnuCadastro"},
-    {K::MenuItem, "mnuFiltrar", "mnuCadastro", "Fi&ltrar", "", "", {}, "disabled"},
+    {K::MenuItem, "mnuFiltrar", "mnuCadastro", "Fi&ltrar", "", "", {}, {.disabled = true}},
     {K::PopupMenu, "pmnImpressora"},
     {K::MenuItem, "pmnClientes", "pmnImpressora", "&Cliente"},
     {K::Panel, "pnlBotoes", "", "", "", "", {0, 0}},
-    {K::ToolButton,
-     "sbtIncluir",
-     "pnlBotoes",
-     "Incluir",
-     "",
-     "",
-     {0, 0},
-     "hint=Incluir cliente;follow=mnuIncluir"},
-    {K::ToolButton,
-     "sbtFiltro",
-     "pnlBotoes",
-     "Filtrar",
-     "",
-     "",
-     {0, 1},
-     "follow=mnuFiltrar;popup=pmnImpressora"},
+    {K::ToolButton, "sbtIncluir", "pnlBotoes", "Incluir", "", "", {0, 0}, {.hint = "Incluir cliente", .follow = "mnuIncluir"}},
+    {K::ToolButton, "sbtFiltro", "pnlBotoes", "Filtrar", "", "", {0, 1}, {.shortcut = "Esc", .follow = "mnuFiltrar", .popup = "pmnImpressora"}, bind<&TableForm::sbtFiltro>()},
     {K::PageControl, "pgcPadrao", "", "", "", "", {1, 0}},
     {K::TabSheet, "tshFolhaDados", "pgcPadrao", "Folha de Dados"},
     {K::DbGrid, "dbgPadrao", "tshFolhaDados", "", "dtsPadrao", "", {0, 0}},
-    {K::TabSheet, "tshFormulario", "pgcPadrao", "Formulário"},
+    {K::TabSheet, "tshFormulario", "pgcPadrao", "Formulário", "", "", {}, {}, bind<&TableForm::tshFormulario>()},
     {K::GroupBox, "grbIdent", "tshFormulario", "Identificação", "", "", {0, 0}},
-    {K::DbEdit,
-     "dbeCdCliente",
-     "grbIdent",
-     "Código",
-     "dtsPadrao",
-     "CDCLIENTE",
-     {0, 0},
-     "readOnly;color=disabled"},
-    {K::DbEdit,
-     "dbeNmCliente",
-     "grbIdent",
-     "Nome",
-     "dtsPadrao",
-     "NMCLIENTE",
-     {0, 1},
-     "label=lblNmCliente;width=30;required"},
-    {K::DbComboBox,
-     "dbcSituAtiv",
-     "grbIdent",
-     "Situação",
-     "dtsPadrao",
-     "IDCLIEATIV",
-     {1, 0},
-     "style=list;items=Ativo|Inativo;values=S|N"},
-    {K::DbRadioGroup,
-     "rdgTipoCliente",
-     "grbIdent",
-     "Tipo",
-     "dtsPadrao",
-     "IDPRIPUBCLIE",
-     {1, 1},
-     "items=Privado|Público;values=V|B;columns=2"},
-    {K::MaskEdit, "medCep", "grbIdent", "CEP", "", "", {2, 0}, "hint=CEP;mask=99.999-999;0;_"},
+    {K::DbEdit, "dbeCdCliente", "grbIdent", "Código", "dtsPadrao", "CDCLIENTE", {0, 0}, {.color = ColorRole::Disabled, .readOnly = true}},
+    {K::DbEdit, "dbeNmCliente", "grbIdent", "Nome", "dtsPadrao", "NMCLIENTE", {0, 1}, {.label = "lblNmCliente", .width = 30, .required = true}},
+    {K::DbComboBox, "dbcSituAtiv", "grbIdent", "Situação", "dtsPadrao", "IDCLIEATIV", {1, 0}, {.items = "Ativo|Inativo", .values = "S|N", .style = ComboStyle::DropDownList}, bind<&TableForm::dbcSituAtiv>()},
+    {K::DbRadioGroup, "rdgTipoCliente", "grbIdent", "Tipo", "dtsPadrao", "IDPRIPUBCLIE", {1, 1}, {.items = "Privado|Público", .values = "V|B", .columns = 2}},
+    {K::MaskEdit, "medCep", "grbIdent", "CEP", "", "", {2, 0}, {.hint = "CEP", .mask = "99.999-999;0;_"}},
     {K::DbNavigator, "dbnPadrao", "", "", "dtsPadrao", "", {2, 0}},
 };
 constexpr ColumnSpec kColumns[] = {
-    {"dbgPadrao", "CDCLIENTE", "Código", 8, "readOnly"},
+    {"dbgPadrao", "CDCLIENTE", "Código", 8, {.readOnly = true}},
     {"dbgPadrao", "NMCLIENTE", "Nome", 30},
-    {"dbgPadrao", "IDCLIEATIV", "Ativo", 3, "pick=S|N"},
+    {"dbgPadrao", "IDCLIEATIV", "Ativo", 3, {.pick = "S|N"}},
 };
+// clang-format on
 
-struct TableForm : FormBase {
-    TableForm() : FormBase("TfrmTabela") {
-        test::openCustomers(cds, 2);
-        addDataSource("dtsPadrao", dts);
-        addDataSet("cdsCliente", cds);
-        buildForm(*this, kLayout);
-        buildColumns(*this, kColumns);
-    }
-    ClientDataSet cds{"cdsCliente"};
-    DataSource dts{"dtsPadrao", &cds};
-};
+TableForm::TableForm() : FormBase("TfrmTabela") {
+    test::openCustomers(cds, 2);
+    addDataSource("dtsPadrao", dts);
+    addDataSet("cdsCliente", cds);
+    buildForm(*this, kLayout);
+    buildColumns(*this, kColumns);
+}
 
 TEST(FormTable, BuildsNamedBoundControlsInTheirPlaces) {
     TableForm f;
@@ -193,6 +161,12 @@ TEST(FormTable, BuildsNamedBoundControlsInTheirPlaces) {
     EXPECT_EQ(f.component<ToolButton>("sbtIncluir")->Hint(), "Incluir cliente");
     EXPECT_FALSE(f.component<ToolButton>("sbtFiltro")->Enabled()); // follows mnuFiltrar
     EXPECT_EQ(f.component<MenuItem>("mnuIncluir")->ShortCut(), "Ctrl+I");
+    EXPECT_EQ(f.component<ToolButton>("sbtFiltro")->shortcut(), QKeySequence(Qt::Key_Escape));
+    // Rows that name a member fill it with the component they made.
+    EXPECT_EQ(f.mnuIncluir, f.component<MenuItem>("mnuIncluir"));
+    EXPECT_EQ(f.sbtFiltro, f.component<ToolButton>("sbtFiltro"));
+    EXPECT_EQ(f.tshFormulario, f.component<TabSheet>("tshFormulario"));
+    EXPECT_EQ(f.dbcSituAtiv, f.component<DbComboBox>("dbcSituAtiv"));
     EXPECT_EQ(f.component<MenuItem>("mnuCadastro")->Items().size(), 3u);
     auto* pages = f.component<PageControl>("pgcPadrao");
     EXPECT_EQ(pages->PageCount(), 2);
@@ -212,26 +186,38 @@ TEST(FormTable, BuildsNamedBoundControlsInTheirPlaces) {
     EXPECT_EQ(f.ActiveControl(), name);
 }
 
+struct Empty : FormBase {
+    Empty() : FormBase("TfrmVazio") { addDataSource("dtsPadrao", dts); }
+    DataSource dts{"dtsPadrao"};
+    DbGrid* dbgLista = nullptr;
+};
+
 TEST(FormTable, MistakesInATableAreReportedByName) {
-    struct Empty : FormBase {
-        Empty() : FormBase("TfrmVazio") { addDataSource("dtsPadrao", dts); }
-        DataSource dts{"dtsPadrao"};
-    };
+    // clang-format off
     const ControlSpec badParent[] = {{K::DbEdit, "dbeX", "grbNada"}};
     const ControlSpec repeated[] = {{K::Panel, "pnlA"}, {K::Panel, "pnlA"}};
-    const ControlSpec badOption[] = {{K::Edit, "edtA", "", "", "", "", {}, "widht=3"}};
+    const ControlSpec badFollow[] = {{K::ToolButton, "sbtA", "", "", "", "", {}, {.follow = "mnuNada"}}};
+    const ControlSpec badPopup[] = {{K::Edit, "edtA", "", "", "", "", {}, {.popup = "pmnNada"}}};
+    const ControlSpec badShortcut[] = {{K::Edit, "edtA", "", "", "", "", {}, {.shortcut = "F2"}}};
     const ControlSpec badSource[] = {{K::DbEdit, "dbeX", "", "", "dtsOutro", "CAMPO"}};
     const ControlSpec notAContainer[] = {{K::Edit, "edtA"}, {K::Edit, "edtB", "edtA"}};
+    const ControlSpec wrongMember[] = {{K::DbEdit, "dbeLista", "", "", "", "", {}, {}, bind<&Empty::dbgLista>()}};
+    const ControlSpec otherForm[] = {{K::DbGrid, "dbgLista", "", "", "", "", {}, {}, bind<&TableForm::tshFormulario>()}};
+    // clang-format on
     for (auto table : {std::span<const ControlSpec>(badParent), std::span<const ControlSpec>(repeated),
-                       std::span<const ControlSpec>(badOption), std::span<const ControlSpec>(badSource),
-                       std::span<const ControlSpec>(notAContainer)}) {
+                       std::span<const ControlSpec>(badFollow), std::span<const ControlSpec>(badPopup),
+                       std::span<const ControlSpec>(badShortcut), std::span<const ControlSpec>(badSource),
+                       std::span<const ControlSpec>(notAContainer), std::span<const ControlSpec>(wrongMember),
+                       std::span<const ControlSpec>(otherForm)}) {
         Empty f;
         try {
             buildForm(f, table);
-            ADD_FAILURE() << "accepted a bad table";
+            ADD_FAILURE() << "accepted a bad table: " << table.back().name;
         } catch (const Error& e) {
             EXPECT_NE(std::string(e.what()).find("frmVazio"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(table.back().name), std::string::npos) << e.what();
         }
+        EXPECT_EQ(f.dbgLista, nullptr);
     }
 }
 
