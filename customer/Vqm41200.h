@@ -61,6 +61,7 @@ public:
     void FormClose(gui::CloseAction& action) override;
     void dtsPadraoStateChange() override;
     bool changesAllowed() const override;
+    void RefreshData() override;
 
     // Shows the carrier search controls of the chosen kind ("Padrão" or "Lista").
     void HabilitaCampos();

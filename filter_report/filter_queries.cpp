@@ -7,8 +7,8 @@ namespace {
 // municipality likewise by country and by state. The lists are bound, never pasted.
 constexpr ListQuery kQueries[] = {
     {"qryCliente",
-     "SELECT NRINSJURCLIE, IDTPIJURCLIE, NMFANTCLIE, NMRAZSOCCLIE, CDCLIENTE FROM CLIENTE ORDER BY CDCLIENTE", "",
-     "", ""},
+     "SELECT NRINSJURCLIE, IDTPIJURCLIE, NMFANTCLIE, NMRAZSOCCLIE, CDCLIENTE FROM CLIENTE ORDER BY CDCLIENTE",
+     "", "", ""},
     {"qryPais", "SELECT CDPAIS, NMPAIS FROM PAIS ORDER BY CDPAIS", "", "", ""},
     {"qrySegMercado", "SELECT CDSEGMER, DSSEGMER FROM SEGMERCADO ORDER BY CDSEGMER", "", "", ""},
     {"qryEstado",

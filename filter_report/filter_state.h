@@ -73,10 +73,13 @@ inline const Criterion& criterion(Index i) {
 
 using Order = std::array<Index, kCriterionCount>;
 // Confirm's checks (origin before qualification).
-inline constexpr Order kCheckOrder = {kCliente, kPais, kEstado, kMunicipio, kRamo, kSegmento, kOrigem, kQualifica};
+inline constexpr Order kCheckOrder = {kCliente, kPais,     kEstado, kMunicipio,
+                                      kRamo,    kSegmento, kOrigem, kQualifica};
 // Creation, activation, the confirm's commit and the saved options.
-inline constexpr Order kScreenOrder = {kCliente, kPais, kEstado, kMunicipio, kQualifica, kRamo, kSegmento, kOrigem};
+inline constexpr Order kScreenOrder = {kCliente,   kPais, kEstado,   kMunicipio,
+                                       kQualifica, kRamo, kSegmento, kOrigem};
 // GetCliente's pairs.
-inline constexpr Order kSendOrder = {kCliente, kRamo, kPais, kEstado, kSegmento, kOrigem, kQualifica, kMunicipio};
+inline constexpr Order kSendOrder = {kCliente,  kRamo,   kPais,      kEstado,
+                                     kSegmento, kOrigem, kQualifica, kMunicipio};
 
 } // namespace vq::Vqm41202

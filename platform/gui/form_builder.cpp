@@ -12,6 +12,7 @@
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
 #include "platform/gui/qt_text.h"
+#include "platform/gui/radio_button.h"
 #include "platform/gui/text_controls.h"
 
 #include <QKeySequence>
@@ -85,6 +86,8 @@ QWidget* createWidget(Kind kind, QWidget* parent) {
         return new ComboBox(parent);
     case Kind::CheckBox:
         return new CheckBox(parent);
+    case Kind::RadioButton:
+        return new RadioButton(parent);
     case Kind::RadioGroup:
         return new RadioGroup(parent);
     case Kind::Button:
@@ -206,6 +209,8 @@ void Builder::caption(QWidget& w, const ControlSpec& spec) const {
         t->SetCaption(text);
     else if (auto* c = dynamic_cast<CheckBox*>(&w))
         c->SetCaption(text);
+    else if (auto* r = dynamic_cast<RadioButton*>(&w))
+        r->SetCaption(text);
 }
 
 void Builder::configure(QWidget& w, const ControlSpec& spec, const Opt& opt) {
@@ -246,6 +251,8 @@ void Builder::configure(QWidget& w, const ControlSpec& spec, const Opt& opt) {
     if (opt.checked) {
         if (auto* check = dynamic_cast<CheckBox*>(&w))
             check->SetChecked(true);
+        else if (auto* radio = dynamic_cast<RadioButton*>(&w))
+            radio->SetChecked(true);
         else if (tool)
             tool->SetDown(true);
     }
