@@ -4,7 +4,6 @@
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
 #include "server/core/detail_loads.h"
-#include "server/core/filter_lookups.h"
 #include "server/core/methods.h"
 
 namespace vq::server {
@@ -55,16 +54,6 @@ Variant getRetEcf(Services& s, net::CallContext&, VariantArray&) {
     return loadRetentionCodes(*conn);
 }
 
-Variant getQualifica(Services& s, net::CallContext&, VariantArray& args) {
-    auto conn = s.pool.acquire();
-    return Variant(std::make_shared<const DataPacket>(loadQualifications(*conn, args)));
-}
-
-Variant getOrigem(Services& s, net::CallContext&, VariantArray&) {
-    auto conn = s.pool.acquire();
-    return Variant(std::make_shared<const DataPacket>(loadOrigins(*conn)));
-}
-
 Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
     throw Error("Método ainda não disponível.");
 }
@@ -88,8 +77,6 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetInfoPaginaDadosAdicionais", "sss", getInfoPaginaDadosAdicionais},
     {kModuleClientes, "GetContCtbl", "ssa", getContCtbl},
     {kModuleClientes, "getRetECF", "", getRetEcf},
-    {kModuleClientes, "GetQualifica", "ss", getQualifica},
-    {kModuleClientes, "GetOrigem", "", getOrigem},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", notYetAvailable},

@@ -135,8 +135,6 @@ constexpr ProviderDef kProviders[] = {
      "T.NRMENSCLIENTE"},
     {"dspContCtbl", "CONTCTBL", "CDCONTCTBL", "CDCONTCTBL, NMCONTCTBL, CDNVCONTCTBL, IDTIPOCONT", "", "",
      "T.CDCONTCTBL"},
-    {"dspQualifica", "QUALIFICACAO", "CDQUALIF", "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDQUALIF, DSQUALIF", "",
-     "", "T.CDQUALIF", Writes::Never},
     {"dspOrigem", "MODODIVULG", "CDMODODIVULG",
      "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDMODODIVULG, NMMODODIVULG", "", "", "T.CDMODODIVULG",
      Writes::Never},
