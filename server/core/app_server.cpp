@@ -4,6 +4,7 @@
 #include "platform/data/log.h"
 #include "platform/db/database_url.h"
 #include "platform/net/rpc_server.h"
+#include "server/core/lookups.h"
 #include "server/core/methods.h"
 #include "server/core/provider.h"
 #include "server/schema/migrations.h"
@@ -39,6 +40,7 @@ public:
         }
         try {
             providers(); // a declaration the schema refutes stops the server here, not on the first call
+            lookups();
         } catch (const std::logic_error& e) {
             throw Error(std::string("Declaração de provedor inválida: ") + e.what());
         }
@@ -50,8 +52,10 @@ public:
         options.secret = config.secret;
         rpc_ = std::make_unique<net::RpcServer>(registry_, options);
         rpc_->start();
-        if (config.secret.empty() && config.host != "127.0.0.1" && config.host != "localhost" && config.host != "::1")
-            log::warn("listening on " + config.host + " without a shared secret: any client that reaches it may call");
+        if (config.secret.empty() && config.host != "127.0.0.1" && config.host != "localhost" &&
+            config.host != "::1")
+            log::warn("listening on " + config.host +
+                      " without a shared secret: any client that reaches it may call");
         log::info("erp-appserver listening on " + config.host + ":" + std::to_string(rpc_->port()) +
                   " over " + db::redactUrl(config.databaseUrl));
     }

@@ -2,6 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/db/transaction.h"
+#include "server/core/customer_removals.h"
 
 #include <optional>
 #include <string>
@@ -144,6 +145,15 @@ std::optional<Statement> updateStatement(const Provider& provider,
     return st;
 }
 
+// The deleted row's key by column name, for the rows it owns.
+db::Params deletedKey(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
+                      const DeltaRow& row) {
+    db::Params key;
+    for (const ProviderColumn* k : provider.keyColumns())
+        key.emplace(k->name, row.oldValues.at(static_cast<std::size_t>(fieldOf(cols, k))));
+    return key;
+}
+
 Statement deleteStatement(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
                           const DeltaRow& row) {
     Statement st{"DELETE FROM " + provider.table(), {}};
@@ -184,6 +194,8 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
         if (affected != 1)
             throw Error("A alteração de um registro de " + provider.table() + " atingiria " +
                         std::to_string(affected) + " registros; nada foi gravado.");
+        if (row.status == UpdateStatus::Deleted)
+            removeOwnedRows(conn, provider.table(), deletedKey(provider, cols, row));
         ++written;
     }
     tx.commit();

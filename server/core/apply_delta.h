@@ -16,7 +16,8 @@ inline constexpr std::string_view kConflictMessage = "Registro alterado ou exclu
 // changed table columns, WHERE the keys and the changed columns still hold their original values (IS NULL
 // for a null original, blobs not compared); deleted -> DELETE WHERE the keys hold their original values.
 // A row that matches nothing fails with kConflictMessage, more than one row is an error too; any failure
-// rolls everything back and throws vq::Error. Returns the number of rows written.
+// rolls everything back and throws vq::Error. A deleted row takes the rows it owns with it in the same
+// transaction (customer_removals.h). Returns the number of rows written.
 std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta);
 
 } // namespace vq::server

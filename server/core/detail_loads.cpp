@@ -2,7 +2,9 @@
 
 #include "platform/data/error.h"
 #include "platform/db/sql_text.h"
+#include "server/core/call_arguments.h"
 #include "server/core/provider.h"
+#include "server/core/tree_levels.h"
 
 #include <string>
 
@@ -26,6 +28,7 @@ constexpr DetailLoad kDetailLoads[] = {
     {"GetPrecoBaseCli", "dspPrecoBaseCli", kByCustomer},
     {"GetSocios", "dspSocios", kByCustomer},
     {"GetVendAdicClie", "dspVendAdicClie", kByCustomer},
+    {"GetOrigem", "dspOrigem", ""},
 };
 
 bool isAll(const Variant& flag) {
@@ -47,20 +50,8 @@ const DetailLoad* findDetailLoad(std::string_view method) {
 }
 
 DataPacket loadDetail(db::Connection& conn, const DetailLoad& load, const VariantArray& args) {
-    db::Params params;
-    std::size_t i = 0;
-    std::string_view rest = load.params;
-    while (!rest.empty()) {
-        const auto comma = rest.find(',');
-        std::string_view name = rest.substr(0, comma);
-        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
-        while (!name.empty() && name.front() == ' ')
-            name.remove_prefix(1);
-        if (i >= args.size())
-            throw Error(std::string(load.method) + " espera " + std::to_string(i + 1) + " argumento(s).");
-        params.emplace(std::string(name), Variant(args[i++].toString()));
-    }
-    return readPacket(conn, requireProvider(load.provider), {}, params);
+    return readPacket(conn, requireProvider(load.provider), {},
+                      bindArguments(load.method, load.params, args));
 }
 
 DataPacket loadLedgerAccounts(db::Connection& conn, const VariantArray& args) {
@@ -70,13 +61,7 @@ DataPacket loadLedgerAccounts(db::Connection& conn, const VariantArray& args) {
         where = "T.CDCONTCTBL = :P_CDCONTCTBL";
         params.emplace("P_CDCONTCTBL", Variant(args[0].toString()));
     }
-    // The level is one digit; a mask of nine levels or more shows every account.
-    const std::string levels = args.at(2).toString();
-    if (levels.size() == 1 && levels[0] >= '1' && levels[0] <= '8') {
-        where += std::string(where.empty() ? "" : " AND ") +
-                 "(T.CDNVCONTCTBL IS NULL OR T.CDNVCONTCTBL <= :P_NIVEIS)";
-        params.emplace("P_NIVEIS", Variant(levels));
-    }
+    restrictToLevels(where, params, "T.CDNVCONTCTBL", args.at(2));
     return readPacket(conn, requireProvider("dspContCtbl"), where, params);
 }
 

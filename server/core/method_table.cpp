@@ -3,8 +3,11 @@
 #include "platform/data/error.h"
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
+#include "server/core/customer_removals.h"
 #include "server/core/detail_loads.h"
+#include "server/core/lookups.h"
 #include "server/core/methods.h"
+#include "server/core/shaped_lookups.h"
 
 namespace vq::server {
 
@@ -54,6 +57,57 @@ Variant getRetEcf(Services& s, net::CallContext&, VariantArray&) {
     return loadRetentionCodes(*conn);
 }
 
+// Every method of the lookup table: the rows its arguments select.
+Variant getLookup(Services& s, net::CallContext& ctx, VariantArray& args) {
+    const Lookup& lookup = requireLookup(ctx.method);
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(lookup.read(*conn, args)));
+}
+
+Variant getRamoAtiv(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(loadActivityBranches(*conn, args)));
+}
+
+Variant getTipoTransp(Services& s, net::CallContext&, VariantArray&) {
+    auto conn = s.pool.acquire();
+    return loadTransportLists(*conn);
+}
+
+Variant getPesquisaListaTransp(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return searchCarrierList(*conn, args);
+}
+
+Variant getVdSigla(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(findAbbreviationUsers(*conn, args)));
+}
+
+Variant getValidaCliente(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(countCustomers(*conn, args)));
+}
+
+// The commands that clear one kind of a customer's rows: how many went.
+Variant removeRows(Services& s, net::CallContext& ctx, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(runRemovalCommand(*conn, ctx.method, args));
+}
+
+Variant setAuxCodCliente(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    prepareCustomerDeletion(*conn, args[0]);
+    return Variant(true);
+}
+
+// The additional-salespeople list sends its change log alone; its provider is implied.
+Variant setVendAdicClie(Services& s, net::CallContext&, VariantArray& args) {
+    const Provider& provider = requireProvider("dspVendAdicClie");
+    auto conn = s.pool.acquire();
+    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
+}
+
 Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
     throw Error("Método ainda não disponível.");
 }
@@ -77,6 +131,44 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetInfoPaginaDadosAdicionais", "sss", getInfoPaginaDadosAdicionais},
     {kModuleClientes, "GetContCtbl", "ssa", getContCtbl},
     {kModuleClientes, "getRetECF", "", getRetEcf},
+    {kModuleClientes, "GetOrigem", "", getDetail},
+
+    {kModuleClientes, "GetParamFiscal", "", getLookup},
+    {kModuleClientes, "GetRamoAtiv", "ssas", getRamoAtiv},
+    {kModuleClientes, "GetPesqDivulg", "ss", getLookup},
+    {kModuleClientes, "GetIdioma", "ss", getLookup},
+    {kModuleClientes, "GetVendedor", "ss", getLookup},
+    {kModuleClientes, "GetQualifica", "ss", getLookup},
+    {kModuleClientes, "GetPesqGrupClie", "ss", getLookup},
+    {kModuleClientes, "GetTipContRec", "ss", getLookup},
+    {kModuleClientes, "GetTpAjusteRec", "ss", getLookup},
+    {kModuleClientes, "GetPesqTpBaixa", "ss", getLookup},
+    {kModuleClientes, "GetTipoTransp", "", getTipoTransp},
+    {kModuleClientes, "GetVd_TipoTransp", "s", getLookup},
+    {kModuleClientes, "GetVd_Transportadora", "ss", getLookup},
+    {kModuleClientes, "GetPesquisaListaTransp", "bss", getPesquisaListaTransp},
+    {kModuleClientes, "GetTransCliePed", "s", getLookup},
+    {kModuleClientes, "GetVdSigla", "ss", getVdSigla},
+    {kModuleClientes, "GetProdMatAplic", "s", getLookup},
+    {kModuleClientes, "GetPesqAgencia", "ss", getLookup},
+    {kModuleClientes, "GetPesqInstCobr", "ss", getLookup},
+    {kModuleClientes, "GetVerifiBanco", "ss", getLookup},
+    {kModuleClientes, "GetTipoCorr", "ss", getLookup},
+    {kModuleClientes, "GetCargoInterloc", "ss", getLookup},
+    {kModuleClientes, "GetFuncionario", "ss", getLookup},
+    {kModuleClientes, "GetOperador", "ss", getLookup},
+    {kModuleClientes, "GetValidaCliente", "sss", getValidaCliente},
+    {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
+    {kModuleClientes, "GetInsEndeClie", "ss", getLookup},
+    {kModuleClientes, "GetVdVendAdicClie", "Ss", getLookup},
+
+    {kModuleClientes, "SetDelPrazoPagamento", "s", removeRows},
+    {kModuleClientes, "SetExcPrcBase", "s", removeRows},
+    {kModuleClientes, "DelVendAdicClie", "s", removeRows},
+    {kModuleClientes, "SetDelEvoInteClie", "ss", removeRows},
+    {kModuleClientes, "SetDelMalaClie", "ss", removeRows},
+    {kModuleClientes, "SetAuxCodCliente", "s", setAuxCodCliente},
+    {kModuleClientes, "SetVendAdicClie", "d", setVendAdicClie},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", notYetAvailable},

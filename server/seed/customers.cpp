@@ -46,7 +46,7 @@ template <class T> std::string_view pickCode(Rng& rng, const std::vector<T>& cod
 struct Codes {
     std::vector<std::string_view> salespeople = fixedColumn("VENDEDOR", "CDVENDEDOR");
     std::vector<std::string_view> segments = fixedColumn("SEGMERCADO", "CDSEGMER");
-    std::vector<std::string_view> branches; // leaves of the activity tree
+    std::vector<std::string_view> branches; // second-level branches of the activity tree
     std::vector<std::string_view> qualifications = fixedColumn("QUALIFICACAO", "CDQUALIF");
     std::vector<std::string_view> origins = fixedColumn("MODODIVULG", "CDMODODIVULG");
     std::vector<std::string_view> groups = fixedColumn("GRUPCLIE", "CDGRUPCLIE");

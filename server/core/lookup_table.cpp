@@ -1,0 +1,129 @@
+// The lookups of the customer forms: what each method reads and how its arguments select the rows.
+// Columns are written as in provider_table.cpp; "IDMARCADO" is the list picker's mark column.
+
+#include "server/core/lookups.h"
+
+namespace vq::server {
+
+namespace {
+
+// (code, switch): "T" lists every row, an empty switch with a code finds that code.
+constexpr std::string_view kCodeAndSwitch = "P_CODIGO, P_TODOS";
+constexpr AllRowsWhen kOnSwitch{"P_TODOS", AllRows::OnFlag};
+
+constexpr LookupDef byCode(ProviderDef read, std::string_view key) {
+    return {read, kCodeAndSwitch, key, kOnSwitch};
+}
+
+constexpr LookupDef kLookups[] = {
+    // Fiscal parameters of every company; the customer form reads the first.
+    {{"GetParamFiscal", "PARAMFISCAL", "CDEMPRESA", "CDEMPRESA, IDUTENDMODFISC", "", "", "T.CDEMPRESA"}},
+    // (branch code, switch, levels of the picture, tree code): the branch with either code; the levels
+    // are applied by the method (shaped_lookups.cpp).
+    {{"GetRamoAtiv", "ATIVCLIENTE", "CDATIVCLI",
+      "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDARVATIVCLI, CDATIVCLI, DSATIVCLI", "", "", "T.CDARVATIVCLI"},
+     "P_CDATIVCLI, P_TODOS, P_NIVEIS, P_CDARVATIVCLI",
+     "T.CDATIVCLI = :P_CDATIVCLI OR T.CDARVATIVCLI = :P_CDARVATIVCLI",
+     kOnSwitch},
+    byCode({"GetPesqDivulg", "MODODIVULG", "CDMODODIVULG", "CDMODODIVULG, NMMODODIVULG", "", "",
+            "T.CDMODODIVULG"},
+           "T.CDMODODIVULG = :P_CODIGO"),
+    byCode({"GetIdioma", "IDIOMA", "IDIDIOMA", "IDIDIOMA, DSIDIOMA", "", "", "T.IDIDIOMA"},
+           "T.IDIDIOMA = :P_CODIGO"),
+
+    // Commercial classification and the contact, correspondence and observation pages.
+    byCode({"GetVendedor", "VENDEDOR", "CDVENDEDOR", "CDVENDEDOR, NMRAZSOCVEN", "", "", "T.CDVENDEDOR"},
+           "T.CDVENDEDOR = :P_CODIGO"),
+    byCode({"GetQualifica", "QUALIFICACAO", "CDQUALIF",
+            "IDMARCADO:1=CAST(NULL AS VARCHAR(1)), CDQUALIF, DSQUALIF", "", "", "T.CDQUALIF"},
+           "T.CDQUALIF = :P_CODIGO"),
+    // The check sends (code, "N"): anything but "T" finds the code.
+    byCode({"GetPesqGrupClie", "GRUPCLIE", "CDGRUPCLIE", "CDGRUPCLIE, NMGRUPCLIE", "", "", "T.CDGRUPCLIE"},
+           "T.CDGRUPCLIE = :P_CODIGO"),
+    byCode({"GetTipoCorr", "TIPOCORR", "CDTIPOCORR", "CDTIPOCORR, NMTIPOCORR", "", "", "T.CDTIPOCORR"},
+           "T.CDTIPOCORR = :P_CODIGO"),
+    byCode({"GetCargoInterloc", "CARGOINTER", "CDCARGOINTERLOC", "CDCARGOINTERLOC, NMCARGOINTERLOC", "", "",
+            "T.CDCARGOINTERLOC"},
+           "T.CDCARGOINTERLOC = :P_CODIGO"),
+    byCode({"GetOperador", "OPERADOR", "CDOPERADOR", "CDOPERADOR, NMOPERADOR", "", "", "T.CDOPERADOR"},
+           "T.CDOPERADOR = :P_CODIGO"),
+    // The employee list is asked for with two blanks, one employee with (code, "VD").
+    {{"GetFuncionario", "FUNCIONARIO", "CDFUNC", "CDFUNC, NMFUNC, CDEMPRESA", "", "", "T.CDFUNC"},
+     "P_CODIGO, P_MODO",
+     "T.CDFUNC = :P_CODIGO",
+     {"P_CODIGO", AllRows::OnEmpty}},
+    // A product by its tree code, or "T" in its place for every product.
+    {{"GetProdMatAplic", "PRODUTO", "CDPRODUTO", "CDPRODUTO, NMPRODUTO, CDARVPROD", "", "", "T.CDARVPROD"},
+     "P_CDARVPROD",
+     "T.CDARVPROD = :P_CDARVPROD",
+     {"P_CDARVPROD", AllRows::OnFlag}},
+
+    // Receivables.
+    byCode({"GetTipContRec", "TPCTRECEB", "CDTPCTRECEB", "CDTPCTRECEB, DSTPCTRECEB", "", "", "T.CDTPCTRECEB"},
+           "T.CDTPCTRECEB = :P_CODIGO"),
+    byCode({"GetTpAjusteRec", "TPAJUCTREC", "CDAJUCTREC", "CDAJUCTREC, DSAJUCTREC", "", "", "T.CDAJUCTREC"},
+           "T.CDAJUCTREC = :P_CODIGO"),
+    byCode({"GetPesqTpBaixa", "TPBAIXAREC", "CDTPBAIXAREC", "CDTPBAIXAREC, NMTPBAIXAREC", "", "",
+            "T.CDTPBAIXAREC"},
+           "T.CDTPBAIXAREC = :P_CODIGO"),
+
+    // Preferred banks: a bank's agencies and collection instructions (every one when the code is blank),
+    // and whether the customer already prefers an account.
+    {{"GetPesqAgencia", "AGENCIA", "CDBANCO, CDAGENCIA", "CDAGENCIA, NMAGENCIA, CDBANCO", "",
+      "T.CDBANCO = :P_CDBANCO", "T.CDAGENCIA"},
+     "P_CDAGENCIA, P_CDBANCO",
+     "T.CDAGENCIA = :P_CDAGENCIA",
+     {"P_CDAGENCIA", AllRows::OnEmpty}},
+    {{"GetPesqInstCobr", "INSTCOBR", "CDBANCO, CDINSTCOBR", "CDINSTCOBR, NMINSTCOBR, CDBANCO", "",
+      "T.CDBANCO = :P_CDBANCO", "T.CDINSTCOBR"},
+     "P_CDBANCO, P_CDINSTCOBR",
+     "T.CDINSTCOBR = :P_CDINSTCOBR",
+     {"P_CDINSTCOBR", AllRows::OnEmpty}},
+    {{"GetVerifiBanco", "BANCOPREF", "CDCLIENTE, CDBANCO", "CDBANCO, CDCLIENTE", "",
+      "T.CDCLIENTE = :P_CDCLIENTE AND T.CDREDUCONT = :P_CDREDUCONT", "T.CDBANCO"},
+     "P_CDCLIENTE, P_CDREDUCONT"},
+
+    // Transport types and carriers: one by its key, or every one for GetTipoTransp.
+    {{"GetVd_TipoTransp", "TIPOTRANSP", "CDTIPTRANS", "CDTIPTRANS, NMTIPTRANS", "", "", "T.CDTIPTRANS"},
+     "P_CDTIPTRANS",
+     "T.CDTIPTRANS = :P_CDTIPTRANS"},
+    {{"GetVd_Transportadora", "TRANSPORT", "IDTPIJURTRAN, NRINSJURTRAN",
+      "IDTPIJURTRAN, NRINSJURTRAN, NMFANTTRAN, CDTIPTRANS, NMTIPTRANS=TT.NMTIPTRANS",
+      "LEFT JOIN TIPOTRANSP TT ON TT.CDTIPTRANS = T.CDTIPTRANS", "", "T.NMFANTTRAN, T.NRINSJURTRAN"},
+     "P_IDTPIJURTRAN, P_NRINSJURTRAN",
+     "T.IDTPIJURTRAN = :P_IDTPIJURTRAN AND T.NRINSJURTRAN = :P_NRINSJURTRAN"},
+    // The carrier list's search: carriers by number (shaped_lookups.cpp).
+    {{"GetPesquisaListaTransp", "TRANSPORT", "IDTPIJURTRAN, NRINSJURTRAN",
+      "NRINSJURTRAN, NMFANTTRAN, IDTPIJURTRAN", "", "", "T.NMFANTTRAN, T.NRINSJURTRAN"},
+     "P_NRINSJURTRAN",
+     "T.NRINSJURTRAN = :P_NRINSJURTRAN"},
+    {{"GetTransCliePed", "TRANSCLIEPED", "CDCLIENTE, NRINSJURTRAN",
+      "NRINSJURTRAN, NMFANTTRAN=TP.NMFANTTRAN, IDTPIJURTRAN, CDCLIENTE",
+      "LEFT JOIN TRANSPORT TP ON TP.IDTPIJURTRAN = T.IDTPIJURTRAN AND TP.NRINSJURTRAN = T.NRINSJURTRAN",
+      "T.CDCLIENTE = :P_CDCLIENTE", "T.NRINSJURTRAN"},
+     "P_CDCLIENTE"},
+
+    // One customer's rows, for the checks of the form and of the additional-salespeople list.
+    {{"GetVerificaInterlocutor", "INTECLIE", "CDCLIENTE, CDINTECLIE", "CDCLIENTE, CDINTECLIE, NMINTECLIE", "",
+      "T.CDCLIENTE = :P_CDCLIENTE AND T.CDINTECLIE = :P_CDINTECLIE", ""},
+     "P_CDCLIENTE, P_CDINTECLIE"},
+    {{"GetInsEndeClie", "ENDECLIE", "CDCLIENTE, IDTPENDECLIE", "*", "",
+      "T.CDCLIENTE = :P_CDCLIENTE AND T.IDTPENDECLIE = :P_IDTPENDECLIE", ""},
+     "P_CDCLIENTE, P_IDTPENDECLIE"},
+    {{"GetVdVendAdicClie", "VENDADICCLIE", "CDCLIENTE, CDVENDEDOR", "CDCLIENTE, CDVENDEDOR, VRPECOMVEN", "",
+      "T.CDCLIENTE = :P_CDCLIENTE AND T.CDVENDEDOR = :P_CDVENDEDOR", ""},
+     "P_CDCLIENTE, P_CDVENDEDOR"},
+    // Other customers using an abbreviation; the method drops the caller's own tax number.
+    {{"GetVdSigla", "CLIENTE", "CDCLIENTE", "CDCLIENTE, NMRAZSOCCLIE, NRINSJURCLIE, SGARQESPECLIE", "",
+      "T.SGARQESPECLIE = :P_SGARQESPECLIE AND (T.NRINSJURCLIE IS NULL OR T.NRINSJURCLIE <> :P_NRINSJURCLIE)",
+      "T.CDCLIENTE"},
+     "P_SGARQESPECLIE, P_NRINSJURCLIE"},
+};
+
+} // namespace
+
+std::span<const LookupDef> lookupDefs() {
+    return kLookups;
+}
+
+} // namespace vq::server

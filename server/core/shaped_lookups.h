@@ -1,0 +1,28 @@
+#pragma once
+// Lookups whose answer is more than one table's rows for the arguments as given.
+
+#include "platform/data/packet.h"
+#include "platform/db/connection.h"
+
+namespace vq::server {
+
+// GetRamoAtiv(branch code, switch, levels, tree code): the branches of the lookup table, branches deeper
+// than the picture's levels left out.
+DataPacket loadActivityBranches(db::Connection& conn, const VariantArray& args);
+
+// GetTipoTransp(): [every transport type, every carrier with its type's name].
+Variant loadTransportLists(db::Connection& conn);
+
+// GetPesquisaListaTransp(every, customer, carrier number): every carrier when `every`; otherwise
+// [the carriers with that number, how often the number is already in the customer's carrier list].
+Variant searchCarrierList(db::Connection& conn, const VariantArray& args);
+
+// GetVdSigla(abbreviation, tax number as the edit shows it): the other customers using the abbreviation.
+// The number is compared without its mask's literals; a blank abbreviation is used by nobody.
+DataPacket findAbbreviationUsers(db::Connection& conn, const VariantArray& args);
+
+// GetValidaCliente(customer code, tax number, kind): one row, NRREG the number of customers with that code
+// or, when the code is empty, with that tax number (and kind, when given). Error when both are empty.
+DataPacket countCustomers(db::Connection& conn, const VariantArray& args);
+
+} // namespace vq::server
