@@ -170,7 +170,20 @@ TEST_P(FilterListTest, EachCriterionTravelsInItsOwnPairAndSelects) {
     EXPECT_EQ(printed(r, "cdsCliente.recordCount"), count(std::string("SELECT COUNT(*) ") + kNormalAddress +
                                                               "WHERE E.CDPAIS = '0055' AND E.SGESTADO = :C",
                                                           state));
-    run("close TfrmCliente\n");
+
+    // The state and municipality searches run on this database, restricted by the country and state lists.
+    const DriverResult s =
+        run("click sbtFiltro\nform TfrmFilCliente\nclick rbtPais\npick 0055\nclick btnPais\n"
+            "click rbtEstado\npick " +
+            state +
+            "\nclick btnEstado\nprint qryEstado.recordCount\n"
+            "click rbtMunicipio\npick none\nclick btnMunicipio\nprint qryMunicipio.recordCount\n"
+            "click sbtCancel\nform TfrmCliente\nclose TfrmCliente\n");
+    ASSERT_EQ(s.exitCode, 0) << describe(s);
+    EXPECT_EQ(printed(s, "qryEstado.recordCount"),
+              count("SELECT COUNT(*) FROM ESTADO WHERE CDPAIS = :C", "0055"));
+    EXPECT_EQ(printed(s, "qryMunicipio.recordCount"),
+              count("SELECT COUNT(*) FROM MUNICIPIO WHERE CDPAIS = '0055' AND SGESTADO = :C", state));
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, FilterListTest, ::testing::Values(db::Dialect::SQLite, db::Dialect::PostgreSQL),
