@@ -6,6 +6,7 @@
 // The seeded SQLite file is kept in the temporary directory and reused by later runs. Nothing is asserted.
 
 #include "bench/bench_support.h"
+#include "contract/customer_filter.h"
 #include "platform/data/client_data_set.h"
 #include "platform/db/connection.h"
 #include "platform/db/transaction.h"
@@ -112,12 +113,8 @@ void BM_GetClienteAll(benchmark::State& state) {
         baseline += secondsSince(t);
 
         t = Clock::now();
-        VariantArray args;
-        for (int i = 0; i < 8; ++i) {
-            args.emplace_back("");
-            args.emplace_back("T");
-        }
-        const Variant packet = fx.rpc.Call("GetCliente", args);
+        VariantArray args = contract::toArgs(contract::CustomerFilter{});
+        const Variant packet = fx.rpc.Call(contract::kGetCliente, args);
         if (!packet.is(VariantKind::Packet)) {
             state.SkipWithError(packet.describe().c_str());
             break;

@@ -1,5 +1,6 @@
 #include "filter_report/Vqm41202.h"
 
+#include "contract/customer_filter.h"
 #include "customer/Vqm41200.h"
 #include "filter_report/filter_alignment.h"
 #include "filter_report/filter_queries.h"
@@ -81,12 +82,6 @@ void showTaxNumberMasked(ClientDataSet& list) {
         const std::string mask = Consiste::PictPess(sender.DataSet().FieldByName("IDTPIJURCLIE").AsString());
         text = mask.empty() ? sender.AsString() : formatMaskText(mask, sender.AsString());
     };
-}
-
-// "All" travels as (empty, "T"), a list as (list, empty).
-void addPair(VariantArray& args, const Vqm41202::FilterEntry& e) {
-    args.emplace_back(e.all ? std::string() : e.list);
-    args.emplace_back(e.all ? std::string("T") : std::string());
 }
 
 } // namespace
@@ -208,10 +203,10 @@ void TfrmFilCliente::AplicaFiltro() {
 
 void TfrmFilCliente::applySelection(const Vqm41202::TFILTRO& selection) {
     TfrmCliente& form = customerForm();
-    VariantArray args;
-    for (Index i : Vqm41202::kSendOrder)
-        addPair(args, selection.*Vqm41202::criterion(i).entry);
-    services::readInto(form.netClientes, "GetCliente", args, form.cdsCliente());
+    contract::CustomerFilter sent;
+    for (const Criterion& c : Vqm41202::criteria())
+        sent.*c.sent = selection.*c.entry;
+    services::readInto(form.netClientes, contract::kGetCliente, contract::toArgs(sent), form.cdsCliente());
     filter::alignAfterApply(form);
 }
 

@@ -3,6 +3,8 @@
 // eight working lists (codes in the list picker's form; one code c reads "_c_") and the criteria table
 // that drives the dialog's creation, activation, checks, sending and saved options.
 
+#include "contract/customer_filter.h"
+
 #include <QPointer>
 #include <array>
 #include <span>
@@ -15,12 +17,9 @@ class TfrmFilCliente;
 
 namespace vq::Vqm41202 {
 
-// One criterion of the last confirmed filter: every code (all) or the codes of `list`.
-struct FilterEntry {
-    bool all = true;
-    std::string list;
-    bool operator==(const FilterEntry&) const = default;
-};
+// One criterion of the last confirmed filter: every code (all) or the codes of `list`, as GetCliente
+// takes it.
+using FilterEntry = contract::FilterCriterion;
 
 struct TFILTRO {
     FilterEntry TCLIENTE, TPAIS, TESTADO, TMUNICIPIO, TRAMO, TSEGMENTO, TQUALIFICACAO, TORIGEM;
@@ -51,6 +50,7 @@ inline constexpr std::size_t kCriterionCount = 8;
 struct Criterion {
     std::string_view entryName; // TCLIENTE ...
     FilterEntry TFILTRO::*entry;
+    FilterEntry contract::CustomerFilter::*sent; // where GetCliente takes it
     std::string UnitState::*list;
     std::string_view groupBox, groupCaption;
     std::string_view allButton, allCaption; // the list button's caption is "Lista"

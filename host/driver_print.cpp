@@ -12,7 +12,11 @@
 #include "platform/gui/form_base.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
+<<<<<<< HEAD
 #include "platform/gui/radio_button.h"
+=======
+#include "platform/gui/progress.h"
+>>>>>>> main
 #include "platform/gui/text_controls.h"
 
 #include <array>
@@ -145,11 +149,29 @@ Text mask(QObject& o) {
     return std::nullopt;
 }
 
+Text position(QObject& o) {
+    if (auto* p = dynamic_cast<gui::ProgressBar*>(&o))
+        return std::to_string(p->Position());
+    return std::nullopt;
+}
+
+Text max(QObject& o) {
+    if (auto* p = dynamic_cast<gui::ProgressBar*>(&o))
+        return std::to_string(p->Max());
+    return std::nullopt;
+}
+
+Text active(QObject& o) {
+    if (auto* a = dynamic_cast<gui::Animation*>(&o))
+        return flag(a->Active());
+    return std::nullopt;
+}
+
 struct Property {
     std::string_view name;
     Text (*read)(QObject&);
 };
-constexpr std::array<Property, 11> kProperties{{{"enabled", enabled},
+constexpr std::array<Property, 14> kProperties{{{"enabled", enabled},
                                                 {"visible", visible},
                                                 {"color", color},
                                                 {"text", text},
@@ -159,7 +181,10 @@ constexpr std::array<Property, 11> kProperties{{{"enabled", enabled},
                                                 {"caption", caption},
                                                 {"focused", focused},
                                                 {"readOnly", readOnly},
-                                                {"mask", mask}}};
+                                                {"mask", mask},
+                                                {"position", position},
+                                                {"max", max},
+                                                {"active", active}}};
 
 std::string messageKind(gui::MessageKind kind) {
     switch (kind) {

@@ -13,7 +13,6 @@ namespace vq::services {
 
 void setupConnection(net::TNetConnection& net, std::string_view serverName) {
     net.ServerName = std::string(serverName);
-    net.ThrowException = false;
     net.Host = Vorlane::WebURL();
     net.Port = Vorlane::WebPort();
 }
@@ -25,31 +24,28 @@ void connectToServer(net::TNetConnection& net) {
     net.Open();
 }
 
-customer::RemoteCall remoteCall(net::TNetConnection& net) {
-    return [&net](std::string_view method, VariantArray& args) { return net.Call(method, args); };
+RemoteCall::RemoteCall(net::TNetConnection& net)
+    : call_([&net](std::string_view method, VariantArray& args) { return net.Call(method, args); }) {}
+
+void readInto(const RemoteCall& call, std::string_view method, VariantArray& args, ClientDataSet& dataSet) {
+    dataSet.SetData(Consiste::CheckResultServ(call(method, args), true, Consiste::ResultKind::Payload));
 }
 
-Variant checkResult(const Variant& result) {
-    return Consiste::CheckResultServ(result, true, 0);
+void readInto(const RemoteCall& call, std::string_view method, VariantArray&& args, ClientDataSet& dataSet) {
+    readInto(call, method, args, dataSet);
 }
 
-void readInto(net::TNetConnection& net, std::string_view method, VariantArray& args, ClientDataSet& dataSet) {
-    customer::loadDataSet(dataSet, net.Call(method, args), checkResult);
-}
-
-void readInto(net::TNetConnection& net, std::string_view method, VariantArray&& args,
-              ClientDataSet& dataSet) {
-    readInto(net, method, args, dataSet);
-}
-
-bool applyUpdates(net::TNetConnection& net, ClientDataSet& dataSet, std::string_view providerName,
+bool applyUpdates(const RemoteCall& call, ClientDataSet& dataSet, std::string_view providerName,
                   QWidget* form) {
     if (dataSet.ChangeCount() <= 0)
         return false;
     const std::string text = form ? Msg(*form, "Atual_Oper") : HostMsg("Atual_Oper");
-    // The scope hides the indicator on every way out; saveDataSet merges only after a passed check.
     Showavi::Scope busy(form, Showavi::kUpdating, text);
-    return customer::saveDataSet(dataSet, providerName, remoteCall(net), checkResult);
+    VariantArray args{dataSet.Delta(), Variant(providerName)};
+    Consiste::CheckResultServ(call("Confirmar", args), true, Consiste::ResultKind::Payload);
+    if (dataSet.LogChanges())
+        dataSet.MergeChangeLog();
+    return true;
 }
 
 } // namespace vq::services

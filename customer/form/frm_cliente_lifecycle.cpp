@@ -1,6 +1,7 @@
 // TfrmCliente: creation, activation (automatic registration, the filter of a view launch), the enabled
 // state that follows boHabAlt, and the close sequence.
 
+#include "contract/customer_filter.h"
 #include "customer/Vqm41200.h"
 #include "framework/services/showavi.h"
 #include "framework/services/vorlane.h"
@@ -55,12 +56,8 @@ void TfrmCliente::FormActivate() {
 
 void TfrmCliente::startAutomaticRegistration() {
     const Vqm41200::UnitState& u = Vqm41200::unit();
-    VariantArray every;
-    for (int i = 0; i < 8; ++i) {
-        every.emplace_back(std::string());
-        every.emplace_back(std::string("T"));
-    }
-    services::readInto(netClientes, "GetCliente", every, cdsCliente());
+    services::readInto(netClientes, contract::kGetCliente, contract::toArgs(contract::CustomerFilter{}),
+                       cdsCliente());
     sbtIncluirClick();
     ClientDataSet& master = cdsCliente();
     master.FieldByName("NRINSJURINFO").SetAsString(u.stNrInsJur);

@@ -153,7 +153,10 @@ void ClientDataSet::endEdit() {
 void ClientDataSet::writeRecord() {
     const RowId id = editId_;
     if (state_ == DataSetState::Insert) {
-        const auto place = std::find(order_.begin(), order_.end(), insertBefore_) - order_.begin();
+        // An append goes at the end without a scan, so loading n rows stays linear.
+        const auto place = insertBefore_ == 0
+                               ? static_cast<std::ptrdiff_t>(order_.size())
+                               : std::find(order_.begin(), order_.end(), insertBefore_) - order_.begin();
         order_.reserve(order_.size() + 1); // so that the insert below cannot fail after the store write
         store_.put(id, editBuffer_);
         order_.insert(order_.begin() + place, id);

@@ -7,13 +7,14 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 namespace vq {
 
 std::string_view variantKindName(VariantKind kind) {
     static constexpr std::string_view kNames[] = {
-        "nulo", "lógico", "inteiro", "número", "texto", "data/hora", "binário", "lista", "pacote de dados",
-        "delta", "erro do servidor"};
+        "nulo",    "lógico", "inteiro",         "número", "texto",           "data/hora",
+        "binário", "lista",  "pacote de dados", "delta",  "erro do servidor"};
     return kNames[static_cast<std::size_t>(kind)];
 }
 
@@ -42,6 +43,20 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
+// The whole text, blanks around it aside, as a number; a leading '+' is accepted as from_chars does not.
+template <class Number> std::optional<Number> parseNumber(std::string_view text) {
+    const std::string_view s = trimmed(text);
+    const char* first = s.data();
+    const char* last = s.data() + s.size();
+    if (s.size() > 1 && s.front() == '+' && s[1] != '-')
+        ++first;
+    Number out{};
+    const auto [ptr, ec] = std::from_chars(first, last, out);
+    if (s.empty() || ec != std::errc{} || ptr != last)
+        return std::nullopt;
+    return out;
+}
+
 std::string doubleText(double d) {
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, d);
@@ -53,8 +68,8 @@ std::string dateText(DateTime dt) {
     const CivilTime t = timePart(dt);
     char buf[48];
     if (t.hour || t.minute || t.second)
-        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", d.day, d.month, d.year, t.hour, t.minute,
-                      t.second);
+        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", d.day, d.month, d.year, t.hour,
+                      t.minute, t.second);
     else
         std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.day, d.month, d.year);
     return buf;
@@ -98,17 +113,10 @@ std::int64_t Variant::toInt() const {
             return static_cast<std::int64_t>(d);
         break;
     }
-    case VariantKind::String: {
-        const auto s = trimmed(std::get<std::string>(v_));
-        std::int64_t out = 0;
-        const char* first = s.data();
-        if (!s.empty() && s.front() == '+')
-            ++first;
-        auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), out);
-        if (!s.empty() && ec == std::errc{} && ptr == s.data() + s.size())
-            return out;
+    case VariantKind::String:
+        if (const auto n = parseNumber<std::int64_t>(std::get<std::string>(v_)))
+            return *n;
         break;
-    }
     default:
         break;
     }
@@ -123,17 +131,10 @@ double Variant::toDouble() const {
         return static_cast<double>(std::get<std::int64_t>(v_));
     case VariantKind::DateTime:
         return std::get<DateTime>(v_).days;
-    case VariantKind::String: {
-        const auto s = trimmed(std::get<std::string>(v_));
-        double out = 0;
-        const char* first = s.data();
-        if (!s.empty() && s.front() == '+')
-            ++first;
-        auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), out);
-        if (!s.empty() && ec == std::errc{} && ptr == s.data() + s.size())
-            return out;
+    case VariantKind::String:
+        if (const auto n = parseNumber<double>(std::get<std::string>(v_)))
+            return *n;
         break;
-    }
     default:
         break;
     }
@@ -206,9 +207,13 @@ VariantArray& Variant::asArray() {
     return std::get<VariantArray>(v_);
 }
 
-const DataPacket& Variant::asPacket() const { return *packetPtr(); }
+const DataPacket& Variant::asPacket() const {
+    return *packetPtr();
+}
 
-const Delta& Variant::asDelta() const { return *deltaPtr(); }
+const Delta& Variant::asDelta() const {
+    return *deltaPtr();
+}
 
 std::shared_ptr<const DataPacket> Variant::packetPtr() const {
     if (kind() != VariantKind::Packet)

@@ -2,6 +2,7 @@
 
 #include "platform/data/client_data_set.h"
 #include "platform/data/error.h"
+#include "platform/gui/count_scope.h"
 #include "platform/gui/grid_delegate.h"
 #include "platform/gui/guard.h"
 #include "platform/gui/qt_text.h"
@@ -12,17 +13,6 @@
 
 namespace vq::gui {
 namespace {
-
-class CountScope {
-public:
-    explicit CountScope(int& n) : n_(n) { ++n_; }
-    ~CountScope() { --n_; }
-    CountScope(const CountScope&) = delete;
-    CountScope& operator=(const CountScope&) = delete;
-
-private:
-    int& n_;
-};
 
 // Runs the grid's key slots for keys typed into a cell editor (not for the key that opened it, which
 // the grid has already seen).

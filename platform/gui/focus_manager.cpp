@@ -1,27 +1,13 @@
 #include "platform/gui/focus_manager.h"
 
 #include "platform/data/error.h"
+#include "platform/gui/count_scope.h"
 #include "platform/gui/guard.h"
 
 #include <QApplication>
 #include <algorithm>
 
 namespace vq::gui {
-namespace {
-
-// Increments a counter for one scope.
-class CountScope {
-public:
-    explicit CountScope(int& n) : n_(n) { ++n_; }
-    ~CountScope() { --n_; }
-    CountScope(const CountScope&) = delete;
-    CountScope& operator=(const CountScope&) = delete;
-
-private:
-    int& n_;
-};
-
-} // namespace
 
 FocusManager::FocusManager(QWidget& form) : QObject(&form), form_(form) {
     connect(qApp, &QApplication::focusChanged, this,

@@ -11,6 +11,7 @@
 #include "platform/gui/form_base.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
+#include "platform/gui/progress.h"
 #include "platform/gui/qt_text.h"
 #include "platform/gui/radio_button.h"
 #include "platform/gui/text_controls.h"
@@ -118,6 +119,10 @@ QWidget* createWidget(Kind kind, QWidget* parent) {
         return new DbGrid(parent);
     case Kind::DbNavigator:
         return new DbNavigator(parent);
+    case Kind::ProgressBar:
+        return new ProgressBar(parent);
+    case Kind::Animation:
+        return new Animation(parent);
     default:
         return nullptr;
     }

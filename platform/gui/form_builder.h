@@ -66,7 +66,9 @@ enum class Kind {
     MainMenu,
     PopupMenu,
     MenuItem,
-    MenuSeparator
+    MenuSeparator,
+    ProgressBar,
+    Animation
 };
 
 struct Cell {

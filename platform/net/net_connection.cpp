@@ -311,11 +311,8 @@ Variant TNetConnection::Call(std::string_view method, VariantArray& args) {
                               ": " + e.what());
     }
 
-    if (response.status != RpcStatus::Ok) {
-        if (ThrowException)
-            throw Error(response.result.asString());
+    if (response.status != RpcStatus::Ok)
         return ServerError{response.result.asString()};
-    }
     args = std::move(response.byref);
     return std::move(response.result);
 }

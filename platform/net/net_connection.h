@@ -26,8 +26,7 @@ public:
     std::string ServerName; // remote module, e.g. "Vqm41200.rdmClientes"
     std::string Host = "127.0.0.1";
     int Port = 0;
-    bool ThrowException = false; // true: a server-reported failure throws vq::Error instead of returning
-    CallObserver OnCall;         // told of every call before it is sent
+    CallObserver OnCall; // told of every call before it is sent
 
     // Opens (or reopens) the connection to Host:Port, saying hello when a secret is set. Throws
     // ConnectionError.
@@ -42,7 +41,7 @@ public:
 
     // Calls `method` of ServerName, opening the connection when needed. On success the arguments are
     // replaced by their final values from the server and the result returned. A failure the server
-    // reports comes back as a ServerError Variant (or a vq::Error thrown, with ThrowException). A broken
+    // reports comes back as a ServerError Variant, for the caller's result check to raise. A broken
     // connection, a timeout or a malformed answer throws ConnectionError and leaves the connection closed.
     Variant Call(std::string_view method, VariantArray& args);
     Variant Call(std::string_view method, std::initializer_list<Variant> args);

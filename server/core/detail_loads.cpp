@@ -1,5 +1,6 @@
 #include "server/core/detail_loads.h"
 
+#include "contract/all_flag.h"
 #include "platform/data/error.h"
 #include "platform/db/sql_text.h"
 #include "server/core/call_arguments.h"
@@ -31,11 +32,6 @@ constexpr DetailLoad kDetailLoads[] = {
     {"GetOrigem", "dspOrigem", ""},
 };
 
-bool isAll(const Variant& flag) {
-    const std::string text = flag.toString();
-    return text == "T" || text == "t";
-}
-
 } // namespace
 
 std::span<const DetailLoad> detailLoads() {
@@ -57,7 +53,7 @@ DataPacket loadDetail(db::Connection& conn, const DetailLoad& load, const Varian
 DataPacket loadLedgerAccounts(db::Connection& conn, const VariantArray& args) {
     std::string where;
     db::Params params;
-    if (!isAll(args.at(1))) {
+    if (!contract::isAllFlag(args.at(1).toString())) {
         where = "T.CDCONTCTBL = :P_CDCONTCTBL";
         params.emplace("P_CDCONTCTBL", Variant(args[0].toString()));
     }
@@ -68,7 +64,7 @@ DataPacket loadLedgerAccounts(db::Connection& conn, const VariantArray& args) {
 Variant loadAdditionalData(db::Connection& conn, const VariantArray& args) {
     std::string where;
     db::Params indexParams;
-    if (!isAll(args.at(1))) {
+    if (!contract::isAllFlag(args.at(1).toString())) {
         where = "T.CDINDICE = :P_CDINDICE";
         indexParams.emplace("P_CDINDICE", Variant(args[0].toString()));
     }

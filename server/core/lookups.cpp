@@ -2,7 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/db/sql_text.h"
-#include "server/core/all_flag.h"
+#include "contract/all_flag.h"
 #include "server/core/call_arguments.h"
 
 #include <stdexcept>
@@ -32,7 +32,7 @@ DataPacket Lookup::read(db::Connection& conn, const VariantArray& args, std::str
     bool everyRow = false;
     if (def_.all.when != AllRows::Never) {
         const std::string value = params.at(std::string(def_.all.param)).toString();
-        everyRow = def_.all.when == AllRows::OnFlag ? isAllFlag(value) : isBlank(value);
+        everyRow = def_.all.when == AllRows::OnFlag ? contract::isAllFlag(value) : isBlank(value);
     }
     std::string where = everyRow ? std::string() : std::string(def_.key);
     if (!extraWhere.empty())

@@ -5,6 +5,7 @@
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
 #include "server/core/detail_loads.h"
+#include "server/core/import_methods.h"
 #include "server/core/lookups.h"
 #include "server/core/methods.h"
 #include "server/core/shaped_lookups.h"
@@ -14,7 +15,7 @@ namespace vq::server {
 namespace {
 
 Variant getCliente(Services& s, net::CallContext&, VariantArray& args) {
-    const CustomerFilter filter = filterFromArgs(args);
+    const contract::CustomerFilter filter = contract::customerFilterFromArgs(args);
     auto conn = s.pool.acquire();
     return Variant(std::make_shared<const DataPacket>(selectCustomers(*conn, filter)));
 }
@@ -113,7 +114,7 @@ Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
 }
 
 constexpr MethodDef kMethods[] = {
-    {kModuleClientes, "GetCliente", "SSSSSSSSSSSSSSSS", getCliente},
+    {kModuleClientes, contract::kGetCliente, "SSSSSSSSSSSSSSSS", getCliente},
     {kModuleClientes, "Confirmar", "ds", confirmar},
     {kModuleClientes, "GetEndeClieNorm", "s", getDetail},
     {kModuleClientes, "GetEndeClieCobr", "s", getDetail},
@@ -171,11 +172,11 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "SetVendAdicClie", "d", setVendAdicClie},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
-    {kModuleImport, "GetLayout", "ss", notYetAvailable},
-    {kModuleImport, "GetArquivo", "s", notYetAvailable},
-    {kModuleImport, "GetDescLayout", "s", notYetAvailable},
-    {kModuleImport, "SetUpCliente", "sss", notYetAvailable},
-    {kModuleImport, "SetUpSitCliente", "s", notYetAvailable},
+    {kModuleImport, "GetLayout", "ss", getLayout},
+    {kModuleImport, "GetArquivo", "s", getArquivo},
+    {kModuleImport, "GetDescLayout", "s", getDescLayout},
+    {kModuleImport, "SetUpCliente", "sss", setUpCliente},
+    {kModuleImport, "SetUpSitCliente", "s", setUpSitCliente},
 
     {kModuleEmail, "GetEmailClieFil", "S", notYetAvailable},
     {kModuleEmail, "SetEmailClie", "d", notYetAvailable},

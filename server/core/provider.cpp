@@ -118,12 +118,15 @@ Provider::Provider(const ProviderDef& def)
       orderBy_(trim(def.orderBy)), writes_(def.writes) {
     if (!schema::findTable(def.table))
         bad(def.name, "table " + std::string(def.table) + " is not in the schema");
+    // "*" stands for every column of the table, in the table's order.
     std::vector<std::string> items;
-    if (trim(def.columns) == "*") {
+    for (auto& item : splitList(def.columns)) {
+        if (item != "*") {
+            items.push_back(std::move(item));
+            continue;
+        }
         for (const auto& c : schema::findTable(def.table)->columns)
             items.emplace_back(c.name);
-    } else {
-        items = splitList(def.columns);
     }
     for (const auto& item : items) {
         ProviderColumn col = parseColumn(def, item);

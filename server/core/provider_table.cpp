@@ -148,8 +148,10 @@ constexpr ProviderDef kProviders[] = {
      "CDCLIENTE, NMRAZSOCCLIE:150=C.NMRAZSOCCLIE, CDVENDEDOR, NMRAZSOCVEN=V.NMRAZSOCVEN, VRPECOMVEN",
      "LEFT JOIN CLIENTE C ON C.CDCLIENTE = T.CDCLIENTE LEFT JOIN VENDEDOR V ON V.CDVENDEDOR = T.CDVENDEDOR",
      kByCustomer, "T.CDVENDEDOR"},
-    // Customers written by the import: every column of CLIENTE.
-    {"dspImportCliente", "CLIENTE", "CDCLIENTE", "*", "", "", "T.CDCLIENTE", Writes::Import},
+    // Customers written by the import: every column of CLIENTE. The import's rows also carry the name of
+    // the file they were read from, which is accepted and never written.
+    {"dspImportCliente", "CLIENTE", "CDCLIENTE", "*, NMARQLAYIMP:250=CAST(NULL AS VARCHAR(250))", "", "",
+     "T.CDCLIENTE", Writes::Import},
 };
 
 #undef VQ_ENDE_COLUMNS

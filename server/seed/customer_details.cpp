@@ -13,21 +13,6 @@ namespace vq::seed {
 
 namespace {
 
-enum Pass : std::uint64_t {
-    kAddress = 2,
-    kContacts,
-    kCorrespondence,
-    kNotes,
-    kTerms,
-    kBanks,
-    kPrices,
-    kPartners,
-    kMessages,
-    kSalespeople,
-    kCarriers,
-    kMails
-};
-
 using Profiles = std::vector<Profile>;
 
 // Number of contacts of a customer; the contact and correspondence passes must agree on it.
@@ -120,7 +105,7 @@ void writeContacts(RowSink& sink, const SeedOptions& o, const Places& places, co
     for (std::size_t i = 0; i < profiles.size(); ++i) {
         const Profile& p = profiles[i];
         const int count = contactCount(o, i, p);
-        Rng rng = passRng(o, i, kContacts + 100);
+        Rng rng = passRng(o, i, kContactDetails);
         const auto& muni = places.municipalities[p.municipality];
         const auto& st = places.state(muni.uf);
         for (int c = 1; c <= count; ++c) {

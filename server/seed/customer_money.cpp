@@ -10,18 +10,6 @@ namespace vq::seed {
 
 namespace {
 
-enum Pass : std::uint64_t {
-    kNotes = 20,
-    kTerms,
-    kBanks,
-    kPrices,
-    kPartners,
-    kMessages,
-    kSalespeople,
-    kCarriers,
-    kMails
-};
-
 using Profiles = std::vector<Profile>;
 
 constexpr std::string_view kNoteTexts[] = {

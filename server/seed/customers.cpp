@@ -157,7 +157,7 @@ void generateCustomers(RowSink& sink, const SeedOptions& options) {
     const Codes codes;
     TableWriter w(sink, "CLIENTE", kColumns);
     for (std::size_t i = 0; i < profiles.size(); ++i) {
-        Rng rng = passRng(options, i, 1);
+        Rng rng = passRng(options, i, kCustomer);
         const auto& st = places.state(places.municipalities[profiles[i].municipality].uf);
         writeCustomer(w, profiles[i], st, rng, codes);
     }

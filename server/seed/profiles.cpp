@@ -56,8 +56,9 @@ Places loadPlaces() {
     return Places{loadMunicipalities()};
 }
 
-Rng passRng(const SeedOptions& options, std::size_t customer, std::uint64_t pass) {
-    Rng mix(options.rngSeed ^ (static_cast<std::uint64_t>(customer) * 0x9E3779B97F4A7C15ULL) ^ (pass << 56));
+Rng passRng(const SeedOptions& options, std::size_t customer, Pass pass) {
+    Rng mix(options.rngSeed ^ (static_cast<std::uint64_t>(customer) * 0x9E3779B97F4A7C15ULL) ^
+            (static_cast<std::uint64_t>(pass) << 56));
     return Rng(mix.next());
 }
 

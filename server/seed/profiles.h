@@ -33,8 +33,27 @@ struct Places {
 Places loadPlaces();
 std::vector<Profile> makeProfiles(const SeedOptions& options, const Places& places);
 
+// The table passes of a customer, each drawing from a generator of its own. The numbers are part of the
+// seed: changing one changes the demo rows of that pass.
+enum Pass : std::uint64_t {
+    kCustomer = 1,
+    kAddress = 2,
+    kContacts = 3, // how many contacts a customer has
+    kCorrespondence = 4,
+    kNotes = 20,
+    kTerms,
+    kBanks,
+    kPrices,
+    kPartners,
+    kMessages,
+    kSalespeople,
+    kCarriers,
+    kMails,
+    kContactDetails = 103,
+};
+
 // A generator for one table pass of one customer.
-Rng passRng(const SeedOptions& options, std::size_t customer, std::uint64_t pass);
+Rng passRng(const SeedOptions& options, std::size_t customer, Pass pass);
 
 // Helpers shared by the passes.
 std::string personName(Rng& rng);

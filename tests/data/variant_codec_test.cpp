@@ -2,14 +2,15 @@
 #include "platform/data/variant_codec.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <memory>
 
 using namespace vq;
 
 namespace {
-Variant roundTrip(const Variant& v) { return decodeVariant(encodeVariant(v)); }
+Variant roundTrip(const Variant& v) {
+    return decodeVariant(encodeVariant(v));
+}
 
 DataPacket customerPacket() {
     DataPacket p({{"CDCLIENTE", FieldType::String, 21},
@@ -22,7 +23,8 @@ DataPacket customerPacket() {
                   {"IDATIVO", FieldType::Boolean, 0}});
     p.addRow({"J11222333000181", "Açaí & Pão de Queijo Ltda", 1234.5, DateTime{46363.5}, 30, 2,
               "linha 1\nlinha 2", true});
-    p.addRow({"F12345678909", "", nullptr, nullptr, nullptr, nullptr, Bytes{std::string("\0\1\2", 3)}, false});
+    p.addRow(
+        {"F12345678909", "", nullptr, nullptr, nullptr, nullptr, Bytes{std::string("\0\1\2", 3)}, false});
     return p;
 }
 } // namespace
@@ -67,7 +69,8 @@ TEST(VariantCodec, NestedArraysPacketsAndDeltas) {
     d.addRow({UpdateStatus::Modified, packet->row(0), {}, {{1, "Novo Nome"}, {2, Variant{}}}});
     d.addRow({UpdateStatus::Inserted, {}, packet->row(1), {}});
     d.addRow({UpdateStatus::Deleted, packet->row(0), {}, {}});
-    const Variant v = VariantArray{packet, std::make_shared<const Delta>(d), VariantArray{1, "a", VariantArray{}}};
+    const Variant v =
+        VariantArray{packet, std::make_shared<const Delta>(d), VariantArray{1, "a", VariantArray{}}};
     const Variant back = roundTrip(v);
     EXPECT_EQ(back, v);
     EXPECT_EQ(back.asArray()[0].asPacket().row(0)[1].asString(), "Açaí & Pão de Queijo Ltda");
@@ -102,19 +105,19 @@ TEST(VariantCodec, PacketValuesMustFitTheirFields) {
 
 TEST(VariantCodec, HostileBytesFailCleanly) {
     const std::string cases[] = {
-        std::string(),                              // nothing
-        std::string("\xdb\xff\xff\xff\xff", 5),     // str of 4 GiB declared
-        std::string("\xdd\xff\xff\xff\xff\xc0", 6), // array of 4 G elements
-        std::string("\xdf\xff\xff\xff\xff", 5),     // map
-        std::string("\xc9\xff\xff\xff\xff\x02", 6), // ext packet of 4 GiB
-        std::string("\xc1", 1),                     // reserved
-        std::string("\xd7\x01\x00", 3),             // truncated date
-        std::string("\xd4\x01\x00", 3),             // date of 1 byte
-        std::string("\xa2\xc3\x28", 3),             // invalid UTF-8
-        std::string("\xc0\xc0", 2),                 // trailing bytes
+        std::string(),                                          // nothing
+        std::string("\xdb\xff\xff\xff\xff", 5),                 // str of 4 GiB declared
+        std::string("\xdd\xff\xff\xff\xff\xc0", 6),             // array of 4 G elements
+        std::string("\xdf\xff\xff\xff\xff", 5),                 // map
+        std::string("\xc9\xff\xff\xff\xff\x02", 6),             // ext packet of 4 GiB
+        std::string("\xc1", 1),                                 // reserved
+        std::string("\xd7\x01\x00", 3),                         // truncated date
+        std::string("\xd4\x01\x00", 3),                         // date of 1 byte
+        std::string("\xa2\xc3\x28", 3),                         // invalid UTF-8
+        std::string("\xc0\xc0", 2),                             // trailing bytes
         std::string("\xcf\xff\xff\xff\xff\xff\xff\xff\xff", 9), // uint64 above int64
-        std::string("\xd4\x09\x00", 3),             // unknown ext
-        std::string("\x81\xa1k\xc0", 4),            // a map is not a value
+        std::string("\xd4\x09\x00", 3),                         // unknown ext
+        std::string("\x81\xa1k\xc0", 4),                        // a map is not a value
     };
     for (const auto& bytes : cases)
         EXPECT_THROW(decodeVariant(bytes), DecodeError) << testing::PrintToString(bytes);
@@ -145,6 +148,13 @@ TEST(VariantConversions, CheckedAndNamed) {
         EXPECT_NE(msg.find("inteiro"), std::string::npos);
     }
     EXPECT_THROW((void)Variant(2.5).toInt(), ConversionError);
+    // Text reads the same way for both kinds: blanks around, one optional sign.
+    EXPECT_EQ(Variant(" +12 ").toInt(), 12);
+    EXPECT_DOUBLE_EQ(Variant(" +1.5 ").toDouble(), 1.5);
+    for (const char* bad : {"", "  ", "+", "+-5", "1 2", "0x10"}) {
+        EXPECT_THROW((void)Variant(bad).toInt(), ConversionError) << bad;
+        EXPECT_THROW((void)Variant(bad).toDouble(), ConversionError) << bad;
+    }
     EXPECT_THROW((void)Variant{}.toInt(), ConversionError);
     EXPECT_THROW((void)Variant("x").toDateTime(), ConversionError);
     EXPECT_THROW((void)Variant(1).asString(), ConversionError);

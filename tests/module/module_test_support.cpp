@@ -1,5 +1,6 @@
 #include "tests/module/module_test_support.h"
 
+#include "contract/customer_filter.h"
 #include "framework/services/consiste_messages.h"
 #include "framework/services/framework_settings.h"
 #include "platform/data/client_data_set.h"
@@ -29,13 +30,9 @@ std::vector<std::string> readCustomerCodes() {
     net::TNetConnection net;
     net.ServerName = "Vqm41200.rdmClientes";
     net.Port = frameworkSettings().serverPort;
-    VariantArray every;
-    for (int i = 0; i < 8; ++i) {
-        every.emplace_back(std::string());
-        every.emplace_back(std::string("T"));
-    }
+    VariantArray every = contract::toArgs(contract::CustomerFilter{});
     ClientDataSet cds("cdsCliente");
-    cds.SetData(Consiste::CheckResultServ(net.Call("GetCliente", every), false));
+    cds.SetData(Consiste::CheckResultServ(net.Call(contract::kGetCliente, every), false));
     std::vector<std::string> codes;
     for (cds.First(); !cds.Eof(); cds.Next())
         codes.push_back(cds.FieldByName("CDCLIENTE").AsString());

@@ -2,10 +2,12 @@
 // client datasets, joined descriptions read but never written, the shaped answers, and Confirmar refusing
 // what no provider owns.
 
+#include "contract/customer_filter.h"
 #include "customer/customer_datasets.h"
-#include "customer/dataset_transfer.h"
 #include "platform/net/net_connection.h"
 #include "server/core/app_server.h"
+#include "services/app_server.h"
+#include "tests/framework/services_test_support.h"
 #include "tests/server/server_fixture.h"
 
 #include <string>
@@ -54,6 +56,8 @@ protected:
     }
 
     Variant call(std::string_view method, VariantArray args) { return conn_.Call(method, args); }
+    // A refused save is recorded instead of waiting on a dialog.
+    MessageRecorder messages_;
     static std::int64_t count(const std::string& sql) {
         db::Connection db(file_->url());
         return db.query(sql).rows()[0][0].toInt();
@@ -116,18 +120,16 @@ TEST_F(DetailLoadsTest, DescriptionsAreJoinedAndNeverWritten) {
     // The client changes a description beside a real change: the change is saved, the description
     // stays what its own table says.
     customer::CustomerDataSets sets(plainServices());
-    VariantArray filter{"_LD1_", ""};
-    for (int i = 1; i < 8; ++i)
-        filter.insert(filter.end(), {"", "T"});
-    sets.cdsCliente().SetData(call("GetCliente", filter));
+    contract::CustomerFilter filter;
+    filter.customer = {false, "_LD1_"};
+    sets.cdsCliente().SetData(call("GetCliente", contract::toArgs(filter)));
     ClientDataSet& ds = sets.cdsEndeClieCobr();
     ds.SetData(cobr);
     ds.Edit();
     ds.FieldByName("NMPAIS").SetValue(Variant("Outro"));
     ds.FieldByName("DSENDECLIE").SetValue(Variant("Rua B"));
     ds.Post();
-    customer::RemoteCall remote = [this](std::string_view m, VariantArray& a) { return conn_.Call(m, a); };
-    ASSERT_TRUE(customer::saveDataSet(ds, "dspEndeClieCobr", remote));
+    ASSERT_TRUE(services::applyUpdates(conn_, ds, "dspEndeClieCobr"));
     const Variant again = call("GetEndeClieCobr", {"LD1"});
     EXPECT_EQ(valueOf(again.asPacket(), 0, "DSENDECLIE"), Variant("Rua B"));
     EXPECT_EQ(valueOf(again.asPacket(), 0, "NMPAIS"), Variant("País Teste"));

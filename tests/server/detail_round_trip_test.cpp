@@ -3,12 +3,17 @@
 // Texts fill their fields to the last character, with accents and characters outside the BMP, so a width
 // counted in bytes or UTF-16 units anywhere on the way fails here.
 
+#include "contract/customer_filter.h"
+#include "customer/additional_data.h"
 #include "customer/customer_datasets.h"
-#include "customer/dataset_transfer.h"
+#include "framework/services/consiste_messages.h"
+#include "platform/data/error.h"
 #include "platform/data/utf8_text.h"
 #include "platform/net/net_connection.h"
 #include "server/core/app_server.h"
 #include "server/core/provider.h"
+#include "services/app_server.h"
+#include "tests/framework/services_test_support.h"
 #include "tests/server/server_fixture.h"
 
 #include <algorithm>
@@ -149,7 +154,6 @@ protected:
         conn_.ServerName = "Vqm41200.rdmClientes";
         conn_.Port = server.handle->port();
         conn_.SetTimeout(60000);
-        call_ = [this](std::string_view method, VariantArray& args) { return conn_.Call(method, args); };
         // Each case has a customer of its own, so cases do not see each other's rows.
         code_ = "DT" + std::to_string(caseIndex());
         db::Connection db(url_);
@@ -164,21 +168,29 @@ protected:
         services.now = [this] { return makeDateTime({2025, 3, 1}, {10, 0, ++seconds_}); };
         sets_ = std::make_unique<CustomerDataSets>(std::move(services));
         selectCustomer(code_);
-        customer::fetchDataSet(sets_->cdsInterloc(), call_, "GetInterloc", {code_});
+        services::readInto(conn_, "GetInterloc", {code_}, sets_->cdsInterloc());
     }
 
+    void TearDown() override {
+        // A refused call ends in a silent Abort; its text is in what was shown.
+        if (HasFailure())
+            for (const gui::Message& m : messages_.shown)
+                ADD_FAILURE() << "shown: " << m.text;
+    }
+
+    // Each case works on a customer of its own.
     static int caseIndex() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::stoi(std::string(info->name()).substr(std::string(info->name()).rfind('/') + 1));
+        const std::string_view dataSet = GetParam().dataSet;
+        for (std::size_t i = 0; i < std::size(kCases); ++i)
+            if (kCases[i].dataSet == dataSet)
+                return static_cast<int>(i);
+        return -1;
     }
 
     void selectCustomer(const std::string& list) {
-        VariantArray args;
-        for (int i = 0; i < 8; ++i) {
-            args.emplace_back(i == 0 ? "_" + list + "_" : "");
-            args.emplace_back(i == 0 ? "" : "T");
-        }
-        customer::fetchDataSet(sets_->cdsCliente(), call_, "GetCliente", args);
+        contract::CustomerFilter filter;
+        filter.customer = {false, "_" + list + "_"};
+        services::readInto(conn_, contract::kGetCliente, contract::toArgs(filter), sets_->cdsCliente());
     }
 
     void load(ClientDataSet& ds) {
@@ -186,15 +198,16 @@ protected:
         if (name == "cdsCliente")
             return selectCustomer("DM1_DM2_DM3");
         if (name == "cdsCorres")
-            return customer::fetchDataSet(ds, call_, "GetCorres", {code_, "07"});
+            return services::readInto(conn_, "GetCorres", {code_, "07"}, ds);
         if (name == "cdsContCtbl")
-            return customer::fetchDataSet(ds, call_, "GetContCtbl", {"", "T", 9});
+            return services::readInto(conn_, "GetContCtbl", {"", "T", 9}, ds);
         if (name == "cdsIndice" || name == "cdsMensCliente") {
             VariantArray args{"", "T", code_};
-            return customer::loadAdditionalData(sets_->cdsIndice(), sets_->cdsMensCliente(),
-                                                call_("GetInfoPaginaDadosAdicionais", args));
+            const Variant answer = Consiste::CheckResultServ(conn_.Call("GetInfoPaginaDadosAdicionais", args),
+                                                             true, Consiste::ResultKind::StatusArray);
+            return customer::loadAdditionalData(sets_->cdsIndice(), sets_->cdsMensCliente(), answer);
         }
-        customer::fetchDataSet(ds, call_, sets_->descriptor(name).loadMethod, {code_});
+        services::readInto(conn_, sets_->descriptor(name).loadMethod, {code_}, ds);
     }
 
     // The rows as the provider stores them (table columns only), in key order.
@@ -242,7 +255,7 @@ protected:
     void saveAndReload(ClientDataSet& ds, const std::string& step) {
         SCOPED_TRACE(step);
         const std::vector<std::string> sent = stored(ds);
-        ASSERT_TRUE(customer::saveDataSet(ds, sets_->descriptor(ds.Name()).provider, call_));
+        ASSERT_TRUE(services::applyUpdates(conn_, ds, sets_->descriptor(ds.Name()).provider));
         EXPECT_EQ(ds.ChangeCount(), 0);
         load(ds);
         EXPECT_EQ(stored(ds), sent);
@@ -252,7 +265,7 @@ protected:
 
     std::string url_;
     net::TNetConnection conn_;
-    customer::RemoteCall call_;
+    MessageRecorder messages_;
     std::string code_;
     int seconds_ = 0;
     std::unique_ptr<CustomerDataSets> sets_;

@@ -1,5 +1,6 @@
 // The real server on a loopback port over a temporary SQLite file, called through TNetConnection.
 
+#include "contract/customer_filter.h"
 #include "platform/data/error.h"
 #include "platform/db/transaction.h"
 #include "platform/net/framing.h"
@@ -19,12 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 
 VariantArray allCustomers() {
-    VariantArray args;
-    for (int i = 0; i < 8; ++i) {
-        args.emplace_back("");
-        args.emplace_back("T");
-    }
-    return args;
+    return contract::toArgs(contract::CustomerFilter{});
 }
 
 class ServerE2ETest : public ::testing::Test {
@@ -82,12 +78,12 @@ TEST_F(ServerE2ETest, FailuresComeBackAsMessages) {
     EXPECT_EQ(unknown.asServerError().message, "Provedor \"dspNada\" não existe no servidor.");
     EXPECT_TRUE(call("GetCliente", {"", "T"}).is(VariantKind::ServerError));
 
-    net::TNetConnection import;
-    import.ServerName = "Vqm41204.rdmImportCliente";
-    import.Port = server_->port();
-    const Variant layout = import.Call("GetLayout", {"", "T"});
-    ASSERT_TRUE(layout.is(VariantKind::ServerError));
-    EXPECT_EQ(layout.asServerError().message, "Método ainda não disponível.");
+    net::TNetConnection email;
+    email.ServerName = "VQM41203.rdmInfEmailClie";
+    email.Port = server_->port();
+    const Variant stub = email.Call("GetEmailClieFil", {"J1"});
+    ASSERT_TRUE(stub.is(VariantKind::ServerError));
+    EXPECT_EQ(stub.asServerError().message, "Método ainda não disponível.");
 }
 
 // Lists are read, never written; the import's provider is written by the import's own Confirmar only.
