@@ -12,11 +12,8 @@
 #include "platform/gui/form_base.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
-<<<<<<< HEAD
-#include "platform/gui/radio_button.h"
-=======
 #include "platform/gui/progress.h"
->>>>>>> main
+#include "platform/gui/radio_button.h"
 #include "platform/gui/text_controls.h"
 
 #include <array>
