@@ -93,6 +93,8 @@ TEST_F(DetailLoadsTest, EveryLoadAnswersTheClientDatasetsOwnFields) {
             answer = call(d.loadMethod, {"LD1", "01"});
         else if (d.loadMethod == "GetContCtbl")
             answer = call(d.loadMethod, {"", "T", 9});
+        else if (d.loadMethod == "GetRamoAtiv")
+            answer = call(d.loadMethod, {"", "T", "9", ""});
         else if (d.loadMethod == "getRetECF")
             answer = call(d.loadMethod, {}).asArray().at(0);
         else if (d.loadMethod == "GetInfoPaginaDadosAdicionais")
