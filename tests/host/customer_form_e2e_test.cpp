@@ -96,6 +96,8 @@ protected:
 
     // Codes in the form's order, and which customers have a billing address and preferred banks.
     static void discoverCustomers() {
+        codes_.clear();
+        withBilling_ = withoutBilling_ = withBanks_ = std::nullopt;
         open();
         std::string script = "click mnuEndeClieCobr\nclick Primeiro1\n";
         std::string banks = "click mnuBancoPref\nclick Primeiro1\n";
