@@ -380,6 +380,11 @@ TEST_F(CustomerFormScript, ViewingOnlyEnablesNoRecordCommandOnAnyTab) {
         EXPECT_EQ(line.substr(line.find('=') + 1),
                   line.find(".readOnly") != std::string::npos ? "true" : "false")
             << line;
+    run("click mnuBancoPref\nprint messages\n");
+    const DriverResult typed =
+        run("cell dbgBancoPref 0 CDCONTCORR 98765\nprint cdsBancoPref.state messages\n");
+    EXPECT_EQ(printed(typed, "cdsBancoPref.state"), "1") << "the grid does not edit in place";
+    ASSERT_EQ(messagesOf(typed).size(), 1u) << messagesOf(typed).front();
 }
 
 TEST_F(CustomerFormScript, ModuleCodeShowsAndColoursItsControls) {
