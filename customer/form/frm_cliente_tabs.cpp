@@ -24,9 +24,28 @@ using enum customer::form::Tab;
 
 // ---- Loading
 
+namespace {
+
+// A failed read leaves none of the previous customer's rows on show, where they would pass for this
+// customer's and be edited under its code; the next entry reads again.
+template <class Read> void readOrEmpty(std::initializer_list<ClientDataSet*> dataSets, Read read) {
+    try {
+        read();
+    } catch (...) {
+        for (ClientDataSet* ds : dataSets)
+            if (ds->Active() && !ds->editing())
+                ds->EmptyDataSet();
+        throw;
+    }
+}
+
+} // namespace
+
 void TfrmCliente::load(ClientDataSet& dataSet, std::string_view method) {
     Showavi::Scope busy(this, Showavi::kSearching);
-    services::readInto(netClientes, method, VariantArray{Variant(currentCode())}, dataSet);
+    readOrEmpty({&dataSet}, [&] {
+        services::readInto(netClientes, method, VariantArray{Variant(currentCode())}, dataSet);
+    });
 }
 
 void TfrmCliente::loadIfNeeded(ClientDataSet& dataSet, std::string_view method) {
@@ -41,10 +60,12 @@ void TfrmCliente::InfoPaginaDadosAdicionais() {
     if (!customer::mayReplaceRows(indice) || !customer::mayReplaceRows(mensagens))
         return;
     Showavi::Scope busy(this, Showavi::kSearching);
-    VariantArray args{Variant(std::string()), Variant("T"), Variant(currentCode())};
-    const Variant result = services::RemoteCall(netClientes)("GetInfoPaginaDadosAdicionais", args);
-    customer::loadAdditionalData(indice, mensagens,
-                                 Consiste::CheckResultServ(result, true, Consiste::ResultKind::StatusArray));
+    readOrEmpty({&indice, &mensagens}, [&] {
+        VariantArray args{Variant(std::string()), Variant("T"), Variant(currentCode())};
+        const Variant result = services::RemoteCall(netClientes)("GetInfoPaginaDadosAdicionais", args);
+        customer::loadAdditionalData(
+            indice, mensagens, Consiste::CheckResultServ(result, true, Consiste::ResultKind::StatusArray));
+    });
 }
 
 void TfrmCliente::loadAddress(customer::form::AddressPage& page) {

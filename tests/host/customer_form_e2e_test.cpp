@@ -247,15 +247,17 @@ TEST_F(CustomerFormScript, AFailedLoadShowsOnceAndRestoresTheScrollFlag) {
         db::Connection db(databaseUrl_);
         db.execute("ALTER TABLE BANCOPREF RENAME TO BANCOPREF_FORA");
     }
-    const DriverResult moved = run("click Proximo1\nprint Vqm41200.boScroll messages\n"
-                                   "click mnuFolhaDados\nclick mnuBancoPref\n"
-                                   "print Vqm41200.boScroll pgcPadrao.activePage messages calls\n");
+    const DriverResult moved =
+        run("click Proximo1\nprint Vqm41200.boScroll messages cdsBancoPref.recordCount\n"
+            "click mnuFolhaDados\nclick mnuBancoPref\n"
+            "print Vqm41200.boScroll pgcPadrao.activePage messages calls\n");
     {
         db::Connection db(databaseUrl_);
         db.execute("ALTER TABLE BANCOPREF_FORA RENAME TO BANCOPREF");
     }
     EXPECT_EQ(printed(moved, "Vqm41200.boScroll"), "false");
     EXPECT_EQ(printed(moved, "pgcPadrao.activePage"), "tshBancoPref") << "the tab changes all the same";
+    EXPECT_EQ(printed(moved, "cdsBancoPref.recordCount"), "0") << "no banks of the customer before";
     const Lines shown = messagesOf(moved);
     ASSERT_EQ(shown.size(), 2u) << "one message for the move, one for the entry";
     for (const std::string& m : shown)
