@@ -45,48 +45,63 @@ constexpr AddressRow kAddresses[] = {
     {AddressKind::Delivery, Tab::EndEntrega},
 };
 
-// Menu items and buttons with their handlers.
-struct Wiring {
-    const char* component;
-    void (TfrmCliente::*handler)();
+// Menu items and buttons with their handlers, by the handle the layout fills.
+using Handler = void (TfrmCliente::*)();
+template <class Owner, class Component> struct Click {
+    Component* Owner::*component;
+    Handler handler;
 };
-constexpr Wiring kHandlers[] = {
-    {"sbtFiltro", &TfrmCliente::sbtFiltroClick},
-    {"mnuFiltrar", &TfrmCliente::sbtFiltroClick},
-    {"sbtImportar", &TfrmCliente::sbtImportarClick},
-    {"mnuImportar", &TfrmCliente::sbtImportarClick},
-    {"sbtEmail", &TfrmCliente::sbtEmailClick},
-    {"mnuEmailCliente", &TfrmCliente::sbtEmailClick},
-    {"btpVendAdic", &TfrmCliente::btpVendAdicClick},
-    {"btnPesqListaTransp", &TfrmCliente::ButtonFlat1Click},
-    {"sbtCadAut", &TfrmCliente::sbtCadAutClick},
-    {"pmnCadAutECF", &TfrmCliente::mnuCadAutECFClick},
-    {"mnuCadAutECF", &TfrmCliente::mnuCadAutECFClick},
-    {"pmnCadAutTabPrecoCli", &TfrmCliente::mnuCadAutTabPrecoCliClick},
-    {"mnuCadAutTabPrecoCli", &TfrmCliente::mnuCadAutTabPrecoCliClick},
-    {"pmnCadAutGrupClie", &TfrmCliente::mnuCadAutGrupClieClick},
-    {"pmnClientes", &TfrmCliente::pmnClientesClick},
-    {"pmnIntCli", &TfrmCliente::pmnIntCliClick},
-    {"mnuEndeClie", &TfrmCliente::mnuEndeClieClick},
-    {"mnuEndeClieCobr", &TfrmCliente::mnuEndeClieCobrClick},
-    {"mnuEndeExt", &TfrmCliente::mnuEndeExtClick},
-    {"mnuEndeExp", &TfrmCliente::mnuEndeExpClick},
-    {"mnuEndEntreg", &TfrmCliente::mnuEndEntregClick},
-    {"mnuDadAdic", &TfrmCliente::mnuDadAdicClick},
-    {"mnuDadosFiscais", &TfrmCliente::mnuDadosFiscaisClick},
-    {"mnuFormPgto", &TfrmCliente::mnuFormPgtoClick},
-    {"mnuObserv", &TfrmCliente::mnuObservClick},
-    {"mnuBancoPref", &TfrmCliente::mnuBancoPrefClick},
-    {"mnuPersonalizao", &TfrmCliente::mnuPersonalizaoClick},
-    {"mnuDadoProsp", &TfrmCliente::mnuDadoProspClick},
-    {"mnuDadosInter", &TfrmCliente::mnuDadosInterClick},
-    {"mnuFormInter", &TfrmCliente::mnuFormInterClick},
-    {"mnuEndeInter", &TfrmCliente::mnuEndeInterClick},
-    {"mnuCorres", &TfrmCliente::mnuCorresClick},
-    {"mnuSituFinaGeral", &TfrmCliente::mnuSituFinaGeralClick},
-    {"mnuSocios", &TfrmCliente::mnuSociosClick},
-    {"mnuGeral", &TfrmCliente::mnuGeralClick},
-    {"mnuPrcBase", &TfrmCliente::mnuPrcBaseClick},
+using customer::form::Commands;
+constexpr Click<Commands, gui::ToolButton> kCommandButtons[] = {
+    {&Commands::sbtFiltro, &TfrmCliente::sbtFiltroClick},
+    {&Commands::sbtImportar, &TfrmCliente::sbtImportarClick},
+    {&Commands::sbtEmail, &TfrmCliente::sbtEmailClick},
+    {&Commands::sbtCadAut, &TfrmCliente::sbtCadAutClick},
+};
+constexpr Click<Commands, gui::MenuItem> kCommandItems[] = {
+    {&Commands::mnuFiltrar, &TfrmCliente::sbtFiltroClick},
+    {&Commands::mnuImportar, &TfrmCliente::sbtImportarClick},
+    {&Commands::mnuEmailCliente, &TfrmCliente::sbtEmailClick},
+    {&Commands::pmnCadAutECF, &TfrmCliente::mnuCadAutECFClick},
+    {&Commands::mnuCadAutECF, &TfrmCliente::mnuCadAutECFClick},
+    {&Commands::pmnCadAutTabPrecoCli, &TfrmCliente::mnuCadAutTabPrecoCliClick},
+    {&Commands::mnuCadAutTabPrecoCli, &TfrmCliente::mnuCadAutTabPrecoCliClick},
+    {&Commands::pmnCadAutGrupClie, &TfrmCliente::mnuCadAutGrupClieClick},
+    {&Commands::pmnClientes, &TfrmCliente::pmnClientesClick},
+    {&Commands::pmnIntCli, &TfrmCliente::pmnIntCliClick},
+};
+constexpr Click<customer::form::FormPage, gui::ToolButton> kFormPageButtons[] = {
+    {&customer::form::FormPage::btpVendAdic, &TfrmCliente::btpVendAdicClick},
+    {&customer::form::FormPage::btnPesqListaTransp, &TfrmCliente::ButtonFlat1Click},
+};
+constexpr Click<TfrmCliente, gui::MenuItem> kInnerPageItems[] = {
+    {&TfrmCliente::mnuDadosInter, &TfrmCliente::mnuDadosInterClick},
+    {&TfrmCliente::mnuFormInter, &TfrmCliente::mnuFormInterClick},
+    {&TfrmCliente::mnuEndeInter, &TfrmCliente::mnuEndeInterClick},
+    {&TfrmCliente::mnuCorres, &TfrmCliente::mnuCorresClick},
+    {&TfrmCliente::mnuSituFinaGeral, &TfrmCliente::mnuSituFinaGeralClick},
+    {&TfrmCliente::mnuSocios, &TfrmCliente::mnuSociosClick},
+    {&TfrmCliente::mnuGeral, &TfrmCliente::mnuGeralClick},
+    {&TfrmCliente::mnuPrcBase, &TfrmCliente::mnuPrcBaseClick},
+};
+// The tab items with a handler of their own (the base's pages and the three with sub-items have none).
+struct TabClick {
+    Tab tab;
+    Handler handler;
+};
+constexpr TabClick kTabItems[] = {
+    {Tab::EndeClie, &TfrmCliente::mnuEndeClieClick},
+    {Tab::EndeClieCobr, &TfrmCliente::mnuEndeClieCobrClick},
+    {Tab::EndeExt, &TfrmCliente::mnuEndeExtClick},
+    {Tab::EndeExp, &TfrmCliente::mnuEndeExpClick},
+    {Tab::EndEntrega, &TfrmCliente::mnuEndEntregClick},
+    {Tab::DadosAdic, &TfrmCliente::mnuDadAdicClick},
+    {Tab::DadosFiscais, &TfrmCliente::mnuDadosFiscaisClick},
+    {Tab::FormPgto, &TfrmCliente::mnuFormPgtoClick},
+    {Tab::Observ, &TfrmCliente::mnuObservClick},
+    {Tab::BancoPref, &TfrmCliente::mnuBancoPrefClick},
+    {Tab::Personalizacao, &TfrmCliente::mnuPersonalizaoClick},
+    {Tab::DadoProsp, &TfrmCliente::mnuDadoProspClick},
 };
 
 std::vector<std::string> catalogueItems(std::span<const customer::MessageText> texts) {
@@ -174,13 +189,19 @@ void TfrmCliente::buildLayout() {
 }
 
 void TfrmCliente::wireCommands() {
-    for (const Wiring& w : kHandlers) {
-        const auto handler = w.handler;
-        if (auto* item = findComponent<gui::MenuItem>(w.component))
-            item->OnClick = [this, handler] { (this->*handler)(); };
-        else
-            component<gui::ToolButton>(w.component)->OnClick = [this, handler] { (this->*handler)(); };
-    }
+    const auto onClick = [this](auto* component, Handler handler) {
+        component->OnClick = [this, handler] { (this->*handler)(); };
+    };
+    for (const auto& c : kCommandButtons)
+        onClick(cmd.*c.component, c.handler);
+    for (const auto& c : kCommandItems)
+        onClick(cmd.*c.component, c.handler);
+    for (const auto& c : kFormPageButtons)
+        onClick(form.*c.component, c.handler);
+    for (const auto& c : kInnerPageItems)
+        onClick(this->*c.component, c.handler);
+    for (const TabClick& c : kTabItems)
+        onClick(tabs[static_cast<std::size_t>(c.tab)].item, c.handler);
     form.dbePesqTransp->OnChange = [this] { HabilitaCampos(); };
     form.rdgTipoCliente->OnChange = [this] { rdgTipoClienteChange(); };
     tshFormulario->OnEnter = [this] { tshFormularioEnter(); };

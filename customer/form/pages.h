@@ -46,6 +46,9 @@ struct Commands {
                     *sbtCopiar = nullptr, *sbtExcluirEndereco = nullptr, *sbtImpProsp = nullptr,
                     *sbtAlvara = nullptr, *sbtLocEntrCli = nullptr;
     gui::PopupMenu *pmnCadAuto = nullptr, *pmnImpressora = nullptr;
+    gui::MenuItem *pmnCadAutECF = nullptr, *pmnCadAutTabPrecoCli = nullptr, *pmnCadAutGrupClie = nullptr,
+                  *mnuCadAutECF = nullptr, *mnuCadAutTabPrecoCli = nullptr, *pmnClientes = nullptr,
+                  *pmnIntCli = nullptr;
 };
 
 // tshFormulario: identity, names, classification and the carrier search.
