@@ -214,6 +214,7 @@ customer::Satellites launcherEntries() {
             },
         .CriaListaTransp = [] { CriaListaTransp(); },
         .CriaDadosCliente = [] { CriaDadosCliente(); },
+        .reapplyFilter = {}, // filled by the filter
         .showBatchForm = [](customer::BatchRoutine routine) { showBatchForm(routine); },
     };
 }
