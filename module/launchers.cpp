@@ -214,7 +214,7 @@ customer::Satellites launcherEntries() {
             },
         .CriaListaTransp = [] { CriaListaTransp(); },
         .CriaDadosCliente = [] { CriaDadosCliente(); },
-        .reapplyFilter = {}, // filled by the filter
+        .reapplyFilter = [] { TfrmFilCliente::applyLastConfirmed(); },
         .showBatchForm = [](customer::BatchRoutine routine) { showBatchForm(routine); },
     };
 }

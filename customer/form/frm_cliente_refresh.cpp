@@ -47,8 +47,8 @@ void TfrmCliente::sbtVerificarClick() {
             Showavi::Scope busy(this, Showavi::kUpdating, forms::formText(*this, "Atual_Oper"));
             // A record being edited (a confirm stopped by a failed save) is never replaced.
             if (!master.editing()) {
-                if (const auto& reapply = customer::satellites().reapplyFilter)
-                    reapply();
+                if (customer::satellites().reapplyFilter)
+                    RefreshData();
                 if (!code.empty() && master.Active() && !master.IsEmpty())
                     master.Locate("CDCLIENTE", Variant(code), LocateOptions{.CaseInsensitive = true});
             }

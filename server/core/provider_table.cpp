@@ -148,6 +148,11 @@ constexpr ProviderDef kProviders[] = {
      "CDCLIENTE, NMRAZSOCCLIE:150=C.NMRAZSOCCLIE, CDVENDEDOR, NMRAZSOCVEN=V.NMRAZSOCVEN, VRPECOMVEN",
      "LEFT JOIN CLIENTE C ON C.CDCLIENTE = T.CDCLIENTE LEFT JOIN VENDEDOR V ON V.CDVENDEDOR = T.CDVENDEDOR",
      kByCustomer, "T.CDVENDEDOR"},
+    // The customer's allowed carriers, saved by ConfirmaListaTP (side_list_saves.h).
+    {"dspTransCliePed", "TRANSCLIEPED", "CDCLIENTE, NRINSJURTRAN",
+     "NRINSJURTRAN, NMFANTTRAN=TP.NMFANTTRAN, IDTPIJURTRAN, CDCLIENTE",
+     "LEFT JOIN TRANSPORT TP ON TP.IDTPIJURTRAN = T.IDTPIJURTRAN AND TP.NRINSJURTRAN = T.NRINSJURTRAN",
+     kByCustomer, "T.NRINSJURTRAN"},
     // Prospects offered when a customer is created, and a prospect's addresses: read here, moved by the
     // prospect conversion's own methods.
     {"dspProspect", "PROSPECT", "CDPROSPECT",
