@@ -165,6 +165,7 @@ void TfrmCliente::sbtAlterarClick() {
         editOrAppend(data_->cdsSocios());
     if (fieldText(master, "IDCLIEATIV").empty())
         chooseByValue(*form.dbcSituAtiv, "S");
+    updateCommands(); // a detail row in edit: its cancel and confirm
 }
 
 // ---- Cancel

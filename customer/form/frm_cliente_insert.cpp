@@ -85,6 +85,7 @@ void TfrmCliente::sbtIncluirClick() {
             created = true;
         }
     }
+    updateCommands(); // a detail row appended: its cancel and confirm
     if (created) {
         for (const char* name : {"dbeInscricao", "depDtNasc", "dbdDtValidGarantia"})
             if (auto* edit = findComponent<gui::DbEdit>(name))
