@@ -37,6 +37,9 @@ public:
     TADOIBQuery qrySegMercado{nullptr, "qrySegMercado"};
     TADOIBQuery qryCentCustoCli{nullptr, "qryCentCustoCli"};
     TADOIBQuery qryRegiao{nullptr, "qryRegiao"};
+    TADOIBQuery qryFormPgto{nullptr, "qryFormPgto"};
+    TADOIBQuery qryPesqModPgto{nullptr, "qryPesqModPgto"};
+    TADOIBQuery qryModPgto{nullptr, "qryModPgto"};
 
     customer::CustomerDataSets& data() const { return *data_; }
     ClientDataSet& cdsCliente() const { return data_->cdsCliente(); }
@@ -164,6 +167,77 @@ public:
     void cbbEndCFOPChange();
     void cbbEndCFOPOPresChange();
 
+    // Payment form, terms and collection fields (payment_*.cpp). The confirm command runs, in order:
+    // Vd_TipContRec(false), Vd_TpBaixaRec(false), fillModalityDescription() among the lookup checks; on
+    // tshFormPgto with item 2 Vd_FormaPgto(true), Vd_VerifPrazo(), Vd_Prazo(true), Vd_Percentual(true),
+    // Vd_VerifSomaPerc(); Vd_VrMulta(), Vd_VrMora(), balanceFineAndInterest(); Vd_MesReaj() when
+    // grbMesReaj is visible; after the posts Confirmar(cdsPrazoPgtoClie, "dspPrazoPgtoClie") and then
+    // removeStoredTerms(index) for an item other than 2.
+    customer::form::PaymentControls pay;
+    void drgFormPgtoClick();
+    void speDiaFixoChange();
+    void speParcelaChange();
+    void dckProxMesClick();
+    void btpFormPgtoBeforePesq(bool& allow);
+    void btpFormPgtoAfterPesq();
+    void dbeCdFormPgtoChange();
+    void dbeCdFormPgtoExit();
+    void dbgPrazoPgClieColExit();
+    void dbgPrazoPgClieExit();
+    void dbgPrazoPgClieKeyPress(char16_t& key);
+    void dtsPrazoPgtoClieStateChange();
+    void cdsPrazoPgtoClieBeforeInsert();
+    void cdsPrazoPgtoClieBeforeEdit();
+    void cdsPrazoPgtoClieBeforePost();
+    void cdsPrazoPgtoClieAfterDelete();
+    void Vd_Prazo(bool report);
+    void Vd_Percentual(bool report);
+    void Vd_VerifPrazo();
+    void Vd_VerifSomaPerc();
+    void Vd_FormaPgto(bool report);
+    void dbeVrMultaExit();
+    void dbeVrMoraExit();
+    void Vd_VrMulta();
+    void Vd_VrMora();
+    void btpContReceBeforePesq(bool& allow);
+    void btpContReceAfterPesq();
+    void dbeCdContReceChange();
+    void dbeCdContReceExit();
+    void btnTipoBaixaBeforePesq(bool& allow);
+    void btnTipoBaixaAfterPesq();
+    void dbeCdTpBaixaChange();
+    void dbeCdTpBaixaExit();
+    void btpCdTpAjustBeforePesq(bool& allow);
+    void btpCdTpAjustAfterPesq();
+    void dbeCdTpAjustExit();
+    void btpModPgtoBeforePesq(bool& allow);
+    void btpModPgtoAfterPesq();
+    void dbeCdModPgtoChange();
+    void dbeCdModPgtoExit();
+    void dbeCdModPgtoKeyPress(char16_t& key);
+    void dbeMesesInadKeyPress(char16_t& key);
+    void Vd_TipContRec(bool report);
+    void Vd_TpBaixaRec(bool report);
+    void Vd_TpAjusteRec(bool report);
+    void Vd_ModPagto();
+    void Vd_MesReaj();
+    void dbeNrDiasExit();
+    void dbdDtVencimentoExit();
+    void Vd_NrDias();
+    void Vd_DtVencimento(bool report);
+    // Save steps: the modality's description when its edit is empty (no error when none); fine and
+    // interest stored both or neither; the stored terms removed for a kind other than item 2.
+    void fillModalityDescription();
+    void balanceFineAndInterest();
+    void removeStoredTerms(int paymentItem);
+    // Steps of the identity checks this concern calls.
+    void Vd_Caracter(gui::Edit& edit, char16_t& key);
+    void Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::TabSheet* page,
+                       gui::PageControl* pages);
+
+private:
+    friend struct ClienteLayout;
+
 private:
     friend struct ClienteLayout;
     void buildLayout();
@@ -191,6 +265,19 @@ private:
     bool anyDetailEditing() const;
     bool browsingNow() const;
     DataSource* activeSource() const;
+
+    // Payment concern (payment_*.cpp).
+    void buildPayment();
+    void wirePayment();
+    void clearFixedDay();
+    void enableFixedDay(bool on);
+    void enableFormCode(bool on);
+    void closeTerms();
+    void snapshotTerms(bool leaveCurrentOut);
+    std::string termText(std::string_view field);
+    void readLookup(ClientDataSet& list, std::string_view method, std::string code, std::string flag);
+    ClientDataSet& lookupList(std::string_view name);
+    bool adjustingPayment_ = false;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
     bool destroying_ = false;

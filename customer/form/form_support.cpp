@@ -1,5 +1,6 @@
 #include "customer/form/form_support.h"
 
+#include "framework/services/db_geral.h"
 #include "platform/gui/choices.h"
 
 namespace vq::customer::form {
@@ -12,6 +13,16 @@ std::string fieldText(const ClientDataSet& dataSet, std::string_view field) {
 
 bool editing(const DataSource& source) {
     return source.State() == DataSetState::Edit || source.State() == DataSetState::Insert;
+}
+
+std::string lookUp(TADOIBQuery& query, std::initializer_list<std::pair<const char*, std::string>> params,
+                   const char* field) {
+    useDBGeral(query);
+    query.Close();
+    for (const auto& [name, value] : params)
+        query.ParamByName(name).setValue(Variant(value));
+    query.Open();
+    return query.IsEmpty() ? std::string() : query.FieldByName(field).AsString();
 }
 
 void chooseByValue(gui::ComboBox& combo, std::string_view value) {

@@ -9,7 +9,6 @@ void TfrmCliente::Vd_Qualifica() {}
 void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
-void TfrmCliente::AjustaFormPgto() {}
 void TfrmCliente::getRetECF() {}
 void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
     (void)page;
@@ -17,9 +16,18 @@ void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
 void TfrmCliente::nameExitChecks() {}
 void TfrmCliente::nameEnter() {}
 void TfrmCliente::registrationExitCheck() {}
-void TfrmCliente::paymentExitChecks() {}
-void TfrmCliente::additionalDataExitChecks() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
+void TfrmCliente::Vd_Caracter(gui::Edit& edit, char16_t& key) {
+    (void)edit;
+    (void)key;
+}
+void TfrmCliente::Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::TabSheet* page,
+                                gui::PageControl* pages) {
+    (void)source;
+    (void)edit;
+    (void)page;
+    (void)pages;
+}
 
 } // namespace vq
