@@ -4,6 +4,7 @@
 #include "customer/Vqm41200.h"
 #include "customer/customer_dataset_rules.h"
 #include "customer/field_builders.h"
+#include "customer/payment_queries.h"
 #include "customer/payment_rules.h"
 #include "framework/services/btn_pesquisa.h"
 #include "platform/gui/containers.h"
@@ -14,12 +15,6 @@
 
 namespace vq {
 namespace {
-
-// One text for every database.
-constexpr const char* kSqlFormPgto = "SELECT CDFORMPGTO, NMFORMPGTO FROM FORMPGTO WHERE (CDFORMPGTO = "
-                                     ":P_CDFORMPGTO OR :P_TCDFORMPGTO = 'T') ORDER BY CDFORMPGTO";
-constexpr const char* kSqlPesqModPgto = "SELECT CDMODPGTO, DSMODPGTO FROM MODPGTO ORDER BY CDMODPGTO";
-constexpr const char* kSqlModPgto = "SELECT CDMODPGTO, DSMODPGTO FROM MODPGTO WHERE CDMODPGTO = :P_CDMODPGTO";
 
 // The lookup buttons, placed in the cell their layout table leaves free beside the code edit.
 struct LookupButtonRow {
@@ -94,9 +89,9 @@ void TfrmCliente::buildPayment() {
     }
     gui::buildColumns(*this, kTermColumns);
 
-    qryFormPgto.setSql(kSqlFormPgto);
-    qryPesqModPgto.setSql(kSqlPesqModPgto);
-    qryModPgto.setSql(kSqlModPgto);
+    qryFormPgto.setSql(customer::kSqlFormPgto);
+    qryPesqModPgto.setSql(customer::kSqlPesqModPgto);
+    qryModPgto.setSql(customer::kSqlModPgto);
     p.btpFormPgto->SetListSource(qryFormPgto);
     p.btpFormPgto->Columns = {{"CDFORMPGTO", "Código"}, {"NMFORMPGTO", "Nome"}};
     p.btpModPgto->SetListSource(qryPesqModPgto);
