@@ -125,6 +125,11 @@ void TfrmCliente::AjustaFormPgto() {
         return; // the form is still being built
     Adjusting adjusting(adjustingPayment_);
     ClientDataSet& master = cdsCliente();
+    // The group is bound to the stored code; a record without a kind reads as "X" through the field's
+    // display rule, its first item.
+    if (extra.drgFormPgto->ItemIndex() < 0 && master.Active() && !master.IsEmpty() &&
+        master.FieldByName("IDTPFORPGTCL").Text() == "X")
+        extra.drgFormPgto->SetItemIndex(kNoPaymentForm);
     if (extra.drgFormPgto->ItemIndex() == kNoPaymentForm) {
         extra.drgFormPgto->SetItemIndex(0);
         clearFixedDay();

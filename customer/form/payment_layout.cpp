@@ -7,6 +7,8 @@
 #include "customer/payment_queries.h"
 #include "customer/payment_rules.h"
 #include "framework/services/btn_pesquisa.h"
+#include "platform/data/error.h"
+#include "platform/data/text_ptbr.h"
 #include "platform/gui/containers.h"
 #include "platform/gui/db_controls.h"
 #include "platform/gui/db_grid.h"
@@ -102,6 +104,17 @@ void TfrmCliente::buildPayment() {
     p.btpContRece->SetListSource(lookupList("cdsTipContRec"));
     p.btnTipoBaixa->SetListSource(lookupList("cdsPesqTpBaixa"));
     p.btpCdTpAjust->SetListSource(lookupList("cdsTpAjusteRec"));
+
+    // Float fields with a largest value refuse a larger one; it is never stored.
+    const auto limit = [](Field& field, double max) {
+        field.OnValidate = [max](Field& f) {
+            if (!f.IsNull() && f.AsFloat() > max)
+                throw FieldError("Campo " + f.DisplayLabel() + ": o valor " + formatNumber(f.AsFloat()) +
+                                 " é maior que o máximo permitido, " + formatNumber(max) + ".");
+        };
+    };
+    limit(data_->cdsPrazoPgtoClie().FieldByName("NRDIASPGTOCL"), 999);
+    limit(cdsCliente().FieldByName("NRMESBLQCLIINAD"), 999999);
 
     // Adjustment month: stored "01" to "12", shown as the combo's month names; the stored value is the
     // chosen item's, the text itself is never parsed.

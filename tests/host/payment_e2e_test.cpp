@@ -130,6 +130,12 @@ TEST_F(PaymentPage, TermDaysAreUniqueAndAnEditedTermPostsWithItsOwnDays) {
     EXPECT_EQ(printed(r, "message"), "error: Prazo já cadastrado.");
     EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.state"), "2");
 
+    // Days beyond the field's largest value are refused, not stored.
+    r = run("cell dbgPrazoPgClie 1 NRDIASPGTOCL 1000\nprint messages cdsPrazoPgtoClie.NRDIASPGTOCL\n");
+    EXPECT_EQ(printed(r, "message"),
+              "error: Campo Prazo (dias): o valor 1000 é maior que o máximo permitido, 999.");
+    EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.NRDIASPGTOCL"), "30");
+
     // Back to its own days, the row posts; so does a row edited without touching its days.
     r = run("cell dbgPrazoPgClie 1 NRDIASPGTOCL 60\nfocus dbeCdFormPgto\nfocus dbgPrazoPgClie\n"
             "cell dbgPrazoPgClie 0 NRDIASPGTOCL 30\nfocus dbeCdFormPgto\n"
