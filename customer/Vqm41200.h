@@ -186,6 +186,7 @@ public:
     void dbgPrazoPgClieColExit();
     void dbgPrazoPgClieExit();
     void dbgPrazoPgClieKeyPress(char16_t& key);
+    void dbgPrazoPgClieKeyDown(int& key, Qt::KeyboardModifiers modifiers); // deletes without asking
     void dtsPrazoPgtoClieStateChange();
     void cdsPrazoPgtoClieBeforeInsert();
     void cdsPrazoPgtoClieBeforeEdit();

@@ -149,6 +149,9 @@ void TfrmCliente::wirePayment() {
     p.dbgPrazoPgClie->OnColExit = [this] { dbgPrazoPgClieColExit(); };
     p.dbgPrazoPgClie->OnExit = [this] { dbgPrazoPgClieExit(); };
     p.dbgPrazoPgClie->OnKeyPress = [this](char16_t& key) { dbgPrazoPgClieKeyPress(key); };
+    p.dbgPrazoPgClie->OnKeyDown = [this](int& key, Qt::KeyboardModifiers mods) {
+        dbgPrazoPgClieKeyDown(key, mods);
+    };
     data_->sourceOf("cdsPrazoPgtoClie")->OnStateChange = [this](DataSource&) {
         dtsPrazoPgtoClieStateChange();
     };

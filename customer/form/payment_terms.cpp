@@ -202,6 +202,16 @@ void TfrmCliente::dbgPrazoPgClieKeyPress(char16_t& key) {
         key = 0;
 }
 
+void TfrmCliente::dbgPrazoPgClieKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    gui::DbGrid& grid = *pay.dbgPrazoPgClie;
+    ClientDataSet& terms = data_->cdsPrazoPgtoClie();
+    if (key != Qt::Key_Delete || modifiers != Qt::ControlModifier || grid.EditorMode())
+        return;
+    key = 0; // the grid's own deletion would ask first
+    if (grid.Editing() && !grid.ReadOnly() && terms.CanModify() && !terms.IsEmpty())
+        terms.Delete();
+}
+
 void TfrmCliente::dtsPrazoPgtoClieStateChange() {
     if (Vqm41200::unit().boScroll || !customer::form::editing(*data_->sourceOf("cdsPrazoPgtoClie")))
         return;

@@ -144,6 +144,12 @@ TEST_F(PaymentPage, TermDaysAreUniqueAndAnEditedTermPostsWithItsOwnDays) {
     EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.state"), "1");
     EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.recordCount"), "2");
 
+    // Ctrl+Delete removes a term without asking, and puts the customer in edit.
+    r = run("key dbgPrazoPgClie Ctrl+Delete\nprint messages cdsPrazoPgtoClie.recordCount "
+            "cdsPrazoPgtoClie.NRDIASPGTOCL\n");
+    EXPECT_TRUE(printedAll(r, "message").empty());
+    EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.recordCount"), "1");
+
     // A new payment form code starts a new schedule: one empty row.
     r = run(
         "focus dbeCdFormPgto\nset dbeCdFormPgto 1\nprint cdsPrazoPgtoClie.state cdsPrazoPgtoClie.recordCount "
