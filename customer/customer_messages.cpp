@@ -15,6 +15,11 @@ constexpr MessageText kMsgPadrao[] = {
     // Tabs and record change.
     {"HINT_EXCLUIR_ENDE", "Excluir %s"},
     {"HINT_EXCLUIR_ENDE_PADR", "Excluir Endereço"},
+    // Record commands.
+    {"inf_obs", "Observação deve ser informada."},
+    {"Imp_prosp", "Deseja importar dados do cadastro de prospect ?"},
+    {"Prosp", "Prospect"},
+    {"Prosp_ne", "Não há prospect cadastrado."},
     // Payment form, terms and collection fields.
     {"SomaPerc", "Soma do(s) percentual(is) do(s) prazo(s) de pagamento deve totalizar 100%."},
     {"Prazo_inf", "Prazo (dias) de pagamento deve ser informado."},

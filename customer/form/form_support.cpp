@@ -1,6 +1,7 @@
 #include "customer/form/form_support.h"
 
 #include "framework/services/db_geral.h"
+#include "platform/db/tadoib_query.h"
 #include "platform/gui/choices.h"
 
 namespace vq::customer::form {
@@ -15,6 +16,14 @@ bool editing(const DataSource& source) {
     return source.State() == DataSetState::Edit || source.State() == DataSetState::Insert;
 }
 
+void chooseByValue(gui::ComboBox& combo, std::string_view value) {
+    int index = -1;
+    for (std::size_t i = 0; i < combo.Values.size(); ++i)
+        if (combo.Values[i] == value)
+            index = static_cast<int>(i);
+    combo.SetItemIndex(index);
+}
+
 std::string lookUp(TADOIBQuery& query, std::initializer_list<std::pair<const char*, std::string>> params,
                    const char* field) {
     useDBGeral(query);
@@ -23,14 +32,6 @@ std::string lookUp(TADOIBQuery& query, std::initializer_list<std::pair<const cha
         query.ParamByName(name).setValue(Variant(value));
     query.Open();
     return query.IsEmpty() ? std::string() : query.FieldByName(field).AsString();
-}
-
-void chooseByValue(gui::ComboBox& combo, std::string_view value) {
-    int index = -1;
-    for (std::size_t i = 0; i < combo.Values.size(); ++i)
-        if (combo.Values[i] == value)
-            index = static_cast<int>(i);
-    combo.SetItemIndex(index);
 }
 
 } // namespace vq::customer::form

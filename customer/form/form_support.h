@@ -13,6 +13,7 @@
 namespace vq {
 class TADOIBQuery;
 }
+
 namespace vq::gui {
 class ComboBox;
 }
@@ -25,12 +26,12 @@ std::string fieldText(const ClientDataSet& dataSet, std::string_view field);
 // The source's dataset is in edit or insert state.
 bool editing(const DataSource& source);
 
-// Runs a lookup query on the shared connection with its parameters; the first row's `field`, or "" when
+// Chooses the item whose stored value is `value` (-1, nothing, when none).
+void chooseByValue(gui::ComboBox& combo, std::string_view value);
+
+// Runs a lookup query on the host's database with its parameters; the first row's `field`, or "" when
 // there is none.
 std::string lookUp(TADOIBQuery& query, std::initializer_list<std::pair<const char*, std::string>> params,
                    const char* field);
-
-// Chooses the item whose stored value is `value` (-1, nothing, when none).
-void chooseByValue(gui::ComboBox& combo, std::string_view value);
 
 } // namespace vq::customer::form

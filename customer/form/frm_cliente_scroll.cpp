@@ -54,7 +54,6 @@ private:
     gui::NotifyEvent onCfopPres_;
 };
 
-
 } // namespace
 
 // ---- Lookups shown beside their codes

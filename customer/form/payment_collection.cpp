@@ -87,16 +87,6 @@ void TfrmCliente::dbeVrMoraExit() {
     Vd_VrMora();
 }
 
-void TfrmCliente::balanceFineAndInterest() {
-    ClientDataSet& master = cdsCliente();
-    Field& fine = master.FieldByName("VRPEMULBCLI");
-    Field& interest = master.FieldByName("VRPEMORBCLI");
-    if (fine.IsNull() && !interest.IsNull())
-        fine.SetAsFloat(0);
-    else if (!fine.IsNull() && interest.IsNull())
-        interest.SetAsFloat(0);
-}
-
 // ---- Receivable account type, write-off type, adjustment type
 
 namespace {
@@ -286,16 +276,6 @@ void TfrmCliente::Vd_ModPagto() {
     }
 }
 
-void TfrmCliente::fillModalityDescription() {
-    if (!pay.dbeDsModPgto->Text().empty() || !cdsCliente().editing())
-        return;
-    ClientDataSet& master = cdsCliente();
-    const std::string description =
-        customer::form::lookUp(qryModPgto, {{"P_CDMODPGTO", fieldText(master, "CDMODPGTO")}}, "DSMODPGTO");
-    if (!qryModPgto.IsEmpty())
-        master.FieldByName("DSMODPGTO").SetAsString(description);
-}
-
 void TfrmCliente::dbeMesesInadKeyPress(char16_t& key) {
     if (!customer::defaultMonthsKeyAccepted(key))
         key = 0;
@@ -348,14 +328,7 @@ void TfrmCliente::dbdDtVencimentoExit() {
     Vd_Data_Geral(dtsPadrao, *pay.dbdDtVencimento, sheet(Tab::Personalizacao), pgcPadrao);
 }
 
-// ---- Save and page-leaving steps
-
-void TfrmCliente::removeStoredTerms(int paymentItem) {
-    if (paymentItem == 2)
-        return;
-    VariantArray args{Variant(currentCode())};
-    Consiste::CheckResultServ(services::RemoteCall(netClientes)("SetDelPrazoPagamento", args));
-}
+// ---- Page-leaving steps
 
 // Leaving "Forma de Pagamento" with a registered payment form: the checks of the confirm, in its order.
 void TfrmCliente::paymentExitChecks() {
