@@ -4,6 +4,7 @@
 
 #include "host/driver.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -238,6 +239,60 @@ TEST_F(PaymentPage, ValidityDaysAndPaymentModality) {
     EXPECT_EQ(printed(r, "cdsCliente.CDMODPGTO"), "00003");
     EXPECT_EQ(printed(r, "cdsCliente.DSMODPGTO"), "30/60 dias");
     EXPECT_EQ(printedAll(r, "message"), Lines{"error: Modalidade de pagamento não cadastrada."});
+}
+
+// Saves change the database: a session of their own.
+class PaymentSave : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        DriverOptions o;
+        o.moduleDir = VQ_HOST_MODULE_DIR;
+        driver_ = std::make_unique<Driver>(std::move(o));
+    }
+    static void TearDownTestSuite() { driver_.reset(); }
+    DriverResult run(std::string_view script) {
+        DriverResult r = driver_->run(script);
+        EXPECT_EQ(r.exitCode, 0) << "line " << r.line << ": " << r.error;
+        return r;
+    }
+    static inline std::unique_ptr<Driver> driver_;
+};
+
+std::ptrdiff_t indexOf(const Lines& lines, std::string_view part) {
+    const auto it = std::ranges::find_if(lines, [&](const std::string& l) { return l.find(part) != l.npos; });
+    return it == lines.end() ? -1 : it - lines.begin();
+}
+
+TEST_F(PaymentSave, AFixedDayIsSavedAndTheStoredTermsGoOnlyOnceTheCustomerIsSaved) {
+    run("settings module=33\ncall IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n"
+        "click mnuFormPgto\nclick sbtAlterar\nprint calls\n");
+
+    // A confirm stopped by a later check, after the kind went from "V" to "F", removes nothing.
+    DriverResult r =
+        run("select drgFormPgto 1\nclick mnuDadAdic\nfocus dbeVrMulta\nset dbeVrMulta 100,01\n"
+            "click sbtConfirmar\nprint calls messages cdsCliente.state\nanswer yes\nclick sbtCancelar\n"
+            "click mnuFormPgto\nprint cdsPrazoPgtoClie.recordCount calls messages\n");
+    const Lines stopped = printedAll(r, "call");
+    EXPECT_EQ(indexOf(stopped, "SetDelPrazoPagamento"), -1);
+    EXPECT_EQ(indexOf(stopped, "Confirmar("), -1);
+    EXPECT_EQ(printed(r, "message"), "error: Percentual multa deve ser menor que 100%.");
+    EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.recordCount"), "2");
+
+    // Day 15 with 3 instalments: the customer is saved first, then its stored terms are removed.
+    r = run("click sbtAlterar\nselect drgFormPgto 1\nfocus speDiaFixo\nset speDiaFixo 15\nfocus speParcela\n"
+            "set speParcela 3\nprint calls\nclick sbtConfirmar\nprint calls messages cdsCliente.state "
+            "cdsCliente.IDTPFORPGTCL cdsCliente.NRDIAPGFIXCL cdsCliente.NRPARCPGTOCL\n");
+    const Lines saved = printedAll(r, "call");
+    const auto customer = indexOf(saved, "\"dspCliente\"");
+    const auto removal = indexOf(saved, "SetDelPrazoPagamento([\"F00702210226\"])");
+    ASSERT_GE(customer, 0);
+    EXPECT_GT(removal, customer);
+    EXPECT_TRUE(printedAll(r, "message").empty());
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
+    EXPECT_EQ(printed(r, "cdsCliente.IDTPFORPGTCL"), "F");
+    EXPECT_EQ(printed(r, "cdsCliente.NRDIAPGFIXCL"), "15");
+    EXPECT_EQ(printed(r, "cdsCliente.NRPARCPGTOCL"), "3");
+    run("close TfrmCliente\nprint calls messages\n");
 }
 
 } // namespace
