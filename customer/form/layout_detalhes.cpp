@@ -46,8 +46,8 @@ constexpr gui::ControlSpec kPersonalizacao[] = {
     {Edit, "edtNmIdioma", "grbIdioma", "", "", "", {0, 1}, {.width = 30, .readOnly = true, .noTab = true}, bind<&Self::detail, &DetailPages::edtNmIdioma>()},
     // Validity limits.
     {GroupBox, "grbValidade", "tshPersonalizacao", "Validade", "", "", {1, 0}},
-    {DbEdit, "dbeNrDias", "grbValidade", "Número de dias para Per", "dtsPadrao", "NRDIAVALPERS", {0, 0}, {.width = 4, .maxLength = 3}},
-    {DbDateEdit, "dbdDtVencimento", "grbValidade", "Data de validade do Per", "dtsPadrao", "DTVALARQPERS", {0, 1}, {.width = 10}},
+    {DbEdit, "dbeNrDias", "grbValidade", "Número de dias para Per", "dtsPadrao", "NRDIAVALPERS", {0, 0}, {.width = 4, .maxLength = 3}, bind<&Self::pay, &PaymentControls::dbeNrDias>()},
+    {DbDateEdit, "dbdDtVencimento", "grbValidade", "Data de validade do Per", "dtsPadrao", "DTVALARQPERS", {0, 1}, {.width = 10}, bind<&Self::pay, &PaymentControls::dbdDtVencimento>()},
 };
 
 constexpr gui::ControlSpec kDadoProsp[] = {
@@ -70,8 +70,8 @@ constexpr gui::ControlSpec kDadosPed[] = {
     {ComboBox, "dbcSitFin", "grbPedidos", "Situação Financeira", "", "", {4, 0}, {.items = "Não verifica situação financeira do cliente|Verifica sit. fin./não libera aprovação|Verifica sit. fin./senha para aprovação| ", .values = "1|2|3| ", .style = gui::ComboStyle::DropDownList}, bind<&Self::detail, &DetailPages::dbcSitFin>()},
     {DbCheckBox, "dcbIDUTGRFXVENDADIC", "grbPedidos", "Utiliza grupo fixo de vendedores adicionais por cliente", "dtsPadrao", "IDUTGRFXVENDADIC", {5, 0, 1, 2}, {}, bind<&Self::detail, &DetailPages::dcbIDUTGRFXVENDADIC>()},
     // Payment modality; its lookup button sits at {6, 1} (payment_layout.cpp).
-    {DbEdit, "dbeCdModPgto", "grbPedidos", "Modalidade de Pagamento", "dtsPadrao", "CDMODPGTO", {6, 0}, {.width = 6}},
-    {DbEdit, "dbeDsModPgto", "grbPedidos", "", "dtsPadrao", "DSMODPGTO", {6, 2}, {.width = 40, .readOnly = true, .noTab = true}},
+    {DbEdit, "dbeCdModPgto", "grbPedidos", "Modalidade de Pagamento", "dtsPadrao", "CDMODPGTO", {6, 0}, {.width = 6}, bind<&Self::pay, &PaymentControls::dbeCdModPgto>()},
+    {DbEdit, "dbeDsModPgto", "grbPedidos", "", "dtsPadrao", "DSMODPGTO", {6, 2}, {.width = 40, .readOnly = true, .noTab = true}, bind<&Self::pay, &PaymentControls::dbeDsModPgto>()},
     {TabSheet, "tshPrcBase", "pgcGeral", "Preço Base", "", "", {}, {}, bind<&Self::detail, &DetailPages::tshPrcBase>()},
     {DbGrid, "dbgPrecoBaseCli", "tshPrcBase", "", "dtsPrecoBaseCli", "", {0, 0}},
 };

@@ -9,6 +9,7 @@
 #include "platform/gui/choices.h"
 #include "platform/gui/containers.h"
 #include "platform/gui/db_controls.h"
+#include "platform/gui/db_grid.h"
 #include "platform/gui/edit.h"
 #include "platform/gui/form_builder.h"
 #include "platform/gui/menus.h"
