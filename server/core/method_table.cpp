@@ -1,6 +1,7 @@
 // Every remote method the server offers, with its argument shape and handler.
 
 #include "platform/data/error.h"
+#include "server/core/address_removal.h"
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
@@ -109,6 +110,12 @@ Variant setVendAdicClie(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
 }
 
+// ExcluirEndereco(code, letter): one secondary address; the answer is a status array or a refusal text.
+Variant excluirEndereco(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return deleteSecondaryAddress(*conn, args[0], args[1]);
+}
+
 Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
     throw Error("Método ainda não disponível.");
 }
@@ -170,6 +177,7 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "SetDelMalaClie", "ss", removeRows},
     {kModuleClientes, "SetAuxCodCliente", "s", setAuxCodCliente},
     {kModuleClientes, "SetVendAdicClie", "d", setVendAdicClie},
+    {kModuleClientes, "ExcluirEndereco", "ss", excluirEndereco},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", getLayout},
