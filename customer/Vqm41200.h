@@ -17,6 +17,7 @@
 #include "framework/forms/frm_padrao.h"
 #include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
+#include "services/geography_lookup.h"
 
 #include <QPainter>
 #include <memory>
@@ -163,11 +164,46 @@ public:
     void additionalDataExitChecks();
     void cbbEndCFOPChange();
     void cbbEndCFOPOPresChange();
+    // The prospect conversion's hand-over of a posted address row (done by the prospect concern).
+    void ImportaEnderecoProspectCliente(ClientDataSet& dataSet);
+
+    // Addresses (address_geography.cpp, address_commands.cpp).
+    services::GeographyQueries geography; // qryPais, qryEstado, qryMunicipio, qryPesqBairro
+    // The contact address's chain, set by the contacts concern; the Vd_ routines find a chain by its
+    // country edit.
+    std::unique_ptr<services::GeographyLookup> contactGeography;
+    void Vd_Pais(gui::TabSheet* tabSheet, gui::Edit* countryEdit, bool requiredOnly, bool isContact,
+                 gui::Edit* countryNameEdit);
+    void Vd_Estado(gui::TabSheet* tabSheet, gui::Edit* countryEdit, bool requiredOnly, bool isContact,
+                   gui::Edit* stateEdit);
+    void Vd_Municipio(gui::TabSheet* tabSheet, gui::Edit* countryEdit, bool requiredOnly, bool isContact,
+                      gui::Edit* municipalityNameEdit, gui::Edit* municipalityEdit, gui::Edit* stateEdit);
+    // The district is a free name: nothing to look up.
+    void Vd_bairro() {}
+    // The normal address's requirements when the fiscal parameter IDUTENDMODFISC is "S" (customer post).
+    void Vd_Endereco();
+    // One confirm pass over every address being edited, in the order normal, billing, export, exterior,
+    // delivery: the codes must exist (false) or must be filled (true).
+    void addressChecks(bool requiredOnly);
+    void CopiaEndereco(ClientDataSet& target);
+    void sbtCopiarClick();
+    void sbtExcluirEnderecoClick();
+    void sbtLocEntrCliClick();
+    // The state change of an address, contact, correspondence or observation data source: while it edits
+    // and the customer is browsing, every page but `keep` (and its menu item) is disabled; back in browse
+    // they are enabled again. Nothing while boScroll is set.
+    void lockOtherPages(gui::TabSheet* keep, DataSetState state);
 
 private:
     friend struct ClienteLayout;
     void buildLayout();
     void wireCommands();
+    void wireAddresses();
+    void wireAddressCommands();
+    services::GeographyLookup& geographyOf(const gui::Edit* countryEdit) const;
+    void geographyFailed(gui::TabSheet* tabSheet, gui::Edit* edit, bool isContact);
+    void addressCountryExit(customer::form::AddressPage& page);
+    void saveAddress(ClientDataSet& dataSet);
     void startAutomaticRegistration();
     void showBatchForm(customer::BatchRoutine routine);
 
@@ -193,6 +229,7 @@ private:
     DataSource* activeSource() const;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
+    std::array<std::unique_ptr<services::GeographyLookup>, customer::kAddressKindCount> addressGeography_;
     bool destroying_ = false;
 };
 

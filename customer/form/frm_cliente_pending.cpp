@@ -11,9 +11,6 @@ void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::AjustaFormPgto() {}
 void TfrmCliente::getRetECF() {}
-void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
-    (void)page;
-}
 void TfrmCliente::nameExitChecks() {}
 void TfrmCliente::nameEnter() {}
 void TfrmCliente::registrationExitCheck() {}
@@ -21,5 +18,8 @@ void TfrmCliente::paymentExitChecks() {}
 void TfrmCliente::additionalDataExitChecks() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
+void TfrmCliente::ImportaEnderecoProspectCliente(ClientDataSet& dataSet) {
+    (void)dataSet;
+}
 
 } // namespace vq
