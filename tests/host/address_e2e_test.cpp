@@ -213,6 +213,10 @@ TEST_F(AddressE2E, DeletingABillingAddressAsksThenCallsTheServerAndSaysWhenThere
     r = run("select pgcPadrao tshEndeClie\nprint mnuExcluirEndereco.enabled mnuExcluirEndereco.caption\n");
     EXPECT_EQ(printed(r, "mnuExcluirEndereco.enabled"), "false");
     EXPECT_EQ(printed(r, "mnuExcluirEndereco.caption"), "Excluir Endereço");
+
+    // The delivery locations are another module's routine, absent from this installation.
+    ok(run("click sbtLocEntrCli\nexpect error \"Módulo VQM87100 não está disponível nesta instalação.\"\n"
+           "print sbtLocEntrCli.caption\n"));
 }
 
 } // namespace
