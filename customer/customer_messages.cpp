@@ -28,6 +28,11 @@ constexpr MessageText kMsgPadrao[] = {
     {"ENDECLIE_VAZIO", "Não existe %s cadastrado para este cliente."},
     {"Excl_EndeClie", "Confirma exclusão do %s?"},
     {"EXCLUINDO_ENDECLIE", "Excluindo %s..."},
+    // Record commands.
+    {"inf_obs", "Observação deve ser informada."},
+    {"Imp_prosp", "Deseja importar dados do cadastro de prospect ?"},
+    {"Prosp", "Prospect"},
+    {"Prosp_ne", "Não há prospect cadastrado."},
 };
 
 constexpr MessageText kMsgPadrao02[] = {

@@ -1,6 +1,6 @@
 // TfrmCliente: the address commands (copy the normal address, delete a secondary address, the delivery
-// locations), the telephone key filters, the page lock while an address is edited, and the saving of an
-// address row right after it is posted or deleted.
+// locations), the telephone key filters, the page lock while an address is edited, and the hand-over of a
+// converted prospect's address rows.
 
 #include "customer/Vqm41200.h"
 #include "customer/address_rules.h"
@@ -10,7 +10,6 @@
 #include "framework/services/messages.h"
 #include "framework/services/showavi.h"
 #include "framework/services/vorlane.h"
-#include "platform/data/log.h"
 #include "platform/data/utf8_text.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/containers.h"
@@ -71,30 +70,11 @@ void TfrmCliente::wireAddressCommands() {
         ClientDataSet& ds = data_->address(page.kind);
         if (DataSource* source = data_->sourceOf(ds.Name()))
             source->OnStateChange = [this, &page](DataSource& s) { lockOtherPages(page.sheet, s.State()); };
+        // The save itself is the record commands'; a converted prospect's row goes to the conversion.
         customer::runAfter(ds.AfterPost, [this](ClientDataSet& posted) {
             if (Vqm41200::unit().boImpProsp && inModule(customer::ModuleRule::DuplicateTaxRefused))
                 ImportaEnderecoProspectCliente(posted);
-            else
-                saveAddress(posted);
         });
-        customer::runAfter(ds.AfterDelete, [this](ClientDataSet& deleted) { saveAddress(deleted); });
-    }
-}
-
-// ---- Saving: the save primitive's convention (indicator, Confirmar, check); a failure refreshes the form
-// and reaches the command.
-
-void TfrmCliente::saveAddress(ClientDataSet& dataSet) {
-    try {
-        services::applyUpdates(netClientes, dataSet, data_->descriptor(dataSet.Name()).provider, this);
-    } catch (...) {
-        try {
-            sbtVerificarClick();
-        } catch (const std::exception& e) {
-            log::warn(std::string("refresh after a failed address save of ") + dataSet.Name() +
-                      " failed: " + e.what());
-        }
-        throw;
     }
 }
 

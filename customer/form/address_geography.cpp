@@ -39,10 +39,6 @@ constexpr AddressGeographyRow kGeography[] = {
      "btpEstadoEntrg", "btpMuniEntrg", services::CountryCascade::OnChange},
 };
 
-// The confirm command's order.
-constexpr AddressKind kCheckOrder[] = {AddressKind::Normal, AddressKind::Billing, AddressKind::Export,
-                                       AddressKind::Exterior, AddressKind::Delivery};
-
 bool blank(const gui::Edit* edit) {
     return !edit || Consiste::EmptyString(edit->Text());
 }
@@ -160,20 +156,14 @@ void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
                  page.state);
 }
 
-void TfrmCliente::addressChecks(bool requiredOnly) {
-    for (AddressKind kind : kCheckOrder) {
-        const DataSource* source = data_->sourceOf(data_->address(kind).Name());
-        if (!source || (source->State() != DataSetState::Edit && source->State() != DataSetState::Insert))
-            continue;
-        customer::form::AddressPage& page = addressPage(kind);
-        Vd_Pais(page.sheet, page.country, requiredOnly, false, page.countryName);
-        Vd_Estado(page.sheet, page.country, requiredOnly, false, page.state);
-        Vd_Municipio(page.sheet, page.country, requiredOnly, false, page.municipalityName, page.municipality,
-                     page.state);
-        if (!requiredOnly)
-            Vd_bairro();
-    }
+void TfrmCliente::addressConfirmChecks(customer::form::AddressPage& page, bool isContact, bool requiredOnly) {
+    Vd_Pais(page.sheet, page.country, requiredOnly, isContact, page.countryName);
+    Vd_Estado(page.sheet, page.country, requiredOnly, isContact, page.state);
+    Vd_Municipio(page.sheet, page.country, requiredOnly, isContact, page.municipalityName, page.municipality,
+                 page.state);
 }
+
+void TfrmCliente::Vd_bairro(customer::form::AddressPage&) {}
 
 void TfrmCliente::Vd_Endereco() {
     const ClientDataSet& fiscal = data_->dataSet("cdsParamFiscal");

@@ -154,6 +154,7 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();
+    wireSaves();
     try {
         DoCreate();
     } catch (...) {

@@ -2,6 +2,7 @@
 // nothing until its concern's unit fills it.
 
 #include "customer/Vqm41200.h"
+#include "framework/validation/consiste.h"
 
 namespace vq {
 
@@ -21,5 +22,62 @@ void TfrmCliente::cbbEndCFOPOPresChange() {}
 void TfrmCliente::ImportaEnderecoProspectCliente(ClientDataSet& dataSet) {
     (void)dataSet;
 }
+
+// ---- Checks and steps the record commands run.
+
+// Until the identity checks fill it: a new customer is stored under its registration kind (or, when none is
+// chosen, the kind its informing number reads as) followed by that number.
+void TfrmCliente::cdsClienteBeforePost() {
+    ClientDataSet& master = cdsCliente();
+    if (master.State() != DataSetState::Insert)
+        return;
+    const std::string number = master.FieldByName("NRINSJURINFO").AsString();
+    if (number.empty())
+        return;
+    std::string kind = master.FieldByName("IDTPIJURINFO").AsString();
+    if (kind.empty()) {
+        std::string marked = "C" + number;
+        kind = std::string(1, Consiste::Ajusta_Inscricao(marked));
+    }
+    master.FieldByName("CDCLIENTE").SetAsString(kind + number);
+}
+void TfrmCliente::Vd_Inscricao(bool) {}
+void TfrmCliente::Vd_InscEmissao(bool) {}
+void TfrmCliente::Vd_DtNascFund() {}
+void TfrmCliente::Vd_ClienteDesde(bool) {}
+void TfrmCliente::Vd_SegMerc(bool) {}
+void TfrmCliente::Vd_ProspectDesde(bool) {}
+void TfrmCliente::Vd_RazSoc(bool) {}
+void TfrmCliente::Vd_Fantasia(bool) {}
+void TfrmCliente::Vd_Sigla(bool) {}
+void TfrmCliente::Vd_CdRamoAtividade() {}
+void TfrmCliente::Vd_SegMercado(bool) {}
+void TfrmCliente::Vd_CentCusto() {}
+void TfrmCliente::Vd_Empresa(bool) {}
+void TfrmCliente::Vd_InscEstadual(bool) {}
+void TfrmCliente::Vd_InscMunicipal(bool) {}
+void TfrmCliente::Vd_dbeCdSerie() {}
+void TfrmCliente::Vd_CodInterloc(bool) {}
+void TfrmCliente::Vd_NmInterloc() {}
+void TfrmCliente::contactAddressChecks(bool, bool) {}
+void TfrmCliente::Vd_CargoInterloc(bool) {}
+void TfrmCliente::Vd_ContCtbl(bool) {}
+void TfrmCliente::Vd_Indice(bool) {}
+void TfrmCliente::Vd_TipContRec(bool) {}
+void TfrmCliente::Vd_Vendedor(bool) {}
+void TfrmCliente::Vd_TpBaixaRec(bool) {}
+void TfrmCliente::Vd_FormaPgto(bool) {}
+void TfrmCliente::Vd_VerifPrazo() {}
+void TfrmCliente::Vd_Prazo(bool) {}
+void TfrmCliente::Vd_Percentual(bool) {}
+void TfrmCliente::Vd_VerifSomaPerc() {}
+void TfrmCliente::Vd_VrMulta() {}
+void TfrmCliente::Vd_VrMora() {}
+void TfrmCliente::Vd_ValorMenor(std::string_view, std::string_view) {}
+void TfrmCliente::Vd_ProdMatAplic() {}
+void TfrmCliente::Vd_MesReaj() {}
+void TfrmCliente::ImportaProspect() {}
+void TfrmCliente::copyProspectAddress() {}
+void TfrmCliente::ApagaProspect(bool) {}
 
 } // namespace vq

@@ -45,21 +45,22 @@ protected:
 TEST_F(AddressForm, RequiredPassStopsOnAnEmptyCountryAndNeverRenamesWhatItDidNotLookUp) {
     form().sbtAlterarClick(); // the customer in edit takes the normal address with it
     ASSERT_EQ(normal().State(), DataSetState::Edit);
-    form().addressChecks(false);
-    form().addressChecks(true);
+    form().addressConfirmChecks(form().addressPage(AddressKind::Normal), false, false);
+    form().addressConfirmChecks(form().addressPage(AddressKind::Normal), false, true);
     EXPECT_TRUE(messages.shown.empty()) << lastMessage();
 
     // The name shown stays what it was: the required pass looks nothing up.
     normal().FieldByName("NMPAIS").SetAsString("Nome anterior");
-    form().addressChecks(true);
+    form().addressConfirmChecks(form().addressPage(AddressKind::Normal), false, true);
     EXPECT_EQ(normal().FieldByName("NMPAIS").AsString(), "Nome anterior");
 
     show(form().sheet(TfrmCliente::Tab::Formulario));
     normal().FieldByName("CDPAIS").Clear();
     EXPECT_TRUE(normal().FieldByName("SGESTADO").IsNull()) << "a cleared country clears the state";
-    form().addressChecks(false); // nothing filled, nothing to look up
+    form().addressConfirmChecks(form().addressPage(AddressKind::Normal), false,
+                                false); // nothing filled, nothing to look up
     form().boErroValida = false;
-    EXPECT_THROW(form().addressChecks(true), Abort);
+    EXPECT_THROW(form().addressConfirmChecks(form().addressPage(AddressKind::Normal), false, true), Abort);
     EXPECT_EQ(lastMessage(), "País deve ser informado.");
     EXPECT_TRUE(form().boErroValida);
     EXPECT_EQ(form().pgcPadrao->ActivePage(), form().sheet(TfrmCliente::Tab::EndeClie));
