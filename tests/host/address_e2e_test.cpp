@@ -117,6 +117,23 @@ TEST_F(AddressE2E, NormalAddressLooksUpItsChainAndKeepsItOnAnotherCountry) {
     EXPECT_EQ(printed(r, "cdsEndeClieNorm.NMMUNICIPIO"), "Adamantina");
 }
 
+TEST_F(AddressE2E, ANewCustomerWithoutAddressStopsOnItsCountry) {
+    ok(run(
+        "click sbtIncluir\nset dbeInscricao 11144477735\nset dbeNmRazaoSoc \"Cliente Novo\"\nprint calls\n"));
+    const DriverResult r = run(R"(
+        click sbtConfirmar
+        expect error "País deve ser informado."
+        print pgcPadrao.activePage dbePaisNorm.focused cdsCliente.state calls
+        answer yes
+        click sbtCancelar
+    )");
+    ok(r);
+    EXPECT_EQ(printed(r, "pgcPadrao.activePage"), "tshEndeClie");
+    EXPECT_EQ(printed(r, "dbePaisNorm.focused"), "true");
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "3");
+    EXPECT_TRUE(lines(r, "call=").empty()) << "nothing is sent";
+}
+
 TEST_F(AddressE2E, BillingAddressClearsItsChainOnAnyNewCountryAndCopiesTheNormalOne) {
     ok(run(R"(
         click sbtAlterar
