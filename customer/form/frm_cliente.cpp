@@ -151,10 +151,12 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     services::setupConnection(netClientes, services::kRdmClientes);
     buildLayout();
     wireAddresses();
+    buildPayment();
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();
     wireSaves();
+    wirePayment();
     try {
         DoCreate();
     } catch (...) {
