@@ -11,14 +11,14 @@ void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::getRetECF() {}
-void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
-    (void)page;
-}
 void TfrmCliente::nameExitChecks() {}
 void TfrmCliente::nameEnter() {}
 void TfrmCliente::registrationExitCheck() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
+void TfrmCliente::ImportaEnderecoProspectCliente(ClientDataSet& dataSet) {
+    (void)dataSet;
+}
 void TfrmCliente::Vd_Caracter(gui::Edit& edit, char16_t& key) {
     (void)edit;
     (void)key;
@@ -30,7 +30,6 @@ void TfrmCliente::Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::
     (void)page;
     (void)pages;
 }
-void TfrmCliente::closeAddressLookups() {}
 
 // ---- Checks and steps the record commands run.
 
@@ -66,8 +65,6 @@ void TfrmCliente::Vd_Empresa(bool) {}
 void TfrmCliente::Vd_InscEstadual(bool) {}
 void TfrmCliente::Vd_InscMunicipal(bool) {}
 void TfrmCliente::Vd_dbeCdSerie() {}
-void TfrmCliente::addressConfirmChecks(customer::form::AddressPage&, bool, bool) {}
-void TfrmCliente::Vd_bairro(customer::form::AddressPage&) {}
 void TfrmCliente::Vd_CodInterloc(bool) {}
 void TfrmCliente::Vd_NmInterloc() {}
 void TfrmCliente::contactAddressChecks(bool, bool) {}

@@ -227,6 +227,11 @@ void TfrmCliente::pgcPadraoChange() {
     cmd.sbtCadAut->SetEnabled(mnuIncluir->Enabled());
 }
 
+void TfrmCliente::closeAddressLookups() {
+    for (TADOIBQuery* query : {&geography.qryPais, &geography.qryEstado, &geography.qryMunicipio})
+        query->Close();
+}
+
 void TfrmCliente::setDeleteAddressCommand() {
     const customer::form::AddressPage* address = activeAddress();
     if (address && address->kind != customer::AddressKind::Normal) {

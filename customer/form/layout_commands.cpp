@@ -58,7 +58,7 @@ constexpr gui::ControlSpec kCommands[] = {
     {ToolButton, "sbtExcluirEndereco", "pnlFerramentas", "Excluir Endereço", "", "", {0, 16}, {.hint = "Excluir Endereço", .follow = "mnuExcluirEndereco"}, bind<&Self::cmd, &Commands::sbtExcluirEndereco>()},
     {ToolButton, "sbtImpProsp", "pnlFerramentas", "Importar Prospect", "", "", {0, 17}, {.hint = "Importar Prospect"}, bind<&Self::cmd, &Commands::sbtImpProsp>()},
     {ToolButton, "sbtAlvara", "pnlFerramentas", "Alvará", "", "", {0, 18}, {.hint = "Alvará de Cliente"}, bind<&Self::cmd, &Commands::sbtAlvara>()},
-    {ToolButton, "sbtLocEntrCli", "pnlFerramentas", "Local de Entrega", "", "", {0, 19}, {.hint = "Local de Entrega"}, bind<&Self::cmd, &Commands::sbtLocEntrCli>()},
+    {ToolButton, "sbtLocEntrCli", "pnlFerramentas", "Local de Entrega por Cliente", "", "", {0, 19}, {.hint = "Local de Entrega por Cliente"}, bind<&Self::cmd, &Commands::sbtLocEntrCli>()},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 // Every remote method the server offers, with its argument shape and handler.
 
 #include "platform/data/error.h"
+#include "server/core/address_removal.h"
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
@@ -110,6 +111,12 @@ Variant setVendAdicClie(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(static_cast<std::int64_t>(applySideListDelta(*conn, provider, args[0].asDelta())));
 }
 
+// ExcluirEndereco(code, letter): one secondary address; the answer is a status array or a refusal text.
+Variant excluirEndereco(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return deleteSecondaryAddress(*conn, args[0], args[1]);
+}
+
 Variant setEmailClie(Services& s, net::CallContext&, VariantArray& args) {
     auto conn = s.pool.acquire();
     return Variant(static_cast<std::int64_t>(saveBranchEmails(*conn, args[0].asDelta())));
@@ -183,6 +190,7 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "ConfirmaListaTP", "ds", confirmaListaTP},
     {kModuleClientes, "GetEmailClieFil", "S", getLookup},
     {kModuleClientes, "SetEmailClie", "d", setEmailClie},
+    {kModuleClientes, "ExcluirEndereco", "ss", excluirEndereco},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", getLayout},
