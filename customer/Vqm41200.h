@@ -43,6 +43,8 @@ public:
     TADOIBQuery qryRegiao{nullptr, "qryRegiao"};
     // Names the confirm fills when their edits are empty.
     TADOIBQuery qryModPgto{nullptr, "qryModPgto"};
+    TADOIBQuery qryFormPgto{nullptr, "qryFormPgto"};
+    TADOIBQuery qryPesqModPgto{nullptr, "qryPesqModPgto"};
     TADOIBQuery qryFiliOrig{nullptr, "qryFiliOrig"};
 
     customer::CustomerDataSets& data() const { return *data_; }
@@ -243,6 +245,56 @@ public:
     void copyProspectAddress(); // the prospect's address of kind "P" into the new normal address
     void ApagaProspect(bool transfer);
 
+    // Payment form, terms and collection fields (payment_*.cpp); the confirm calls the checks declared
+    // above.
+    customer::form::PaymentControls pay;
+    void drgFormPgtoClick();
+    void speDiaFixoChange();
+    void speParcelaChange();
+    void dckProxMesClick();
+    void btpFormPgtoBeforePesq(bool& allow);
+    void btpFormPgtoAfterPesq();
+    void dbeCdFormPgtoChange();
+    void dbeCdFormPgtoExit();
+    void dbgPrazoPgClieColExit();
+    void dbgPrazoPgClieExit();
+    void dbgPrazoPgClieKeyPress(char16_t& key);
+    void dbgPrazoPgClieKeyDown(int& key, Qt::KeyboardModifiers modifiers); // deletes without asking
+    void dtsPrazoPgtoClieStateChange();
+    void cdsPrazoPgtoClieBeforeInsert();
+    void cdsPrazoPgtoClieBeforeEdit();
+    void cdsPrazoPgtoClieBeforePost();
+    void cdsPrazoPgtoClieAfterDelete();
+    void dbeVrMultaExit();
+    void dbeVrMoraExit();
+    void btpContReceBeforePesq(bool& allow);
+    void btpContReceAfterPesq();
+    void dbeCdContReceChange();
+    void dbeCdContReceExit();
+    void btnTipoBaixaBeforePesq(bool& allow);
+    void btnTipoBaixaAfterPesq();
+    void dbeCdTpBaixaChange();
+    void dbeCdTpBaixaExit();
+    void btpCdTpAjustBeforePesq(bool& allow);
+    void btpCdTpAjustAfterPesq();
+    void dbeCdTpAjustExit();
+    void btpModPgtoBeforePesq(bool& allow);
+    void btpModPgtoAfterPesq();
+    void dbeCdModPgtoChange();
+    void dbeCdModPgtoExit();
+    void dbeCdModPgtoKeyPress(char16_t& key);
+    void dbeMesesInadKeyPress(char16_t& key);
+    void Vd_TpAjusteRec(bool report);
+    void Vd_ModPagto();
+    void dbeNrDiasExit();
+    void dbdDtVencimentoExit();
+    void Vd_NrDias();
+    void Vd_DtVencimento(bool report);
+    // Steps of the identity checks this concern calls.
+    void Vd_Caracter(gui::Edit& edit, char16_t& key);
+    void Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::TabSheet* page,
+                       gui::PageControl* pages);
+
 private:
     friend struct ClienteLayout;
     void buildLayout();
@@ -293,6 +345,19 @@ private:
     void deleteContact();
     std::string confirmCode_; // the customer confirmed, for repositioning
     bool paymentIndexTaken_ = false;
+
+    // Payment concern (payment_*.cpp).
+    void buildPayment();
+    void wirePayment();
+    void clearFixedDay();
+    void enableFixedDay(bool on);
+    void enableFormCode(bool on);
+    void closeTerms();
+    void snapshotTerms(bool leaveCurrentOut);
+    std::string termText(std::string_view field);
+    void readLookup(ClientDataSet& list, std::string_view method, std::string code, std::string flag);
+    ClientDataSet& lookupList(std::string_view name);
+    bool adjustingPayment_ = false;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
     bool destroying_ = false;

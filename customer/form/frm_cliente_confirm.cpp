@@ -4,6 +4,7 @@
 #include "customer/Vqm41200.h"
 #include "customer/confirm_steps.h"
 #include "customer/form/form_support.h"
+#include "customer/payment_queries.h"
 #include "framework/services/consiste_messages.h"
 #include "framework/services/messages.h"
 #include "platform/data/error.h"
@@ -27,7 +28,6 @@ using enum customer::form::Tab;
 
 namespace {
 
-constexpr const char* kSqlModPgto = "SELECT CDMODPGTO, DSMODPGTO FROM MODPGTO WHERE CDMODPGTO = :P_CDMODPGTO";
 constexpr const char* kSqlFiliOrig = "SELECT CDFILIAL, NMFILIAL FROM FILIAL WHERE CDFILIAL = :P_CDFILIAL";
 
 // The order in which addresses are checked.
@@ -313,7 +313,7 @@ void TfrmCliente::confirmMasterLookups() {
         query.setSql(sql);
         shown.SetAsString(lookUp(query, {{param, key}}, name));
     };
-    fillName(qryModPgto, kSqlModPgto, "P_CDMODPGTO", "CDMODPGTO", "DSMODPGTO");
+    fillName(qryModPgto, customer::kSqlModPgto, "P_CDMODPGTO", "CDMODPGTO", "DSMODPGTO");
     fillName(qryFiliOrig, kSqlFiliOrig, "P_CDFILIAL", "CDFILORIGCLI", "NMFILIAL");
 }
 

@@ -10,7 +10,6 @@ void TfrmCliente::Vd_Qualifica() {}
 void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
-void TfrmCliente::AjustaFormPgto() {}
 void TfrmCliente::getRetECF() {}
 void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
     (void)page;
@@ -18,10 +17,19 @@ void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
 void TfrmCliente::nameExitChecks() {}
 void TfrmCliente::nameEnter() {}
 void TfrmCliente::registrationExitCheck() {}
-void TfrmCliente::paymentExitChecks() {}
-void TfrmCliente::additionalDataExitChecks() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
+void TfrmCliente::Vd_Caracter(gui::Edit& edit, char16_t& key) {
+    (void)edit;
+    (void)key;
+}
+void TfrmCliente::Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::TabSheet* page,
+                                gui::PageControl* pages) {
+    (void)source;
+    (void)edit;
+    (void)page;
+    (void)pages;
+}
 
 // ---- Checks and steps the record commands run.
 
@@ -65,19 +73,9 @@ void TfrmCliente::contactAddressChecks(bool, bool) {}
 void TfrmCliente::Vd_CargoInterloc(bool) {}
 void TfrmCliente::Vd_ContCtbl(bool) {}
 void TfrmCliente::Vd_Indice(bool) {}
-void TfrmCliente::Vd_TipContRec(bool) {}
 void TfrmCliente::Vd_Vendedor(bool) {}
-void TfrmCliente::Vd_TpBaixaRec(bool) {}
-void TfrmCliente::Vd_FormaPgto(bool) {}
-void TfrmCliente::Vd_VerifPrazo() {}
-void TfrmCliente::Vd_Prazo(bool) {}
-void TfrmCliente::Vd_Percentual(bool) {}
-void TfrmCliente::Vd_VerifSomaPerc() {}
-void TfrmCliente::Vd_VrMulta() {}
-void TfrmCliente::Vd_VrMora() {}
 void TfrmCliente::Vd_ValorMenor(std::string_view, std::string_view) {}
 void TfrmCliente::Vd_ProdMatAplic() {}
-void TfrmCliente::Vd_MesReaj() {}
 void TfrmCliente::ImportaProspect() {}
 void TfrmCliente::copyProspectAddress() {}
 void TfrmCliente::ApagaProspect(bool) {}
