@@ -193,6 +193,8 @@ void TfrmCliente::pgcPadraoChange() {
                 setCommandEnabled(Command::Incluir, allow);
                 for (Command c : {Command::Alterar, Command::Excluir, Command::Procurar, Command::Verificar})
                     setCommandEnabled(c, false);
+            } else {
+                ControlaBotoes(browsingNow()); // decided above while the contacts were not read yet
             }
             detail.pgcInterloc->SetEnabled(!none);
             for (gui::MenuItem* item : {mnuDadosInter, mnuFormInter, mnuEndeInter, mnuCorres})
