@@ -11,9 +11,13 @@ void MsgWriter::be(std::uint64_t v, int bytes) {
         byte(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-void MsgWriter::nil() { byte(0xc0); }
+void MsgWriter::nil() {
+    byte(0xc0);
+}
 
-void MsgWriter::boolean(bool b) { byte(b ? 0xc3 : 0xc2); }
+void MsgWriter::boolean(bool b) {
+    byte(b ? 0xc3 : 0xc2);
+}
 
 void MsgWriter::integer(std::int64_t i) {
     if (i >= 0) {
@@ -70,18 +74,31 @@ void MsgWriter::bin(std::string_view b) {
     out_.append(b);
 }
 
-void MsgWriter::arrayHeader(std::uint32_t n) { lengthPrefixed(0x90, 15, 0, 0xdc, 0xdd, n); }
+void MsgWriter::arrayHeader(std::uint32_t n) {
+    lengthPrefixed(0x90, 15, 0, 0xdc, 0xdd, n);
+}
 
-void MsgWriter::mapHeader(std::uint32_t n) { lengthPrefixed(0x80, 15, 0, 0xde, 0xdf, n); }
+void MsgWriter::mapHeader(std::uint32_t n) {
+    lengthPrefixed(0x80, 15, 0, 0xde, 0xdf, n);
+}
 
-void MsgWriter::ext(std::int8_t type, std::string_view payload) {
-    const std::size_t n = payload.size();
+void MsgWriter::extHeader(std::int8_t type, std::size_t n) {
     switch (n) {
-    case 1: byte(0xd4); break;
-    case 2: byte(0xd5); break;
-    case 4: byte(0xd6); break;
-    case 8: byte(0xd7); break;
-    case 16: byte(0xd8); break;
+    case 1:
+        byte(0xd4);
+        break;
+    case 2:
+        byte(0xd5);
+        break;
+    case 4:
+        byte(0xd6);
+        break;
+    case 8:
+        byte(0xd7);
+        break;
+    case 16:
+        byte(0xd8);
+        break;
     default:
         if (n > 0xffffffffu)
             throw Error("Valor grande demais para codificar (" + std::to_string(n) + ").");
@@ -93,7 +110,17 @@ void MsgWriter::ext(std::int8_t type, std::string_view payload) {
             byte(0xc9), be(n, 4);
     }
     byte(static_cast<std::uint8_t>(type));
+}
+
+void MsgWriter::ext(std::int8_t type, std::string_view payload) {
+    extHeader(type, payload.size());
     out_.append(payload);
+}
+
+void MsgWriter::fitExtHeader(std::size_t start, std::int8_t type, std::size_t n) {
+    std::string header;
+    MsgWriter(header).extHeader(type, n);
+    out_.replace(start, kExtHeaderMax, header); // shifts the payload only when the header is shorter
 }
 
 } // namespace vq

@@ -57,7 +57,9 @@ void checkFits(const FieldDesc& field, const Variant& value) {
     switch (field.type) {
     case FieldType::String:
         ok = k == VariantKind::String;
-        if (ok && field.size > 0 && utf8Length(value.asString()) > static_cast<std::size_t>(field.size))
+        // A text no longer in bytes than the size cannot be longer in characters: counted only when wider.
+        if (ok && field.size > 0 && value.asString().size() > static_cast<std::size_t>(field.size) &&
+            utf8Length(value.asString()) > static_cast<std::size_t>(field.size))
             refuse(field, "o valor " + value.describe() + " tem mais de " + std::to_string(field.size) +
                               " caracteres.");
         break;

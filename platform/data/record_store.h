@@ -4,6 +4,7 @@
 // are never reused, which is what bookmarks and the change log hold on to.
 
 #include "platform/data/packet.h"
+#include "platform/data/row_format.h"
 #include "platform/data/variant.h"
 
 #include <cstdint>
@@ -40,6 +41,8 @@ public:
     template <class ValueAt> PackedRow pack(ValueAt&& valueAt) const;
     PackedRow pack(std::span<const Variant> values) const;
     Row unpack(const PackedRow& row) const;
+    // Each field's value read in place, in order, without making Variants (see Cell).
+    template <class Visit> void forEachCell(const PackedRow& row, Visit&& visit) const;
     Variant value(const PackedRow& row, std::size_t field) const;
     // A text value read in place; false when the field holds no text.
     bool textAt(const PackedRow& row, std::size_t field, std::string_view& text) const;
@@ -72,6 +75,45 @@ template <class ValueAt> PackedRow RowCodec::pack(ValueAt&& valueAt) const {
         out = encode(out, v);
     }
     return row;
+}
+
+// A value read in place from a packed row: `text` holds strings and bytes, `number` integers and booleans
+// (0/1), `real` doubles and date-times.
+struct Cell {
+    VariantKind kind = VariantKind::Null;
+    std::int64_t number = 0;
+    double real = 0;
+    std::string_view text;
+};
+
+template <class Visit> void RowCodec::forEachCell(const PackedRow& row, Visit&& visit) const {
+    const std::uint8_t* bitmap = row.data_.get() + rowformat::kHeaderBytes;
+    const std::uint8_t* in = bitmap + bitmapBytes();
+    for (std::size_t i = 0; i < fieldCount_; ++i) {
+        Cell c;
+        if (bitmap[i / 8] & (1u << (i % 8))) {
+            c.kind = static_cast<VariantKind>(*in++);
+            switch (c.kind) {
+            case VariantKind::Bool:
+                c.number = *in++ != 0;
+                break;
+            case VariantKind::Int:
+                c.number = rowformat::unzigzag(rowformat::getVarint(in));
+                break;
+            case VariantKind::Double:
+            case VariantKind::DateTime:
+                c.real = rowformat::getDouble(in);
+                break;
+            default: { // String, Bytes
+                const auto n = static_cast<std::size_t>(rowformat::getVarint(in));
+                c.text = std::string_view(reinterpret_cast<const char*>(in), n);
+                in += n;
+                break;
+            }
+            }
+        }
+        visit(c);
+    }
 }
 
 // The rows of a data packet kept packed as they were decoded, already checked against the packet's

@@ -58,6 +58,32 @@ void encodeRow(MsgWriter& w, const Row& row) {
         encodeVariant(w, v);
 }
 
+void encodeCell(MsgWriter& w, const Cell& c) {
+    switch (c.kind) {
+    case VariantKind::Bool:
+        w.boolean(c.number != 0);
+        break;
+    case VariantKind::Int:
+        w.integer(c.number);
+        break;
+    case VariantKind::Double:
+        w.float64(c.real);
+        break;
+    case VariantKind::DateTime:
+        w.ext(kExtDateTime, beDouble(c.real));
+        break;
+    case VariantKind::String:
+        w.str(c.text);
+        break;
+    case VariantKind::Bytes:
+        w.ext(kExtBytes, c.text);
+        break;
+    default:
+        w.nil();
+        break;
+    }
+}
+
 std::vector<FieldDesc> decodeFields(MsgReader& r) {
     const auto n = r.readArrayHeader();
     std::vector<FieldDesc> fields;
@@ -139,15 +165,29 @@ template <class OnRows> std::vector<FieldDesc> decodeTable(MsgReader& r, OnRows 
 
 } // namespace
 
-std::string encodePacket(const DataPacket& p) {
-    std::string out;
-    MsgWriter w(out);
+void encodePacket(MsgWriter& w, const DataPacket& p) {
     w.mapHeader(2);
     w.str("fields");
     encodeFields(w, p.fields());
     w.str("rows");
     w.arrayHeader(static_cast<std::uint32_t>(p.rowCount()));
-    p.forEachRow([&](const Row& row) { encodeRow(w, row); });
+    const PackedRows* packed = p.packedRows();
+    if (!packed) {
+        p.forEachRow([&](const Row& row) { encodeRow(w, row); });
+        return;
+    }
+    // Straight from the packed bytes, as encodeRow would write the unpacked row.
+    const auto width = static_cast<std::uint32_t>(p.fields().size());
+    for (const PackedRow& row : packed->rows) {
+        w.arrayHeader(width);
+        packed->codec.forEachCell(row, [&](const Cell& c) { encodeCell(w, c); });
+    }
+}
+
+std::string encodePacket(const DataPacket& p) {
+    std::string out;
+    MsgWriter w(out);
+    encodePacket(w, p);
     return out;
 }
 
@@ -165,9 +205,7 @@ DataPacket decodePacket(std::string_view payload) {
     return DataPacket(std::move(fields), std::move(packed));
 }
 
-std::string encodeDelta(const Delta& d) {
-    std::string out;
-    MsgWriter w(out);
+void encodeDelta(MsgWriter& w, const Delta& d) {
     w.mapHeader(2);
     w.str("fields");
     encodeFields(w, d.fields());
@@ -196,6 +234,12 @@ std::string encodeDelta(const Delta& d) {
             break;
         }
     }
+}
+
+std::string encodeDelta(const Delta& d) {
+    std::string out;
+    MsgWriter w(out);
+    encodeDelta(w, d);
     return out;
 }
 
@@ -270,10 +314,10 @@ void encodeVariant(MsgWriter& w, const Variant& v) {
             encodeVariant(w, e);
         break;
     case VariantKind::Packet:
-        w.ext(kExtPacket, encodePacket(v.asPacket()));
+        w.extInPlace(kExtPacket, [&] { encodePacket(w, v.asPacket()); });
         break;
     case VariantKind::Delta:
-        w.ext(kExtDelta, encodeDelta(v.asDelta()));
+        w.extInPlace(kExtDelta, [&] { encodeDelta(w, v.asDelta()); });
         break;
     case VariantKind::ServerError:
         w.ext(kExtServerError, v.asServerError().message);

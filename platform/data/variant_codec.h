@@ -32,8 +32,10 @@ Variant decodeVariant(std::string_view bytes, const DecodeLimits& limits = {});
 
 // The payloads of ext types 2 and 3, exposed for tests, tools and fuzzing.
 std::string encodePacket(const DataPacket& p);
+void encodePacket(MsgWriter& w, const DataPacket& p);
 DataPacket decodePacket(std::string_view payload);
 std::string encodeDelta(const Delta& d);
+void encodeDelta(MsgWriter& w, const Delta& d);
 Delta decodeDelta(std::string_view payload);
 
 } // namespace vq

@@ -8,6 +8,8 @@
 #include "platform/db/sql_text.h"
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <vector>
 
 namespace vq::db::detail {
@@ -24,6 +26,13 @@ public:
     // Runs one statement; values[i] binds placeholder i + 1. With readOnly the driver refuses a statement
     // that could write, where it can tell.
     virtual Outcome run(const BoundSql& sql, const std::vector<const Variant*>& values, bool readOnly) = 0;
+    // Runs one query and hands each row to `visit` as it is read, untyped; the row's storage is reused.
+    virtual void each(const BoundSql& sql, const std::vector<const Variant*>& values,
+                      const std::function<void(std::span<Variant>)>& visit) {
+        Outcome out = run(sql, values, false);
+        for (Row& row : out.rows)
+            visit(row);
+    }
 };
 
 } // namespace vq::db::detail

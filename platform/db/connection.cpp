@@ -39,6 +39,19 @@ std::string excerpt(std::string_view sql) {
     return sql.size() > kMax ? out + "..." : out;
 }
 
+// The value of each placeholder, in order.
+std::vector<const Variant*> boundValues(const BoundSql& bound, const Params& params) {
+    std::vector<const Variant*> values;
+    values.reserve(bound.params.size());
+    for (const std::string& name : bound.params) {
+        const auto it = params.find(name);
+        if (it == params.end())
+            throw DbError(DbErrorKind::Refused, "Parâmetro " + name + " sem valor.");
+        values.push_back(&it->second);
+    }
+    return values;
+}
+
 } // namespace
 
 Connection::Connection(std::string_view url) : displayUrl_(redactUrl(url)) {
@@ -60,19 +73,23 @@ Connection::Connection(std::string_view url) : displayUrl_(redactUrl(url)) {
 
 Connection::~Connection() = default;
 
+void Connection::queryEach(std::string_view sql, const Params& params,
+                           const std::function<void(std::span<Variant>)>& visit) {
+    try {
+        const BoundSql bound = bindPlaceholders(sql, dialect_);
+        backend_->each(bound, boundValues(bound, params), visit);
+    } catch (const DbError& e) {
+        log::warn("SQL falhou em " + displayUrl_ + ": " + e.what() + " | " + excerpt(sql));
+        throw;
+    }
+}
+
 ResultSet Connection::run(std::string_view sql, const Params& params, bool readOnly, std::int64_t* affected) {
     try {
         if (readOnly && !isReadOnlyQuery(sql))
             throw DbError(DbErrorKind::Refused, "Somente consultas (SELECT) são aceitas aqui.");
         const BoundSql bound = bindPlaceholders(sql, dialect_);
-        std::vector<const Variant*> values;
-        values.reserve(bound.params.size());
-        for (const std::string& name : bound.params) {
-            const auto it = params.find(name);
-            if (it == params.end())
-                throw DbError(DbErrorKind::Refused, "Parâmetro " + name + " sem valor.");
-            values.push_back(&it->second);
-        }
+        const std::vector<const Variant*> values = boundValues(bound, params);
         detail::Outcome out = backend_->run(bound, values, readOnly);
         if (affected)
             *affected = out.affected;

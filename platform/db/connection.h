@@ -8,7 +8,9 @@
 #include "platform/db/result_set.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -36,6 +38,10 @@ public:
     // Every ":NAME" of the text must have a value in params (null is a value); extra entries are ignored.
     ResultSet query(std::string_view sql, const Params& params = {});
     DataPacket queryPacket(std::string_view sql, const Params& params = {});
+    // Hands each row to `visit` as the driver read it (not yet typed, see typedValue) without keeping the
+    // rows; the span's storage is reused for the next row.
+    void queryEach(std::string_view sql, const Params& params,
+                   const std::function<void(std::span<Variant>)>& visit);
     // Refuses anything but one SELECT/WITH statement that cannot write.
     ResultSet queryReadOnly(std::string_view sql, const Params& params = {});
     // Runs one statement; returns the number of rows it changed.

@@ -129,27 +129,6 @@ Variant toBoolean(const FieldDesc& f, const Variant& v) {
     unreadable(f, v);
 }
 
-Variant convert(const FieldDesc& f, const Variant& v) {
-    if (v.isNull())
-        return v;
-    switch (f.type) {
-    case FieldType::String:
-        return v.is(VariantKind::String) ? v : Variant(textOf(v));
-    case FieldType::Integer:
-    case FieldType::SmallInt:
-        return toInteger(f, v);
-    case FieldType::Float:
-        return toFloat(f, v);
-    case FieldType::DateTime:
-        return toDateTime(f, v);
-    case FieldType::Blob:
-        return v.is(VariantKind::String) || v.is(VariantKind::Bytes) ? v : Variant(textOf(v));
-    case FieldType::Boolean:
-        return toBoolean(f, v);
-    }
-    return v;
-}
-
 // The field type the values of an undescribed column suggest.
 FieldType inferType(const std::vector<Row>& rows, std::size_t col) {
     bool any = false, ints = true, numbers = true, same = true;
@@ -187,6 +166,27 @@ FieldType inferType(const std::vector<Row>& rows, std::size_t col) {
 }
 
 } // namespace
+
+Variant typedValue(const FieldDesc& f, const Variant& v) {
+    if (v.isNull())
+        return v;
+    switch (f.type) {
+    case FieldType::String:
+        return v.is(VariantKind::String) ? v : Variant(textOf(v));
+    case FieldType::Integer:
+    case FieldType::SmallInt:
+        return toInteger(f, v);
+    case FieldType::Float:
+        return toFloat(f, v);
+    case FieldType::DateTime:
+        return toDateTime(f, v);
+    case FieldType::Blob:
+        return v.is(VariantKind::String) || v.is(VariantKind::Bytes) ? v : Variant(textOf(v));
+    case FieldType::Boolean:
+        return toBoolean(f, v);
+    }
+    return v;
+}
 
 int ResultSet::fieldIndex(std::string_view name) const {
     for (std::size_t i = 0; i < fields_.size(); ++i)
@@ -245,7 +245,7 @@ ResultSet ResultSet::build(std::vector<DriverColumn> columns, std::vector<Row> r
                 continue;
             const bool text = v.is(VariantKind::String);
             if (!(text && (f.type == FieldType::String || f.type == FieldType::Blob)))
-                v = convert(f, v);
+                v = typedValue(f, v);
             // A text no longer in bytes than the declared size cannot be wider in characters.
             if (f.type == FieldType::String && v.is(VariantKind::String) &&
                 (f.size <= 0 || v.asString().size() > static_cast<std::size_t>(f.size)))

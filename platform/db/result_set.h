@@ -22,6 +22,9 @@ struct DriverColumn {
     int size = 0;                  // declared string length, 0 when unknown
 };
 
+// A value a driver read, brought to the field's kind as build() does; throws DbError when it cannot be.
+Variant typedValue(const FieldDesc& f, const Variant& v);
+
 class ResultSet {
 public:
     ResultSet() = default;

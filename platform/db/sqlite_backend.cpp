@@ -152,6 +152,35 @@ public:
     }
 
     Outcome run(const BoundSql& sql, const std::vector<const Variant*>& values, bool readOnly) override {
+        Statement st = prepare(sql, values, readOnly);
+        Outcome out;
+        const int columns = sqlite3_column_count(st.get());
+        for (int c = 0; c < columns; ++c)
+            out.columns.push_back(describe(st.get(), c));
+        while (step(st.get())) {
+            Row row;
+            row.reserve(static_cast<std::size_t>(columns));
+            for (int c = 0; c < columns; ++c)
+                row.push_back(read(st.get(), c));
+            out.rows.push_back(std::move(row));
+        }
+        out.affected = columns == 0 ? sqlite3_changes64(db_) : 0;
+        return out;
+    }
+
+    void each(const BoundSql& sql, const std::vector<const Variant*>& values,
+              const std::function<void(std::span<Variant>)>& visit) override {
+        Statement st = prepare(sql, values, false);
+        Row row(static_cast<std::size_t>(sqlite3_column_count(st.get())));
+        while (step(st.get())) {
+            for (std::size_t c = 0; c < row.size(); ++c)
+                row[c] = read(st.get(), static_cast<int>(c));
+            visit(row);
+        }
+    }
+
+private:
+    Statement prepare(const BoundSql& sql, const std::vector<const Variant*>& values, bool readOnly) {
         sqlite3_stmt* raw = nullptr;
         const char* tail = nullptr;
         if (sqlite3_prepare_v2(db_, sql.text.c_str(), static_cast<int>(sql.text.size() + 1), &raw, &tail) !=
@@ -166,28 +195,17 @@ public:
             throw DbError(DbErrorKind::Refused, "A consulta não é somente leitura.");
         for (std::size_t i = 0; i < values.size(); ++i)
             bind(db_, st.get(), static_cast<int>(i + 1), *values[i]);
-
-        Outcome out;
-        const int columns = sqlite3_column_count(st.get());
-        for (int c = 0; c < columns; ++c)
-            out.columns.push_back(describe(st.get(), c));
-        for (;;) {
-            const int rc = sqlite3_step(st.get());
-            if (rc == SQLITE_DONE)
-                break;
-            if (rc != SQLITE_ROW)
-                fail(db_);
-            Row row;
-            row.reserve(static_cast<std::size_t>(columns));
-            for (int c = 0; c < columns; ++c)
-                row.push_back(read(st.get(), c));
-            out.rows.push_back(std::move(row));
-        }
-        out.affected = columns == 0 ? sqlite3_changes64(db_) : 0;
-        return out;
+        return st;
     }
 
-private:
+    // True while there is a row to read.
+    bool step(sqlite3_stmt* st) {
+        const int rc = sqlite3_step(st);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            fail(db_);
+        return rc == SQLITE_ROW;
+    }
+
     sqlite3* db_;
 };
 

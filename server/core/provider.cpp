@@ -1,11 +1,14 @@
 #include "server/core/provider.h"
 
 #include "platform/data/error.h"
+#include "platform/data/field_value.h"
+#include "platform/data/record_store.h"
 #include "platform/db/sql_text.h"
 #include "server/schema/schema.h"
 
 #include <algorithm>
 #include <charconv>
+#include <memory>
 #include <stdexcept>
 
 namespace vq::server {
@@ -146,6 +149,10 @@ Provider::Provider(const ProviderDef& def)
     }
     for (const auto& item : splitList(def.insertFrom))
         derived_.push_back(parseDerived(def, *this, item));
+    fields_.reserve(columns_.size());
+    for (const auto& c : columns_)
+        fields_.push_back(c.field);
+    select_ = selectSql(std::string_view());
 }
 
 const ProviderColumn* Provider::column(std::string_view name) const {
@@ -160,14 +167,6 @@ std::vector<const ProviderColumn*> Provider::keyColumns() const {
     for (const auto& c : columns_)
         if (c.key)
             out.push_back(&c);
-    return out;
-}
-
-std::vector<FieldDesc> Provider::fields() const {
-    std::vector<FieldDesc> out;
-    out.reserve(columns_.size());
-    for (const auto& c : columns_)
-        out.push_back(c.field);
     return out;
 }
 
@@ -227,12 +226,27 @@ const Provider& providerToSave(std::string_view name, Writes writer) {
 
 DataPacket readPacket(db::Connection& conn, const Provider& provider, std::string_view extraWhere,
                       const db::Params& params) {
-    DataPacket raw = conn.queryPacket(provider.selectSql(extraWhere), params);
-    DataPacket packet(provider.fields());
-    packet.mutableRows().reserve(raw.rowCount());
-    for (auto& row : raw.mutableRows())
-        packet.addRow(std::move(row));
-    return packet;
+    const std::vector<FieldDesc>& fields = provider.fields();
+    auto packed = std::make_shared<PackedRows>(fields.size());
+    // Each row is typed by the provider's fields and packed as it is read; no table of Variants is held.
+    conn.queryEach(extraWhere.empty() ? provider.selectSql() : provider.selectSql(extraWhere), params,
+                   [&](std::span<Variant> row) {
+                       if (row.size() != fields.size())
+                           throw FieldError("Linha com " + std::to_string(row.size()) + " valores para " +
+                                            std::to_string(fields.size()) + " campos.");
+                       for (std::size_t j = 0; j < fields.size(); ++j) {
+                           if (row[j].isNull())
+                               continue;
+                           if (!hasFieldKind(fields[j].type, row[j].kind()))
+                               row[j] = db::typedValue(fields[j], row[j]);
+                           checkFits(fields[j], row[j]);
+                           if (!hasFieldKind(fields[j].type, row[j].kind()))
+                               packed->foreignKind[j] = true;
+                       }
+                       packed->rows.push_back(
+                           packed->codec.pack(std::span<const Variant>(row.data(), row.size())));
+                   });
+    return DataPacket(fields, std::move(packed));
 }
 
 } // namespace vq::server

@@ -67,8 +67,9 @@ public:
     const std::vector<DerivedColumn>& derivedOnInsert() const { return derived_; }
 
     // The provider's SELECT; `extraWhere` (may be empty) is ANDed to the declared condition.
-    std::string selectSql(std::string_view extraWhere = {}) const;
-    std::vector<FieldDesc> fields() const;
+    std::string selectSql(std::string_view extraWhere) const;
+    const std::string& selectSql() const { return select_; } // built once
+    const std::vector<FieldDesc>& fields() const { return fields_; }
 
 private:
     std::string name_;
@@ -79,6 +80,8 @@ private:
     Writes writes_;
     std::vector<ProviderColumn> columns_;
     std::vector<DerivedColumn> derived_;
+    std::vector<FieldDesc> fields_;
+    std::string select_;
 };
 
 std::span<const ProviderDef> providerDefs();
