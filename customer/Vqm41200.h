@@ -7,7 +7,8 @@
 // frm_cliente_lifecycle.cpp (creation, activation, close), frm_cliente_tabs.cpp (tab changes and
 // loading), frm_cliente_scroll.cpp (record change), frm_cliente_state.cpp (data states and command
 // states), frm_cliente_navigation.cpp (tab menu, moves, grid, print), frm_cliente_commands.cpp (the
-// module's other forms), frm_cliente_pending.cpp (steps other concerns fill).
+// module's other forms), identity_*.cpp (customer code, registrations, names, dates, CNAE, billing
+// company, the record's completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
 
 #include "customer/customer_datasets.h"
 #include "customer/form/pages.h"
@@ -164,9 +165,85 @@ public:
     void cbbEndCFOPChange();
     void cbbEndCFOPOPresChange();
 
+    // Identity and tax registration (identity_*.cpp). A `report` flag makes an empty field an error;
+    // the billing checks' flag skips their lookup (the confirm command only adjusts the company code).
+    customer::form::IdentityControls ident;
+    TADOIBQuery qryPesqCdExterno{nullptr, "qryPesqCdExterno"};
+    TADOIBQuery qryVerifiCdAtend{nullptr, "qryVerifiCdAtend"};
+    TADOIBQuery qryVerifCliente{nullptr, "qryVerifCliente"};
+    TADOIBQuery qryInsJurClie{nullptr, "qryInsJurClie"};
+    TADOIBQuery qryEmpresa{nullptr, "qryEmpresa"};
+    TADOIBQuery qryInscEstad{nullptr, "qryInscEstad"};
+    TADOIBQuery qryInscMunicip{nullptr, "qryInscMunicip"};
+    bool boSaiInscEmis = false; // only while dbeNrInsJurClie is being left
+
+    void Vd_Inscricao(bool report);
+    void Vd_InscEmissao(bool report);
+    void Vd_RazSoc(bool report);
+    void Vd_Fantasia(bool report);
+    void Vd_Empresa(bool skipLookup);
+    void Vd_InscEstadual(bool skipLookup);
+    void Vd_InscMunicipal(bool skipLookup);
+    void Vd_CNAEFiscal(bool report);
+    void Vd_ClienteDesde(bool report);
+    void Vd_SegMerc(bool report);
+    void Vd_ProspectDesde(bool report);
+    void Vd_DtNascFund();
+    void Vd_Data_Geral(DataSource& dataSource, gui::DbDateEdit& dateEdit, gui::TabSheet& tabSheet,
+                       gui::PageControl& pageControl);
+    static std::string removeCaracteres(std::string_view text);
+    void Vd_Caracter(gui::Edit& edit, char16_t& key);
+    void cdsClienteBeforePost();
+
+    void dbeInscricaoEnter();
+    void dbeInscricaoChange(gui::DbEdit& sender);
+    void dbeInscricaoExit();
+    void dbeInscricaoKeyPress(char16_t& key);
+    void dbeCdAtendiKeyPress(char16_t& key);
+    void edtHomePageKeyPress(char16_t& key);
+    void dbeNrInsJurClieKeyPress(char16_t& key);
+    void dbeNrInsJurClieEnter();
+    void dbeNrInsJurClieExit();
+    void dbeNmRazaoSocEnter();
+    void dbeNmFantasiaEnter();
+    void dbeNmFantasiaChange();
+    void dbeNmFantasiaExit();
+    void depClieDesdeExit();
+    void depDtNascFundExit();
+    void depProspDesdeExit();
+    void dbeCdCNAEFiscalChange();
+    void dbeCdCNAEFiscalExit();
+    void btnCNAEFiscalClick();
+    void dbeCDEmpresaChange();
+    void dbeCDEmpresaExit();
+    void dbeInscEstaChange();
+    void dbeInscEstaExit();
+    void dbeInscMuniChange();
+    void dbeInscMuniExit();
+    void sbtProcuraEmpresaClick();
+    void btpInscEstClick();
+    void btpInscMuniClick();
+
+    // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
+    void Vd_DtVencimento(bool report);
+    void Vd_NrDias();
+    void vd_Divulg(gui::DbEdit& edit);
+    void Vd_ModPagto();
+    void Vd_Idioma();
+    void Vd_Endereco();
+    void Vd_GrupClie();
+    void Vd_Regiao();
+    void Vd_FiliCad();
+
 private:
     friend struct ClienteLayout;
     void buildLayout();
+    void bindIdentity();
+    void requiredMissing(std::string_view key, gui::Control& control);
+    void uniqueCodeCheck(const char* field, std::string& stored, TADOIBQuery& query, const char* parameter,
+                         gui::DbEdit* edit, const char* key);
+    void checkDates();
+    void wireIdentity();
     void wireCommands();
     void startAutomaticRegistration();
     void showBatchForm(customer::BatchRoutine routine);

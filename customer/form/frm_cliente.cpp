@@ -180,6 +180,7 @@ void TfrmCliente::buildLayout() {
         gui::buildForm(*this, table);
     for (auto table : layout::detailLayouts())
         gui::buildForm(*this, table);
+    gui::buildForm(*this, layout::identityLayout());
     gui::buildColumns(*this, layout::gridColumns());
 
     const auto bind = [this]<class T>(T*& member, const char* name) { member = component<T>(name); };
@@ -296,6 +297,7 @@ void TfrmCliente::buildLayout() {
     bind(detail.dbcSitFin, "dbcSitFin");
     bind(detail.nedDias, "nedDias");
     bind(detail.dcbIDUTGRFXVENDADIC, "dcbIDUTGRFXVENDADIC");
+    bindIdentity();
 }
 
 void TfrmCliente::wireCommands() {
@@ -323,6 +325,7 @@ void TfrmCliente::wireCommands() {
         if (anyDetailEditing())
             throw Abort();
     };
+    wireIdentity();
 }
 
 std::string TfrmCliente::currentCode() const {

@@ -14,12 +14,22 @@ void TfrmCliente::getRetECF() {}
 void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
     (void)page;
 }
-void TfrmCliente::nameExitChecks() {}
-void TfrmCliente::nameEnter() {}
-void TfrmCliente::registrationExitCheck() {}
 void TfrmCliente::paymentExitChecks() {}
 void TfrmCliente::additionalDataExitChecks() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
+void TfrmCliente::Vd_DtVencimento(bool report) {
+    (void)report;
+}
+void TfrmCliente::Vd_NrDias() {}
+void TfrmCliente::vd_Divulg(gui::DbEdit& edit) {
+    (void)edit;
+}
+void TfrmCliente::Vd_ModPagto() {}
+void TfrmCliente::Vd_Idioma() {}
+void TfrmCliente::Vd_Endereco() {}
+void TfrmCliente::Vd_GrupClie() {}
+void TfrmCliente::Vd_Regiao() {}
+void TfrmCliente::Vd_FiliCad() {}
 
 } // namespace vq

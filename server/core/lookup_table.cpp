@@ -113,6 +113,11 @@ constexpr LookupDef kLookups[] = {
     {{"GetVdVendAdicClie", "VENDADICCLIE", "CDCLIENTE, CDVENDEDOR", "CDCLIENTE, CDVENDEDOR, VRPECOMVEN", "",
       "T.CDCLIENTE = :P_CDCLIENTE AND T.CDVENDEDOR = :P_CDVENDEDOR", ""},
      "P_CDCLIENTE, P_CDVENDEDOR"},
+    // Fiscal CNAE codes: one, or "T" in its place for every code.
+    {{"CNAEFiscal", "CNAE", "CDCNAE", "CDCNAE, DSCNAE", "", "", "T.CDCNAE"},
+     "P_CDCNAE",
+     "T.CDCNAE = :P_CDCNAE",
+     {"P_CDCNAE", AllRows::OnFlag}},
     // Other customers using an abbreviation; the method drops the caller's own tax number.
     {{"GetVdSigla", "CLIENTE", "CDCLIENTE", "CDCLIENTE, NMRAZSOCCLIE, NRINSJURCLIE, SGARQESPECLIE", "",
       "T.SGARQESPECLIE = :P_SGARQESPECLIE AND (T.NRINSJURCLIE IS NULL OR T.NRINSJURCLIE <> :P_NRINSJURCLIE)",

@@ -1,6 +1,7 @@
 // Every remote method the server offers, with its argument shape and handler.
 
 #include "platform/data/error.h"
+#include "platform/data/log.h"
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
@@ -109,6 +110,20 @@ Variant setVendAdicClie(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
 }
 
+// Atualiza_Situacao("D", code): the customer form announces an inactivation before the customer's own
+// save, which carries IDCLIEATIV and compares it with the value it read. Writing CLIENTE here would make
+// that save fail, so the call only checks its arguments and records the fact for the operators.
+Variant atualizaSituacao(Services&, net::CallContext&, VariantArray& args) {
+    const std::string kind = args[0].isNull() ? std::string() : args[0].asString();
+    const std::string code = args[1].isNull() ? std::string() : args[1].asString();
+    if (kind != "D")
+        throw Error("Atualiza_Situacao: situação \"" + kind + "\" desconhecida.");
+    if (code.empty())
+        throw Error("Atualiza_Situacao: informe o código do cliente.");
+    log::info("Atualiza_Situacao: cliente " + code + " inativado (gravado pelo Confirmar do cliente).");
+    return Variant(true);
+}
+
 Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
     throw Error("Método ainda não disponível.");
 }
@@ -159,6 +174,8 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetFuncionario", "ss", getLookup},
     {kModuleClientes, "GetOperador", "ss", getLookup},
     {kModuleClientes, "GetValidaCliente", "sss", getValidaCliente},
+    {kModuleClientes, "CNAEFiscal", "s", getLookup},
+    {kModuleClientes, "Atualiza_Situacao", "ss", atualizaSituacao},
     {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
     {kModuleClientes, "GetInsEndeClie", "ss", getLookup},
     {kModuleClientes, "GetVdVendAdicClie", "Ss", getLookup},
