@@ -1,6 +1,7 @@
 // TfrmCliente: the identity controls' handles, handlers, lookup queries and display rules.
 
 #include "customer/Vqm41200.h"
+#include "customer/identity_queries.h"
 #include "customer/identity_rules.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/db_controls.h"
@@ -9,38 +10,19 @@ namespace vq {
 namespace {
 
 // clang-format off
-struct QuerySql {
+struct QueryMember {
+    std::string_view name;
     TADOIBQuery TfrmCliente::*query;
-    const char* sql;         // as stored
-    const char* dialectSql;  // SQLite and PostgreSQL, where the stored text does not run there
-    const char* oracleSql;
 };
-constexpr QuerySql kQueries[] = {
-    {&TfrmCliente::qryPesqCdExterno,
-     "SELECT CDEXCLIENTE FROM CLIENTE WHERE CDEXCLIENTE = :P_CDEXCLIENTE", nullptr, nullptr},
-    // The service code is compared as a number: "0123" is the code 123.
-    {&TfrmCliente::qryVerifiCdAtend,
-     "SELECT CDIDCLIENTE FROM CLIENTE WHERE CDIDCLIENTE = :P_CDIDCLIENTE", nullptr, nullptr},
-    {&TfrmCliente::qryVerifCliente,
-     "SELECT IDTPIJURCLIE, NRINSJURCLIE FROM CLIENTE WHERE (CDCLIENTE = :P_CDCLIENTE) AND IDCLIEATIV = 'S'", nullptr, nullptr},
-    {&TfrmCliente::qryInsJurClie,
-     "SELECT NRINSJURCLIE FROM CLIENTE WHERE (NRINSJURCLIE = :P_NRINSJURCLIE) AND (IDTPIJURCLIE = :P_IDTPIJURCLIE)", nullptr, nullptr},
-    {&TfrmCliente::qryEmpresa,
-     "SELECT CDEMPRESA, NMEMPRESA FROM EMPRESA E WHERE (CDEMPRESA = ISNULL(:P_CDEMPRESA,CDEMPRESA)) ORDER BY CDEMPRESA",
-     "SELECT CDEMPRESA, NMEMPRESA FROM EMPRESA E WHERE (CDEMPRESA = COALESCE(:P_CDEMPRESA,CDEMPRESA)) ORDER BY CDEMPRESA",
-     "SELECT CDEMPRESA, NMEMPRESA FROM EMPRESA E WHERE (CDEMPRESA = NVL(:P_CDEMPRESA,CDEMPRESA)) ORDER BY CDEMPRESA"},
-    {&TfrmCliente::qryInscEstad,
-     "SELECT CDINSCESTA, NRINSJURIEST, NMREPRINSEST, SGESTADO, IDTPIJURIEST FROM INSCRESTAD WHERE (CDEMPRESA = :P_CDEMPRESA) AND ((CDINSCESTA = :P_CDINSCESTA) OR ('T' = :P_TCDINSCESTA)) ORDER BY CDINSCESTA", nullptr, nullptr},
-    {&TfrmCliente::qryInscMunicip,
-     "SELECT CDINSCMUNI FROM INSCRMUNICIP WHERE (CDEMPRESA = :P_CDEMPRESA) AND ((CDINSCMUNI = :P_CDINSCMUNI) OR ('T' = :P_TCDINSCMUNI)) ORDER BY CDINSCMUNI", nullptr, nullptr},
+constexpr QueryMember kQueries[] = {
+    {"qryPesqCdExterno", &TfrmCliente::qryPesqCdExterno},
+    {"qryVerifiCdAtend", &TfrmCliente::qryVerifiCdAtend},
+    {"qryVerifCliente", &TfrmCliente::qryVerifCliente},
+    {"qryInsJurClie", &TfrmCliente::qryInsJurClie},
+    {"qryEmpresa", &TfrmCliente::qryEmpresa},
+    {"qryInscEstad", &TfrmCliente::qryInscEstad},
+    {"qryInscMunicip", &TfrmCliente::qryInscMunicip},
 };
-
-constexpr const char* kServiceCodeSqlite =
-    "SELECT CDIDCLIENTE FROM CLIENTE WHERE CASE WHEN CDIDCLIENTE <> '' AND CDIDCLIENTE NOT GLOB '*[^0-9]*' "
-    "THEN CAST(CDIDCLIENTE AS REAL) END = :P_CDIDCLIENTE";
-constexpr const char* kServiceCodePostgres =
-    "SELECT CDIDCLIENTE FROM CLIENTE WHERE CASE WHEN CDIDCLIENTE ~ '^[0-9]+$' "
-    "THEN CAST(CDIDCLIENTE AS DOUBLE PRECISION) END = :P_CDIDCLIENTE";
 
 // The value edits that take numbers typed by hand (Vd_Caracter).
 constexpr const char* kNumericEdits[] = {
@@ -67,18 +49,18 @@ void TfrmCliente::bindIdentity() {
     bind(ident.btpInscEst, "btpInscEst");
     bind(ident.dbeInscMuni, "dbeInscMuni");
     bind(ident.btpInscMuni, "btpInscMuni");
-    for (const QuerySql& q : kQueries) {
-        TADOIBQuery& query = this->*q.query;
-        query.setSql(q.sql);
-        if (q.dialectSql) {
-            query.setDialectSql("SQL_SQLITE", q.dialectSql);
-            query.setDialectSql("SQL_POSTGRESQL", q.dialectSql);
-        }
-        if (q.oracleSql)
-            query.setDialectSql("SQL_ORACLE", q.oracleSql);
-    }
-    qryVerifiCdAtend.setDialectSql("SQL_SQLITE", kServiceCodeSqlite);
-    qryVerifiCdAtend.setDialectSql("SQL_POSTGRESQL", kServiceCodePostgres);
+    for (const customer::QueryText& text : customer::identityQueries())
+        for (const QueryMember& q : kQueries)
+            if (q.name == text.name) {
+                TADOIBQuery& query = this->*q.query;
+                query.setSql(std::string(text.sql));
+                if (!text.sqlite.empty())
+                    query.setDialectSql("SQL_SQLITE", std::string(text.sqlite));
+                if (!text.postgresql.empty())
+                    query.setDialectSql("SQL_POSTGRESQL", std::string(text.postgresql));
+                if (!text.oracle.empty())
+                    query.setDialectSql("SQL_ORACLE", std::string(text.oracle));
+            }
     // "*" is the placeholder of "nothing chosen": shown as one blank.
     for (const char* name : {"CDINSCESTA", "CDINSCMUNI", "CDIDCLIENTE"})
         cdsCliente().FieldByName(name).OnGetText = [](Field& field, std::string& text, bool) {
