@@ -217,7 +217,10 @@ void TfrmCliente::dbeNrInsJurClieEnter() {
         assign(m, "NRINSJURCLIE", Consiste::AllTrim(fieldText(m, "NRINSJURCLIE")));
         form.dbeNrInsJurClie->refresh();
         form.dbeNrInsJurClie->selectAll();
-        if (codeCarriesRegistration(fieldText(m, "IDTPIJURINFO"))) {
+        // Only a code known to carry the registration (F, J) takes the edit away; a code not yet
+        // classified (an automatic registration's launch values) leaves it to be typed.
+        const std::string kind = fieldText(m, "IDTPIJURINFO");
+        if (kind == "F" || kind == "J") {
             form.lblInscAux->SetEnabled(false);
             for (gui::Control* c :
                  {static_cast<gui::Control*>(form.lblNmRazaoSoc),
