@@ -87,6 +87,7 @@ public:
     void FormActivate() override;
     void FormClose(gui::CloseAction& action) override;
     bool changesAllowed() const override;
+    void RefreshData() override;
 
     // Tabs.
     void pgcPadraoChanging(bool& allowChange) override;

@@ -30,9 +30,6 @@ void runAfter(ClientDataSet::NotifyEvent& event, ClientDataSet::NotifyEvent hand
     };
 }
 
-namespace {
-
-// A detail row without its customer would be saved as nobody's row; refuse it with a clear message.
 std::string requiredCustomerCode(const CustomerDataSets& sets) {
     std::string code = sets.customerCode();
     if (code.empty())
@@ -40,6 +37,8 @@ std::string requiredCustomerCode(const CustomerDataSets& sets) {
                     "este registro.");
     return code;
 }
+
+namespace {
 
 void stampCustomer(const CustomerDataSets& sets, ClientDataSet& ds) {
     ds.FieldByName("CDCLIENTE").SetValue(Variant(requiredCustomerCode(sets)));

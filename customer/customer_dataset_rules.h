@@ -5,6 +5,8 @@
 
 #include "platform/data/client_data_set.h"
 
+#include <string>
+
 namespace vq::customer {
 
 class CustomerDataSets;
@@ -12,6 +14,10 @@ class CustomerDataSets;
 // Makes `handler` run before (or after) what the event already does.
 void runBefore(ClientDataSet::NotifyEvent& event, ClientDataSet::NotifyEvent handler);
 void runAfter(ClientDataSet::NotifyEvent& event, ClientDataSet::NotifyEvent handler);
+
+// The code the customer's rows are stored under (customerCode(), the future code while it is new); a
+// clear Error when none is known yet, since the row would be saved as nobody's.
+std::string requiredCustomerCode(const CustomerDataSets& sets);
 
 // Wires the rules into the datasets; called once by CustomerDataSets.
 void installDataSetRules(CustomerDataSets& sets);

@@ -9,6 +9,7 @@
 #include "platform/gui/form_base.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
+#include "platform/gui/radio_button.h"
 #include "server/erp_rpc/json_variant.h"
 
 #include <algorithm>
@@ -147,6 +148,8 @@ void Driver::Impl::cmdClick(const ScriptLine& line) {
         userAction("click " + name, [tool] { tool->Click(); });
     } else if (auto* check = dynamic_cast<gui::CheckBox*>(&widget)) {
         userAction("click " + name, [check] { check->Click(); });
+    } else if (auto* radio = dynamic_cast<gui::RadioButton*>(&widget)) {
+        userAction("click " + name, [radio] { radio->Click(); });
     } else if (auto* control = gui::asControl(&widget); control && control->OnClick) {
         userAction("click " + name, [control] { control->OnClick(); });
     } else {

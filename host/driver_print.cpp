@@ -13,6 +13,7 @@
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
 #include "platform/gui/progress.h"
+#include "platform/gui/radio_button.h"
 #include "platform/gui/text_controls.h"
 
 #include <array>
@@ -58,8 +59,8 @@ Text caption(QObject& o) {
         return f->Caption();
     if (auto* m = dynamic_cast<gui::MenuItem*>(&o))
         return m->Caption();
-    return readAs<gui::Button, gui::ToolButton, gui::CheckBox, gui::Label, gui::GroupBox, gui::Panel,
-                  gui::RadioGroup, gui::TabSheet>(o, [](auto& c) { return c.Caption(); });
+    return readAs<gui::Button, gui::ToolButton, gui::CheckBox, gui::RadioButton, gui::Label, gui::GroupBox,
+                  gui::Panel, gui::RadioGroup, gui::TabSheet>(o, [](auto& c) { return c.Caption(); });
 }
 
 Text text(QObject& o) {
@@ -104,6 +105,8 @@ Text checked(QObject& o) {
         return flag(m->Checked());
     if (auto* c = dynamic_cast<gui::CheckBox*>(&o))
         return flag(c->Checked());
+    if (auto* r = dynamic_cast<gui::RadioButton*>(&o))
+        return flag(r->Checked());
     if (auto* t = dynamic_cast<gui::ToolButton*>(&o))
         return flag(t->Down());
     return std::nullopt;

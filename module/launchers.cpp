@@ -214,6 +214,7 @@ customer::Satellites launcherEntries() {
             },
         .CriaListaTransp = [] { CriaListaTransp(); },
         .CriaDadosCliente = [] { CriaDadosCliente(); },
+        .reapplyFilter = [] { TfrmFilCliente::applyLastConfirmed(); },
         .showBatchForm = [](customer::BatchRoutine routine) { showBatchForm(routine); },
     };
 }

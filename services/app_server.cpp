@@ -48,4 +48,18 @@ bool applyUpdates(const RemoteCall& call, ClientDataSet& dataSet, std::string_vi
     return true;
 }
 
+Variant sendChanges(const RemoteCall& call, ClientDataSet& dataSet, std::string_view method, QWidget* form,
+                    std::string_view busyText, VariantArray extra) {
+    if (dataSet.ChangeCount() <= 0)
+        return Variant();
+    Showavi::Scope busy(form, Showavi::kUpdating, busyText);
+    VariantArray args{dataSet.Delta()};
+    for (Variant& value : extra)
+        args.push_back(std::move(value));
+    Variant answer = Consiste::CheckResultServ(call(method, args), true, Consiste::ResultKind::Payload);
+    if (dataSet.LogChanges())
+        dataSet.MergeChangeLog();
+    return answer;
+}
+
 } // namespace vq::services

@@ -55,4 +55,11 @@ void readInto(const RemoteCall& call, std::string_view method, VariantArray&& ar
 bool applyUpdates(const RemoteCall& call, ClientDataSet& dataSet, std::string_view providerName,
                   QWidget* form = nullptr);
 
+// Write convention through a method of its own: `method(delta, extra...)`, only when the dataset has
+// changes, under the busy indicator (kind 1, `busyText`). The answer is checked; the change log is merged
+// only after a passed check, so a failure keeps it for the next send. Returns the checked answer (null
+// when nothing was sent).
+Variant sendChanges(const RemoteCall& call, ClientDataSet& dataSet, std::string_view method, QWidget* form,
+                    std::string_view busyText, VariantArray extra = {});
+
 } // namespace vq::services

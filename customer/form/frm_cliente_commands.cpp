@@ -31,6 +31,10 @@ void TfrmCliente::sbtFiltroClick() {
     HabilitaCampos();
 }
 
+void TfrmCliente::RefreshData() {
+    entry(customer::satellites().reapplyFilter, "de atualização do filtro")();
+}
+
 void TfrmCliente::sbtImportarClick() {
     entry(customer::satellites().CriaImpCliente, "CriaImpCliente")();
 }

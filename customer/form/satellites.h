@@ -17,6 +17,8 @@ struct Satellites {
     std::function<void(const std::string& code)> CriaVendAdicClie;
     std::function<void()> CriaListaTransp;
     std::function<void()> CriaDadosCliente;
+    // The refresh command's reload of cdsCliente: the filter's last confirmed selection, applied unseen.
+    std::function<void()> reapplyFilter;
     // Creates a new batch form of the routine and shows it modally.
     std::function<void(BatchRoutine routine)> showBatchForm;
 };

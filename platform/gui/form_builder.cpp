@@ -13,6 +13,7 @@
 #include "platform/gui/page_control.h"
 #include "platform/gui/progress.h"
 #include "platform/gui/qt_text.h"
+#include "platform/gui/radio_button.h"
 #include "platform/gui/text_controls.h"
 
 #include <QKeySequence>
@@ -86,6 +87,8 @@ QWidget* createWidget(Kind kind, QWidget* parent) {
         return new ComboBox(parent);
     case Kind::CheckBox:
         return new CheckBox(parent);
+    case Kind::RadioButton:
+        return new RadioButton(parent);
     case Kind::RadioGroup:
         return new RadioGroup(parent);
     case Kind::Button:
@@ -211,6 +214,8 @@ void Builder::caption(QWidget& w, const ControlSpec& spec) const {
         t->SetCaption(text);
     else if (auto* c = dynamic_cast<CheckBox*>(&w))
         c->SetCaption(text);
+    else if (auto* r = dynamic_cast<RadioButton*>(&w))
+        r->SetCaption(text);
 }
 
 void Builder::configure(QWidget& w, const ControlSpec& spec, const Opt& opt) {
@@ -252,6 +257,8 @@ void Builder::configure(QWidget& w, const ControlSpec& spec, const Opt& opt) {
     if (opt.checked) {
         if (auto* check = dynamic_cast<CheckBox*>(&w))
             check->SetChecked(true);
+        else if (auto* radio = dynamic_cast<RadioButton*>(&w))
+            radio->SetChecked(true);
         else if (tool)
             tool->SetDown(true);
     }

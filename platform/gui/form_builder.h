@@ -46,6 +46,7 @@ enum class Kind {
     RichMemo,
     ComboBox,
     CheckBox,
+    RadioButton,
     RadioGroup,
     Button,
     ToolButton,

@@ -118,6 +118,14 @@ constexpr LookupDef kLookups[] = {
      "P_CDCNAE",
      "T.CDCNAE = :P_CDCNAE",
      {"P_CDCNAE", AllRows::OnFlag}},
+    // Every branch with the customer's e-mail for it (null when none); no rows for an unknown customer.
+    {{"GetEmailClieFil", "FILIAL", "CDFILIAL",
+      "NRINSJURCLIE=C.NRINSJURCLIE, NMRAZSOCCLIE=C.NMRAZSOCCLIE, CDFILIAL, "
+      "DSEMAILDANFEBOL=E.DSEMAILDANFEBOL, CDCLIENTE=C.CDCLIENTE",
+      "JOIN CLIENTE C ON C.CDCLIENTE = :P_CDCLIENTE "
+      "LEFT JOIN EMAILCLIFIL E ON E.CDCLIENTE = C.CDCLIENTE AND E.CDFILIAL = T.CDFILIAL",
+      "", "T.CDFILIAL"},
+     "P_CDCLIENTE"},
     // Other customers using an abbreviation; the method drops the caller's own tax number.
     {{"GetVdSigla", "CLIENTE", "CDCLIENTE", "CDCLIENTE, NMRAZSOCCLIE, NRINSJURCLIE, SGARQESPECLIE", "",
       "T.SGARQESPECLIE = :P_SGARQESPECLIE AND (T.NRINSJURCLIE IS NULL OR T.NRINSJURCLIE <> :P_NRINSJURCLIE)",

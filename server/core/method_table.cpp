@@ -10,6 +10,7 @@
 #include "server/core/lookups.h"
 #include "server/core/methods.h"
 #include "server/core/shaped_lookups.h"
+#include "server/core/side_list_saves.h"
 
 namespace vq::server {
 
@@ -107,7 +108,7 @@ Variant setAuxCodCliente(Services& s, net::CallContext&, VariantArray& args) {
 Variant setVendAdicClie(Services& s, net::CallContext&, VariantArray& args) {
     const Provider& provider = requireProvider("dspVendAdicClie");
     auto conn = s.pool.acquire();
-    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
+    return Variant(static_cast<std::int64_t>(applySideListDelta(*conn, provider, args[0].asDelta())));
 }
 
 // Atualiza_Situacao("D", code): the customer form announces an inactivation before the customer's own
@@ -124,8 +125,15 @@ Variant atualizaSituacao(Services&, net::CallContext&, VariantArray& args) {
     return Variant(true);
 }
 
-Variant notYetAvailable(Services&, net::CallContext&, VariantArray&) {
-    throw Error("Método ainda não disponível.");
+Variant setEmailClie(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(static_cast<std::int64_t>(saveBranchEmails(*conn, args[0].asDelta())));
+}
+
+Variant confirmaListaTP(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(
+        std::make_shared<const DataPacket>(saveCarrierList(*conn, args[0].asDelta(), args[1].toString())));
 }
 
 constexpr MethodDef kMethods[] = {
@@ -187,6 +195,9 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "SetDelMalaClie", "ss", removeRows},
     {kModuleClientes, "SetAuxCodCliente", "s", setAuxCodCliente},
     {kModuleClientes, "SetVendAdicClie", "d", setVendAdicClie},
+    {kModuleClientes, "ConfirmaListaTP", "ds", confirmaListaTP},
+    {kModuleClientes, "GetEmailClieFil", "S", getLookup},
+    {kModuleClientes, "SetEmailClie", "d", setEmailClie},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", getLayout},
@@ -195,8 +206,8 @@ constexpr MethodDef kMethods[] = {
     {kModuleImport, "SetUpCliente", "sss", setUpCliente},
     {kModuleImport, "SetUpSitCliente", "s", setUpSitCliente},
 
-    {kModuleEmail, "GetEmailClieFil", "S", notYetAvailable},
-    {kModuleEmail, "SetEmailClie", "d", notYetAvailable},
+    {kModuleEmail, "GetEmailClieFil", "S", getLookup},
+    {kModuleEmail, "SetEmailClie", "d", setEmailClie},
 };
 
 } // namespace

@@ -148,6 +148,11 @@ constexpr ProviderDef kProviders[] = {
      "CDCLIENTE, NMRAZSOCCLIE:150=C.NMRAZSOCCLIE, CDVENDEDOR, NMRAZSOCVEN=V.NMRAZSOCVEN, VRPECOMVEN",
      "LEFT JOIN CLIENTE C ON C.CDCLIENTE = T.CDCLIENTE LEFT JOIN VENDEDOR V ON V.CDVENDEDOR = T.CDVENDEDOR",
      kByCustomer, "T.CDVENDEDOR"},
+    // The customer's allowed carriers, saved by ConfirmaListaTP (side_list_saves.h).
+    {"dspTransCliePed", "TRANSCLIEPED", "CDCLIENTE, NRINSJURTRAN",
+     "NRINSJURTRAN, NMFANTTRAN=TP.NMFANTTRAN, IDTPIJURTRAN, CDCLIENTE",
+     "LEFT JOIN TRANSPORT TP ON TP.IDTPIJURTRAN = T.IDTPIJURTRAN AND TP.NRINSJURTRAN = T.NRINSJURTRAN",
+     kByCustomer, "T.NRINSJURTRAN"},
     // Customers written by the import: every column of CLIENTE. The import's rows also carry the name of
     // the file they were read from, which is accepted and never written.
     {"dspImportCliente", "CLIENTE", "CDCLIENTE", "*, NMARQLAYIMP:250=CAST(NULL AS VARCHAR(250))", "", "",

@@ -3,7 +3,7 @@
 
 #include "customer/Vqm41200.h"
 #include "filter_report/Vqm41202.h"
-#include "filter_report/radio_button.h"
+#include "platform/gui/radio_button.h"
 #include "framework/services/vorlane.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/db_controls.h"

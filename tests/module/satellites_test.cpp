@@ -41,14 +41,14 @@ TEST_F(Satellites, AdditionalSalespeopleAreReusedWhileMarkedAndRecreatedAfterThe
     ASSERT_TRUE(first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(first->netVendAdicClie.Connected());
-    Vqm41208::unit().boPrimVez = false; // as after its first activation
+    test::CallLog log;
     CriaVendAdicClie("J2");
     EXPECT_EQ(Vqm41208::unit().frmVendAdicClie, first);
     EXPECT_EQ(unitValue("Vqm41208", "stCliente"), Variant("J2")) << "a reused list follows its customer";
-    EXPECT_EQ(unitValue("Vqm41208", "boPrimVez"), Variant(true)) << "and reads its rows again";
-    Vqm41208::unit().boPrimVez = false;
+    ASSERT_EQ(log.named("GetVendAdicClie").size(), 1u) << "and reads its rows again";
+    EXPECT_EQ(log.named("GetVendAdicClie")[0].args.at(0), Variant("J2"));
     CriaVendAdicClie("J2");
-    EXPECT_EQ(unitValue("Vqm41208", "boPrimVez"), Variant(false)) << "the same customer is not read again";
+    EXPECT_EQ(log.named("GetVendAdicClie").size(), 1u) << "the same customer is not read again";
 
     first->Close();
     EXPECT_EQ(unitValue("Vqm41208", "boIdCriado"), Variant(false));

@@ -81,9 +81,8 @@ TEST_F(ServerE2ETest, FailuresComeBackAsMessages) {
     net::TNetConnection email;
     email.ServerName = "VQM41203.rdmInfEmailClie";
     email.Port = server_->port();
-    const Variant stub = email.Call("GetEmailClieFil", {"J1"});
-    ASSERT_TRUE(stub.is(VariantKind::ServerError));
-    EXPECT_EQ(stub.asServerError().message, "Método ainda não disponível.");
+    const Variant notDelta = email.Call("SetEmailClie", {"J1"});
+    ASSERT_TRUE(notDelta.is(VariantKind::ServerError)); // a code is no change log
 }
 
 // Lists are read, never written; the import's provider is written by the import's own Confirmar only.
