@@ -21,7 +21,7 @@ bool hasLetter(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return isLetter(static_cast<char16_t>(c)); });
 }
 
-constexpr char16_t kBackspace = 8, kCopy = 3, kPaste = 22, kCut = 24;
+constexpr char16_t kBackspace = 8, kTab = 9, kCopy = 3, kPaste = 22, kCut = 24;
 
 } // namespace
 
@@ -62,7 +62,7 @@ std::optional<Registration> classifyRegistration(std::string_view typed, Registr
 }
 
 char16_t registrationKey(char16_t key, RegistrationEdit edit) {
-    if (isDigit(key))
+    if (isDigit(key) || key == kTab)
         return key;
     if (isLetter(key))
         return upper(key);
@@ -72,11 +72,11 @@ char16_t registrationKey(char16_t key, RegistrationEdit edit) {
 }
 
 char16_t serviceCodeKey(char16_t key) {
-    return isDigit(key) || key == kBackspace ? key : 0;
+    return isDigit(key) || key == kBackspace || key == kTab ? key : 0;
 }
 
 char16_t companyCodeKey(char16_t key) {
-    return isDigit(key) || isLetter(key) ? key : 0;
+    return isDigit(key) || isLetter(key) || key == kTab ? key : 0;
 }
 
 char16_t upperCaseKey(char16_t key) {

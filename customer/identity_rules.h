@@ -31,7 +31,8 @@ struct Registration {
 // CNPJ (the customer code: any letter; the issuing registration: an alphanumeric-CNPJ-shaped text).
 std::optional<Registration> classifyRegistration(std::string_view typed, RegistrationEdit edit);
 
-// Key filters: the key as it gets through (upper-cased where the edit says so), or 0 when dropped.
+// Key filters: the key as it gets through (upper-cased where the edit says so), or 0 when dropped. Tab
+// always gets through: it moves the focus and never types.
 // Registration edits: digits and letters (upper-cased); the code edit also backspace, the issuing one
 // also copy, paste and cut (3, 22, 24).
 char16_t registrationKey(char16_t key, RegistrationEdit edit);

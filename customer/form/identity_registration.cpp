@@ -198,9 +198,9 @@ void TfrmCliente::dbeCdAtendiKeyPress(char16_t& key) {
 }
 
 void TfrmCliente::edtHomePageKeyPress(char16_t& key) {
-    (void)key;
     ClientDataSet& m = cdsCliente();
-    if (m.Active() && m.State() == DataSetState::Browse)
+    // Leaving the edit (Tab) or dropping its text (Esc) types nothing.
+    if (key != 9 && key != 27 && m.Active() && m.State() == DataSetState::Browse)
         m.Edit();
 }
 
