@@ -7,9 +7,13 @@
 // frm_cliente_lifecycle.cpp (creation, activation, close), frm_cliente_tabs.cpp (tab changes and
 // loading), frm_cliente_scroll.cpp (record change), frm_cliente_state.cpp (data states and command
 // states), frm_cliente_navigation.cpp (tab menu, moves, grid, print), frm_cliente_commands.cpp (the
-// module's other forms), identity_*.cpp (customer code, registrations, names, dates, CNAE, billing
-// company, the record's completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
+// module's other forms; the record commands insert, edit, cancel and search), frm_cliente_confirm.cpp
+// (the confirm's steps), frm_cliente_delete.cpp, frm_cliente_refresh.cpp, frm_cliente_save.cpp (the save
+// primitive and the saves after post and delete), frm_cliente_record_events.cpp (the master's events),
+// identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
+// completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
 
+#include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
 #include "customer/form/pages.h"
 #include "customer/form/satellites.h"
@@ -38,6 +42,11 @@ public:
     TADOIBQuery qrySegMercado{nullptr, "qrySegMercado"};
     TADOIBQuery qryCentCustoCli{nullptr, "qryCentCustoCli"};
     TADOIBQuery qryRegiao{nullptr, "qryRegiao"};
+    // Names the confirm fills when their edits are empty.
+    TADOIBQuery qryModPgto{nullptr, "qryModPgto"};
+    TADOIBQuery qryFormPgto{nullptr, "qryFormPgto"};
+    TADOIBQuery qryPesqModPgto{nullptr, "qryPesqModPgto"};
+    TADOIBQuery qryFiliOrig{nullptr, "qryFiliOrig"};
 
     customer::CustomerDataSets& data() const { return *data_; }
     ClientDataSet& cdsCliente() const { return data_->cdsCliente(); }
@@ -166,8 +175,130 @@ public:
     void cbbEndCFOPChange();
     void cbbEndCFOPOPresChange();
 
-    // Identity and tax registration (identity_*.cpp). A `report` flag makes an empty field an error;
-    // the billing checks' flag skips their lookup (the confirm command only adjusts the company code).
+    // ---- Record commands and the save protocol.
+    void sbtIncluirClick() override;
+    void sbtAlterarClick() override;
+    void sbtConfirmarClick() override;
+    void sbtCancelarClick() override;
+    void sbtExcluirClick() override;
+    void sbtVerificarClick() override;
+    void sbtProcurarClick() override;
+    void FormCloseQuery(bool& canClose) override;
+    // Deletes the current customer after asking "Excl".
+    void Exclui_Cli();
+    // The save primitive: sends the dataset's change log to the provider (nothing without changes). On a
+    // failure the refresh command runs and the failure goes on to the caller.
+    void Confirmar(ClientDataSet& dataSet, std::string_view provider);
+    // A row is being edited, or posted rows wait to be sent, in any dataset the form saves.
+    bool hasPendingChanges() const;
+    void cdsClienteNewRecord();
+    void cdsClienteAfterInsert();
+    void cdsClienteBeforeEdit();
+    void cdsClienteAfterPost();
+    void cdsClienteAfterCancel();
+    void cdsClienteBeforeDelete();
+    void cdsClienteAfterDelete();
+
+    // Checks and steps of other concerns the record commands run; each does nothing until its concern
+    // fills it. `report`: an empty value is an error too.
+    void cdsClienteBeforePost(); // identity_before_post.cpp
+    void Vd_Inscricao(bool report);
+    void Vd_InscEmissao(bool report);
+    void Vd_DtNascFund();
+    void Vd_ClienteDesde(bool report);
+    void Vd_SegMerc(bool report);
+    void Vd_ProspectDesde(bool report);
+    void Vd_RazSoc(bool report);
+    void Vd_Fantasia(bool report);
+    void Vd_Sigla(bool report);
+    void Vd_CdRamoAtividade();
+    void Vd_SegMercado(bool report);
+    void Vd_CentCusto();
+    void Vd_Empresa(bool report);
+    void Vd_InscEstadual(bool report);
+    void Vd_InscMunicipal(bool report);
+    void Vd_dbeCdSerie();
+    // Vd_Pais, Vd_Estado and Vd_Municipio of an address page with their two flags, and its district.
+    void addressConfirmChecks(customer::form::AddressPage& page, bool first, bool second);
+    void Vd_bairro(customer::form::AddressPage& page);
+    void Vd_CodInterloc(bool report);
+    void Vd_NmInterloc();
+    // Vd_Pais, Vd_Estado and Vd_Municipio of the contact's address with their two flags.
+    void contactAddressChecks(bool first, bool second);
+    void Vd_CargoInterloc(bool report);
+    void Vd_ContCtbl(bool report);
+    void Vd_Indice(bool report);
+    void Vd_TipContRec(bool report);
+    void Vd_Vendedor(bool report);
+    void Vd_TpBaixaRec(bool report);
+    void Vd_FormaPgto(bool report);
+    void Vd_VerifPrazo();
+    void Vd_Prazo(bool report);
+    void Vd_Percentual(bool report);
+    void Vd_VerifSomaPerc();
+    void Vd_VrMulta();
+    void Vd_VrMora();
+    // `field` is the value checked: "1" capital, "2" net worth, "3" credit limit.
+    void Vd_ValorMenor(std::string_view field, std::string_view kind);
+    void Vd_ProdMatAplic();
+    void Vd_MesReaj();
+    void ImportaProspect();
+    void copyProspectAddress(); // the prospect's address of kind "P" into the new normal address
+    void ApagaProspect(bool transfer);
+
+    // Payment form, terms and collection fields (payment_*.cpp); the confirm calls the checks declared
+    // above.
+    customer::form::PaymentControls pay;
+    void drgFormPgtoClick();
+    void speDiaFixoChange();
+    void speParcelaChange();
+    void dckProxMesClick();
+    void btpFormPgtoBeforePesq(bool& allow);
+    void btpFormPgtoAfterPesq();
+    void dbeCdFormPgtoChange();
+    void dbeCdFormPgtoExit();
+    void dbgPrazoPgClieColExit();
+    void dbgPrazoPgClieExit();
+    void dbgPrazoPgClieKeyPress(char16_t& key);
+    void dbgPrazoPgClieKeyDown(int& key, Qt::KeyboardModifiers modifiers); // deletes without asking
+    void dtsPrazoPgtoClieStateChange();
+    void cdsPrazoPgtoClieBeforeInsert();
+    void cdsPrazoPgtoClieBeforeEdit();
+    void cdsPrazoPgtoClieBeforePost();
+    void cdsPrazoPgtoClieAfterDelete();
+    void dbeVrMultaExit();
+    void dbeVrMoraExit();
+    void btpContReceBeforePesq(bool& allow);
+    void btpContReceAfterPesq();
+    void dbeCdContReceChange();
+    void dbeCdContReceExit();
+    void btnTipoBaixaBeforePesq(bool& allow);
+    void btnTipoBaixaAfterPesq();
+    void dbeCdTpBaixaChange();
+    void dbeCdTpBaixaExit();
+    void btpCdTpAjustBeforePesq(bool& allow);
+    void btpCdTpAjustAfterPesq();
+    void dbeCdTpAjustExit();
+    void btpModPgtoBeforePesq(bool& allow);
+    void btpModPgtoAfterPesq();
+    void dbeCdModPgtoChange();
+    void dbeCdModPgtoExit();
+    void dbeCdModPgtoKeyPress(char16_t& key);
+    void dbeMesesInadKeyPress(char16_t& key);
+    void Vd_TpAjusteRec(bool report);
+    void Vd_ModPagto();
+    void dbeNrDiasExit();
+    void dbdDtVencimentoExit();
+    void Vd_NrDias();
+    void Vd_DtVencimento(bool report);
+    // Steps of the identity checks this concern calls.
+    void Vd_Caracter(gui::Edit& edit, char16_t& key);
+    void Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::TabSheet* page,
+                       gui::PageControl* pages);
+
+    // Identity and tax registration (identity_*.cpp; its Vd_ checks are declared with the record commands
+    // above). Vd_Empresa, Vd_InscEstadual and Vd_InscMunicipal: the flag skips their lookup (the confirm
+    // command only adjusts the company code).
     customer::form::IdentityControls ident;
     TADOIBQuery qryPesqCdExterno{nullptr, "qryPesqCdExterno"};
     TADOIBQuery qryVerifiCdAtend{nullptr, "qryVerifiCdAtend"};
@@ -178,23 +309,8 @@ public:
     TADOIBQuery qryInscMunicip{nullptr, "qryInscMunicip"};
     bool boSaiInscEmis = false; // only while dbeNrInsJurClie is being left
 
-    void Vd_Inscricao(bool report);
-    void Vd_InscEmissao(bool report);
-    void Vd_RazSoc(bool report);
-    void Vd_Fantasia(bool report);
-    void Vd_Empresa(bool skipLookup);
-    void Vd_InscEstadual(bool skipLookup);
-    void Vd_InscMunicipal(bool skipLookup);
     void Vd_CNAEFiscal(bool report);
-    void Vd_ClienteDesde(bool report);
-    void Vd_SegMerc(bool report);
-    void Vd_ProspectDesde(bool report);
-    void Vd_DtNascFund();
-    void Vd_Data_Geral(DataSource& dataSource, gui::DbDateEdit& dateEdit, gui::TabSheet& tabSheet,
-                       gui::PageControl& pageControl);
     static std::string removeCaracteres(std::string_view text);
-    void Vd_Caracter(gui::Edit& edit, char16_t& key);
-    void cdsClienteBeforePost();
 
     void dbeInscricaoEnter();
     void dbeInscricaoChange(gui::DbEdit& sender);
@@ -226,10 +342,7 @@ public:
     void btpInscMuniClick();
 
     // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
-    void Vd_DtVencimento(bool report);
-    void Vd_NrDias();
     void vd_Divulg(gui::DbEdit& edit);
-    void Vd_ModPagto();
     void Vd_Idioma();
     void Vd_Endereco();
     void Vd_GrupClie();
@@ -269,6 +382,42 @@ private:
     bool anyDetailEditing() const;
     bool browsingNow() const;
     DataSource* activeSource() const;
+
+    // Record commands.
+    // A remote method of this form's server whose answer passes the result check.
+    Variant callChecked(std::string_view method, VariantArray args);
+    void wireSaves();
+    void saveAfterChange(ClientDataSet& dataSet);
+    void onlyInsertEnabled();
+    void noCustomerLeft();
+    void newCustomer();
+    void offerProspect();
+    void reloadActiveTab(const std::string& code);
+    void runConfirmSteps();
+    void confirmStep(customer::ConfirmStep step);
+    void confirmMasterFirstPass();
+    void confirmMasterLookups();
+    void confirmMasterValues();
+    void confirmPosts();
+    void sendTermsAndMessages();
+    void confirmPostLists();
+    void stampSavedCode(ClientDataSet& dataSet);
+    void deleteContact();
+    std::string confirmCode_; // the customer confirmed, for repositioning
+    bool paymentIndexTaken_ = false;
+
+    // Payment concern (payment_*.cpp).
+    void buildPayment();
+    void wirePayment();
+    void clearFixedDay();
+    void enableFixedDay(bool on);
+    void enableFormCode(bool on);
+    void closeTerms();
+    void snapshotTerms(bool leaveCurrentOut);
+    std::string termText(std::string_view field);
+    void readLookup(ClientDataSet& list, std::string_view method, std::string code, std::string flag);
+    ClientDataSet& lookupList(std::string_view name);
+    bool adjustingPayment_ = false;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
     bool destroying_ = false;

@@ -17,6 +17,7 @@ constexpr std::array kProspectImport = {33, 63, 64, 69};
 constexpr std::array kPersonalisation = {16, 33, 64, 69};
 constexpr std::array kAdjustmentMonth = {16};
 constexpr std::array kPermit = {9, 13, 26, 75};
+constexpr std::array kProspectOnInsert = {16, 33, 63, 64, 69};
 
 constexpr RuleRow kRules[] = {
     {ModuleRule::RequiredSinceDates, kProspectAware},
@@ -28,6 +29,7 @@ constexpr RuleRow kRules[] = {
     {ModuleRule::Permit, kPermit},
     {ModuleRule::DuplicateTaxRefused, kProspectAware},
     {ModuleRule::ShortContactPages, kProspectAware},
+    {ModuleRule::ProspectOnInsert, kProspectOnInsert},
 };
 
 } // namespace

@@ -16,6 +16,7 @@ enum class ModuleRule {
     Permit,              // permit button and menu item visible
     DuplicateTaxRefused, // a duplicate tax number is refused; saving converts the prospect
     ShortContactPages,   // contact pages without position and level, shorter Tab path
+    ProspectOnInsert,    // inserting a customer offers the registered prospects
 };
 
 // The module codes a rule applies in.

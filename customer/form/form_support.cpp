@@ -1,5 +1,7 @@
 #include "customer/form/form_support.h"
 
+#include "framework/services/db_geral.h"
+#include "platform/db/tadoib_query.h"
 #include "platform/gui/choices.h"
 
 namespace vq::customer::form {
@@ -20,6 +22,16 @@ void chooseByValue(gui::ComboBox& combo, std::string_view value) {
         if (combo.Values[i] == value)
             index = static_cast<int>(i);
     combo.SetItemIndex(index);
+}
+
+std::string lookUp(TADOIBQuery& query, std::initializer_list<std::pair<const char*, std::string>> params,
+                   const char* field) {
+    useDBGeral(query);
+    query.Close();
+    for (const auto& [name, value] : params)
+        query.ParamByName(name).setValue(Variant(value));
+    query.Open();
+    return query.IsEmpty() ? std::string() : query.FieldByName(field).AsString();
 }
 
 } // namespace vq::customer::form

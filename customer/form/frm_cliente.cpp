@@ -150,9 +150,12 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     qryRegiao.setSql(kSqlRegiao);
     services::setupConnection(netClientes, services::kRdmClientes);
     buildLayout();
+    buildPayment();
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();
+    wireSaves();
+    wirePayment();
     try {
         DoCreate();
     } catch (...) {

@@ -9,23 +9,37 @@ void TfrmCliente::Vd_Qualifica() {}
 void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
-void TfrmCliente::AjustaFormPgto() {}
 void TfrmCliente::getRetECF() {}
 void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
     (void)page;
 }
-void TfrmCliente::paymentExitChecks() {}
-void TfrmCliente::additionalDataExitChecks() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
-void TfrmCliente::Vd_DtVencimento(bool report) {
-    (void)report;
-}
-void TfrmCliente::Vd_NrDias() {}
-void TfrmCliente::vd_Divulg(gui::DbEdit& edit) {
-    (void)edit;
-}
-void TfrmCliente::Vd_ModPagto() {}
+
+// ---- Checks and steps the record commands run.
+
+void TfrmCliente::Vd_Sigla(bool) {}
+void TfrmCliente::Vd_CdRamoAtividade() {}
+void TfrmCliente::Vd_SegMercado(bool) {}
+void TfrmCliente::Vd_CentCusto() {}
+void TfrmCliente::Vd_dbeCdSerie() {}
+void TfrmCliente::addressConfirmChecks(customer::form::AddressPage&, bool, bool) {}
+void TfrmCliente::Vd_bairro(customer::form::AddressPage&) {}
+void TfrmCliente::Vd_CodInterloc(bool) {}
+void TfrmCliente::Vd_NmInterloc() {}
+void TfrmCliente::contactAddressChecks(bool, bool) {}
+void TfrmCliente::Vd_CargoInterloc(bool) {}
+void TfrmCliente::Vd_ContCtbl(bool) {}
+void TfrmCliente::Vd_Indice(bool) {}
+void TfrmCliente::Vd_Vendedor(bool) {}
+void TfrmCliente::Vd_ValorMenor(std::string_view, std::string_view) {}
+void TfrmCliente::Vd_ProdMatAplic() {}
+void TfrmCliente::ImportaProspect() {}
+void TfrmCliente::copyProspectAddress() {}
+void TfrmCliente::ApagaProspect(bool) {}
+
+// ---- Checks of other concerns at their step of cdsClienteBeforePost.
+void TfrmCliente::vd_Divulg(gui::DbEdit&) {}
 void TfrmCliente::Vd_Idioma() {}
 void TfrmCliente::Vd_Endereco() {}
 void TfrmCliente::Vd_GrupClie() {}

@@ -22,6 +22,7 @@ namespace vq {
 
 using customer::form::chooseByValue;
 using customer::form::fieldText;
+using customer::form::lookUp;
 using enum customer::form::Tab;
 
 namespace {
@@ -52,17 +53,6 @@ private:
     gui::NotifyEvent onCfop_;
     gui::NotifyEvent onCfopPres_;
 };
-
-// Runs a lookup query with its parameters; the first row's `field`, or "" when there is none.
-std::string lookUp(TADOIBQuery& query, std::initializer_list<std::pair<const char*, std::string>> params,
-                   const char* field) {
-    useDBGeral(query);
-    query.Close();
-    for (const auto& [name, value] : params)
-        query.ParamByName(name).setValue(Variant(value));
-    query.Open();
-    return query.IsEmpty() ? std::string() : query.FieldByName(field).AsString();
-}
 
 } // namespace
 

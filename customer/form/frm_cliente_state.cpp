@@ -28,7 +28,7 @@ namespace {
 constexpr const char* kEditGroups[] = {
     "grbIdent",   "grbClassif",    "grbTransp",    "grbEndeClie",  "grbEndeClieCobr", "grbEndeExt",
     "grbEndeExp", "grbEndEntrega", "grbDadosAdic", "grbMesReaj",   "grbDadosFiscais", "grbFormPgto",
-    "grbIdioma",  "grbFormInter",  "grbEndeInter", "grbDadoProsp", "grbPedidos",
+    "grbIdioma",  "grbValidade",   "grbFormInter", "grbEndeInter", "grbDadoProsp",    "grbPedidos",
 };
 constexpr const char* kDetailGrids[] = {"dbgInterloc", "dbgCorres",      "dbgObserv",       "dbgBancoPref",
                                         "dbgSocios",   "dbgPrazoPgClie", "dbgPrecoBaseCli", "dbgMensCliente"};

@@ -242,8 +242,7 @@ void TfrmCliente::checkDates() {
         auto* edit = findComponent<gui::DbDateEdit>(r.edit);
         if (!edit || !r.source || !r.pages)
             continue;
-        if (gui::TabSheet* page = customer::form::pageOf(*edit, *r.pages))
-            Vd_Data_Geral(*r.source, *edit, *page, *r.pages);
+        Vd_Data_Geral(*r.source, *edit, customer::form::pageOf(*edit, *r.pages), r.pages);
     }
 }
 

@@ -111,8 +111,8 @@ void TfrmCliente::Vd_Fantasia(bool report) {
 
 // ---- Dates
 
-void TfrmCliente::Vd_Data_Geral(DataSource& dataSource, gui::DbDateEdit& dateEdit, gui::TabSheet& tabSheet,
-                                gui::PageControl& pageControl) {
+void TfrmCliente::Vd_Data_Geral(DataSource& dataSource, gui::DbDateEdit& dateEdit, gui::TabSheet* tabSheet,
+                                gui::PageControl* pageControl) {
     if (!customer::form::editing(dataSource) || blankDate(dateEdit))
         return;
     try {
@@ -127,10 +127,9 @@ void TfrmCliente::Vd_Data_Geral(DataSource& dataSource, gui::DbDateEdit& dateEdi
             Consiste::MensErro(Msg(*this, "DATA_INV") + " '" + text + "'");
         }
     } catch (...) {
-        const bool onMain = &pageControl == pgcPadrao;
-        if (pageControl.ActivePage() != &tabSheet) {
-            pageControl.SetActivePage(&tabSheet);
-            if (onMain)
+        if (pageControl && tabSheet && pageControl->ActivePage() != tabSheet) {
+            pageControl->SetActivePage(tabSheet);
+            if (pageControl == pgcPadrao)
                 pgcPadraoChange();
         }
         validationFailed(nullptr, &dateEdit);
@@ -139,16 +138,16 @@ void TfrmCliente::Vd_Data_Geral(DataSource& dataSource, gui::DbDateEdit& dateEdi
 }
 
 void TfrmCliente::depClieDesdeExit() {
-    Vd_Data_Geral(dtsPadrao, *form.depClieDesde, *tshFormulario, *pgcPadrao);
+    Vd_Data_Geral(dtsPadrao, *form.depClieDesde, tshFormulario, pgcPadrao);
 }
 
 void TfrmCliente::depDtNascFundExit() {
-    Vd_Data_Geral(dtsPadrao, *ident.depDtNascFund, *tshFormulario, *pgcPadrao);
+    Vd_Data_Geral(dtsPadrao, *ident.depDtNascFund, tshFormulario, pgcPadrao);
 }
 
 void TfrmCliente::depProspDesdeExit() {
-    Vd_Data_Geral(dtsPadrao, *form.depProspDesde, *customer::form::pageOf(*form.depProspDesde, *pgcPadrao),
-                  *pgcPadrao);
+    Vd_Data_Geral(dtsPadrao, *form.depProspDesde, customer::form::pageOf(*form.depProspDesde, *pgcPadrao),
+                  pgcPadrao);
 }
 
 void TfrmCliente::Vd_DtNascFund() {

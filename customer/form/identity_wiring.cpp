@@ -24,10 +24,11 @@ constexpr QueryMember kQueries[] = {
     {"qryInscMunicip", &TfrmCliente::qryInscMunicip},
 };
 
-// The value edits that take numbers typed by hand (Vd_Caracter).
+// The value edits that take numbers typed by hand (Vd_Caracter); the payment unit wires its own three
+// (dbeVrMulta, dbeVrMora, dbeVrDesc).
 constexpr const char* kNumericEdits[] = {
-    "dbeMargemLucro", "dbeVrMulta", "dbeVrMora", "dbeVrDesc", "dbeVrCapital",
-    "dbeAIntegralizar", "dbeIntegralizado", "dbeReservas", "dbeLimitCred", "dbePatrLiqu",
+    "dbeMargemLucro", "dbeVrCapital", "dbeAIntegralizar", "dbeIntegralizado",
+    "dbeReservas", "dbeLimitCred", "dbePatrLiqu",
 };
 // clang-format on
 
@@ -107,7 +108,6 @@ void TfrmCliente::wireIdentity() {
     for (const char* name : kNumericEdits)
         if (auto* edit = findComponent<gui::Edit>(name))
             edit->OnKeyPress = [this, edit](char16_t& key) { Vd_Caracter(*edit, key); };
-    cdsCliente().BeforePost = [this](ClientDataSet&) { cdsClienteBeforePost(); };
 }
 
 } // namespace vq

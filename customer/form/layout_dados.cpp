@@ -14,8 +14,18 @@ constexpr gui::ControlSpec kDadosAdic[] = {
     {DbEdit, "dbeCdContCtbl", "grbDadosAdic", "Conta Contábil", "dtsPadrao", "CDCONTCTBL", {0, 0}, {.width = 20}},
     {DbEdit, "dbeVrMulta", "grbDadosAdic", "Multa (%)", "dtsPadrao", "VRPEMULBCLI", {1, 0}, {.width = 6, .maxLength = 5}},
     {DbEdit, "dbeVrMora", "grbDadosAdic", "Mora Diária (%)", "dtsPadrao", "VRPEMORBCLI", {1, 1}, {.width = 6, .maxLength = 5}},
+    // Collection fields; the lookup buttons sit in the free cells beside their codes (payment_layout.cpp).
+    {DbEdit, "dbeVrDesc", "grbDadosAdic", "Desconto até Vencimento (%)", "dtsPadrao", "VRPEDESCBCLI", {1, 2}, {.width = 6, .maxLength = 5}},
+    {DbEdit, "dbeCdContRece", "grbDadosAdic", "Tipo de Conta a Receber", "dtsPadrao", "CDTPCTRECEB", {2, 0}, {.width = 8}},
+    {DbEdit, "dbeNmContaRece", "grbDadosAdic", "", "dtsPadrao", "DSTPCTRECEB", {2, 2, 1, 2}, {.width = 30, .readOnly = true, .noTab = true}},
+    {DbEdit, "dbeCdTpBaixa", "grbDadosAdic", "Tipo de Baixa", "dtsPadrao", "CDTPBAIXAREC", {3, 0}, {.width = 4}},
+    {DbEdit, "DBEdit2", "grbDadosAdic", "", "dtsPadrao", "NMTPBAIXAREC", {3, 2, 1, 2}, {.width = 30, .readOnly = true, .noTab = true}},
+    {DbEdit, "dbeCdTpAjust", "grbDadosAdic", "Tipo de Ajuste", "dtsPadrao", "CDAJUCTREC", {4, 0}, {.width = 6}},
+    {DbRadioGroup, "drgTipoDesc", "grbDadosAdic", "Tipo de Desconto", "dtsPadrao", "IDTPDESCCLIE", {5, 0, 1, 2}, {.items = "Bonificação|Comercial|Sem Desconto", .values = "B|C|S", .columns = 3}},
+    {DbEdit, "dbePercDesc", "grbDadosAdic", "Valor (%)", "dtsPadrao", "VRPEDESCCLIE", {5, 2}, {.width = 6, .maxLength = 5}},
+    {DbEdit, "dbeMesesInad", "grbDadosAdic", "Meses de inadimplência para bloqueio", "dtsPadrao", "NRMESBLQCLIINAD", {6, 0}, {.width = 7, .maxLength = 6}},
     {GroupBox, "grbMesReaj", "tshDadosAdic", "Mês de Reajuste", "", "", {0, 1}},
-    {DbComboBox, "dbcMesReaj", "grbMesReaj", "", "dtsPadrao", "NRMESREAJCLIE", {0, 0}, {.items = "Janeiro|Fevereiro|Março|Abril|Maio|Junho|Julho|Agosto|Setembro|Outubro|Novembro|Dezembro", .values = "01|02|03|04|05|06|07|08|09|10|11|12", .style = gui::ComboStyle::DropDownList}},
+    {DbComboBox, "dbcMesReaj", "grbMesReaj", "", "dtsPadrao", "NRMESREAJCLIE", {0, 0}, {.items = "Janeiro|Fevereiro|Março|Abril|Maio|Junho|Julho|Agosto|Setembro|Outubro|Novembro|Dezembro", .style = gui::ComboStyle::DropDownList}},
     {DbGrid, "dbgMensCliente", "tshDadosAdic", "", "dtsMensCliente", "", {1, 0, 1, 2}},
 };
 
@@ -29,9 +39,15 @@ constexpr gui::ControlSpec kDadosFiscais[] = {
 constexpr gui::ControlSpec kFormPgto[] = {
     {TabSheet, "tshFormPgto", "pgcPadrao", "Forma de Pagamento"},
     {GroupBox, "grbFormPgto", "tshFormPgto", "Forma de Pagamento", "", "", {0, 0}},
-    {DbRadioGroup, "drgFormPgto", "grbFormPgto", "", "dtsPadrao", "IDTPFORPGTCL", {0, 0, 1, 2}, {.items = "Sem Forma de Pagamento|Pagamento Fixo no Dia|Pela Forma de Pagamento", .values = "X|F|V"}},
-    {SpinEdit, "speDiaFixo", "grbFormPgto", "Dia Fixo", "", "", {1, 0}, {.min = 1, .max = 31}},
-    {SpinEdit, "speParcela", "grbFormPgto", "Parcelas", "", "", {1, 1}, {.min = 1, .max = 99}},
+    {DbRadioGroup, "drgFormPgto", "grbFormPgto", "", "dtsPadrao", "IDTPFORPGTCL", {0, 0, 1, 6}, {.items = "Sem Forma de Pagamento|Pagamento Fixo no Dia|Pela Forma de Pagamento", .values = "X|F|V"}},
+    {SpinEdit, "speDiaFixo", "grbFormPgto", "", "", "", {1, 0}, {.min = 1, .max = 31}},
+    {Label, "lblCom", "grbFormPgto", "com", "", "", {1, 1}},
+    {SpinEdit, "speParcela", "grbFormPgto", "", "", "", {1, 2}, {.min = 1, .max = 99}},
+    {Label, "lblParcelas", "grbFormPgto", "Parcela(s)", "", "", {1, 3}},
+    {Label, "lblParenteses", "grbFormPgto", "(", "", "", {1, 4}},
+    {DbCheckBox, "dckProxMes", "grbFormPgto", "1ª Próximo Mês )", "dtsPadrao", "IDUTDIAPGTCL", {1, 5}, {.values = "E|I"}},
+    {DbEdit, "dbeCdFormPgto", "grbFormPgto", "Forma de Pagamento", "dtsPadrao", "CDFORMPGTO", {2, 0}, {.width = 4}},
+    {DbEdit, "dbeNmFormPgto", "grbFormPgto", "", "dtsPadrao", "NMFORMPGTO", {2, 2, 1, 4}, {.width = 30, .readOnly = true, .noTab = true}},
     {DbGrid, "dbgPrazoPgClie", "tshFormPgto", "", "dtsPrazoPgtoClie", "", {1, 0}},
 };
 // clang-format on

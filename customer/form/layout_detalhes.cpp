@@ -44,6 +44,10 @@ constexpr gui::ControlSpec kPersonalizacao[] = {
     {GroupBox, "grbIdioma", "tshPersonalizacao", "Idioma", "", "", {0, 0}},
     {DbEdit, "dbeCdIdioma", "grbIdioma", "Idioma", "dtsPadrao", "IDIDIOMA", {0, 0}, {.width = 4}},
     {Edit, "edtNmIdioma", "grbIdioma", "", "", "", {0, 1}, {.width = 30, .readOnly = true, .noTab = true}},
+    // Validity limits.
+    {GroupBox, "grbValidade", "tshPersonalizacao", "Validade", "", "", {1, 0}},
+    {DbEdit, "dbeNrDias", "grbValidade", "Número de dias para Per", "dtsPadrao", "NRDIAVALPERS", {0, 0}, {.width = 4, .maxLength = 3}},
+    {DbDateEdit, "dbdDtVencimento", "grbValidade", "Data de validade do Per", "dtsPadrao", "DTVALARQPERS", {0, 1}, {.width = 10}},
 };
 
 constexpr gui::ControlSpec kDadoProsp[] = {
@@ -65,6 +69,9 @@ constexpr gui::ControlSpec kDadosPed[] = {
     {NumberEdit, "nedDias", "grbPedidos", "", "", "", {3, 1}, {.width = 4, .decimals = 0}},
     {ComboBox, "dbcSitFin", "grbPedidos", "Situação Financeira", "", "", {4, 0}, {.items = "Não verifica situação financeira do cliente|Verifica sit. fin./não libera aprovação|Verifica sit. fin./senha para aprovação| ", .values = "1|2|3| ", .style = gui::ComboStyle::DropDownList}},
     {DbCheckBox, "dcbIDUTGRFXVENDADIC", "grbPedidos", "Utiliza grupo fixo de vendedores adicionais por cliente", "dtsPadrao", "IDUTGRFXVENDADIC", {5, 0, 1, 2}},
+    // Payment modality; its lookup button sits at {6, 1} (payment_layout.cpp).
+    {DbEdit, "dbeCdModPgto", "grbPedidos", "Modalidade de Pagamento", "dtsPadrao", "CDMODPGTO", {6, 0}, {.width = 6}},
+    {DbEdit, "dbeDsModPgto", "grbPedidos", "", "dtsPadrao", "DSMODPGTO", {6, 2}, {.width = 40, .readOnly = true, .noTab = true}},
     {TabSheet, "tshPrcBase", "pgcGeral", "Preço Base"},
     {DbGrid, "dbgPrecoBaseCli", "tshPrcBase", "", "dtsPrecoBaseCli", "", {0, 0}},
 };

@@ -10,6 +10,7 @@
 namespace vq {
 class ClientDataSet;
 class DataSource;
+class TBtnPesquisa;
 } // namespace vq
 
 namespace vq::gui {
@@ -92,6 +93,22 @@ struct AdditionalPages {
     gui::ComboBox *cbbEndCFOP = nullptr, *cbbEndCFOPOPres = nullptr;
     gui::DbRadioGroup* drgFormPgto = nullptr;
     gui::SpinEdit *speDiaFixo = nullptr, *speParcela = nullptr;
+};
+
+// The payment form, terms and collection fields on tshFormPgto, tshDadosAdic, tshDadosPed and
+// tshPersonalizacao (the radio group, spin edits, fine, interest and month are in AdditionalPages).
+struct PaymentControls {
+    gui::Label *lblCom = nullptr, *lblParcelas = nullptr, *lblParenteses = nullptr;
+    gui::DbCheckBox* dckProxMes = nullptr;
+    gui::DbEdit *dbeCdFormPgto = nullptr, *dbeNmFormPgto = nullptr, *dbeVrDesc = nullptr,
+                *dbeCdContRece = nullptr, *dbeNmContaRece = nullptr, *dbeCdTpBaixa = nullptr,
+                *DBEdit2 = nullptr, *dbeCdTpAjust = nullptr, *dbePercDesc = nullptr, *dbeCdModPgto = nullptr,
+                *dbeDsModPgto = nullptr, *dbeMesesInad = nullptr, *dbeNrDias = nullptr;
+    gui::DbDateEdit* dbdDtVencimento = nullptr;
+    gui::DbRadioGroup* drgTipoDesc = nullptr;
+    gui::DbGrid* dbgPrazoPgClie = nullptr;
+    TBtnPesquisa *btpFormPgto = nullptr, *btpContRece = nullptr, *btnTipoBaixa = nullptr,
+                 *btpCdTpAjust = nullptr, *btpModPgto = nullptr;
 };
 
 // tshInterloc, tshSitFinanc, tshPersonalizacao and tshDadosPed with their inner pages.

@@ -30,6 +30,8 @@ constexpr DetailLoad kDetailLoads[] = {
     {"GetSocios", "dspSocios", kByCustomer},
     {"GetVendAdicClie", "dspVendAdicClie", kByCustomer},
     {"GetOrigem", "dspOrigem", ""},
+    {"GetProspect", "dspProspect", ""},
+    {"GetEndeProsp", "dspEndeProsp", "P_CDPROSPECT"},
 };
 
 } // namespace

@@ -156,6 +156,8 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetContCtbl", "ssa", getContCtbl},
     {kModuleClientes, "getRetECF", "", getRetEcf},
     {kModuleClientes, "GetOrigem", "", getDetail},
+    {kModuleClientes, "GetProspect", "", getDetail},
+    {kModuleClientes, "GetEndeProsp", "s", getDetail},
 
     {kModuleClientes, "GetParamFiscal", "", getLookup},
     {kModuleClientes, "GetRamoAtiv", "ssas", getRamoAtiv},

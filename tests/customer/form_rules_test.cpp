@@ -99,6 +99,7 @@ TEST(ModuleCodes, RulesFollowTheirTable) {
         {ModuleRule::FileAbbreviation, 69, 33},
         {ModuleRule::Permit, 75, 16},
         {ModuleRule::DuplicateTaxRefused, 64, 9},
+        {ModuleRule::ProspectOnInsert, 33, 9},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(appliesIn(c.rule, c.in)) << static_cast<int>(c.rule);

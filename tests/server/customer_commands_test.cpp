@@ -5,6 +5,8 @@
 #include "server/core/apply_delta.h"
 #include "tests/server/seeded_server.h"
 
+#include <algorithm>
+
 namespace vq::test {
 namespace {
 
@@ -151,6 +153,33 @@ TEST_P(CustomerCommandsTest, AdditionalSalespeopleListSavesItsChangeLog) {
     EXPECT_TRUE(call("SetVendAdicClie", {foreign.variant()}).is(VariantKind::ServerError));
     EXPECT_TRUE(call("SetVendAdicClie", {"JCM8"}).is(VariantKind::ServerError));
     EXPECT_EQ(rowsOf("VENDADICCLIE", "JCM8"), 1);
+}
+
+TEST_P(CustomerCommandsTest, ProspectsAndAProspectsAddressesAreReadForTheNewCustomer) {
+    exec("INSERT INTO PROSPECT (CDPROSPECT, IDTPIJURPROS, NRINSJURPROS, NMRAZSOCPROS, CDMODODIVULG) VALUES "
+         "('PCM1', 'J', '11222333000181', 'Zeta Prospect', NULL), ('PCM2', 'F', '11144477735', 'Alfa "
+         "Prospect', "
+         "NULL)");
+    exec("INSERT INTO ENDEPROSP (CDPROSPECT, IDTPENDEPROS, CDPAIS, DSENDEPROS) VALUES ('PCM1', 'P', '0055', "
+         "'Rua P'), ('PCM1', 'C', '0055', 'Rua C'), ('PCM2', 'P', '0055', 'Rua Outra')");
+    const DataPacket prospects = rows("GetProspect", {});
+    ASSERT_EQ(static_cast<std::int64_t>(prospects.rowCount()), count("SELECT COUNT(*) FROM PROSPECT"));
+    EXPECT_GE(prospects.fieldIndex("NMMODODIVULG"), 0);
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < prospects.rowCount(); ++i)
+        names.push_back(fieldOf(prospects, i, "NMRAZSOCPROS").toString());
+    EXPECT_TRUE(std::ranges::is_sorted(names)) << "offered by name";
+
+    const DataPacket addresses = rows("GetEndeProsp", {"PCM1"});
+    ASSERT_EQ(addresses.rowCount(), 2u);
+    EXPECT_EQ(fieldOf(addresses, 0, "IDTPENDEPROS"), Variant("C"));
+    EXPECT_EQ(fieldOf(addresses, 1, "DSENDEPROS"), Variant("Rua P"));
+    EXPECT_EQ(rows("GetEndeProsp", {"' OR '1'='1"}).rowCount(), 0u);
+    // Read-only here: the conversion moves prospects with its own methods.
+    DeltaBuilder d(server::requireProvider("dspEndeProsp"), {"CDPROSPECT", "IDTPENDEPROS"});
+    d.remove({"PCM1", "C"});
+    EXPECT_TRUE(call("Confirmar", {d.variant(), "dspEndeProsp"}).is(VariantKind::ServerError));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM ENDEPROSP WHERE CDPROSPECT = 'PCM1'"), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, CustomerCommandsTest,
