@@ -31,7 +31,8 @@ std::string printed(const DriverResult& r, const std::string& name) {
 std::vector<std::string> identityCalls(const DriverResult& r) {
     std::vector<std::string> calls;
     for (const std::string& c : printedAll(r, "call"))
-        for (const char* method : {".GetValidaCliente(", ".CNAEFiscal(", ".Atualiza_Situacao(", ".Confirmar("})
+        for (const char* method :
+             {".GetValidaCliente(", ".CNAEFiscal(", ".Atualiza_Situacao(", ".Confirmar("})
             if (c.find(method) != std::string::npos)
                 calls.push_back(c);
     return calls;
@@ -110,7 +111,11 @@ TEST_F(Identity, AlphanumericCnpjKeepsItsLettersAndAnInvalidOneIsRefusedBeforeAn
         set dbeInscricao 12abc34501de35
         focus dbeNmFantasia
         print calls cdsCliente.IDTPIJURINFO cdsCliente.NRINSJURINFO cdsCliente.NRINSJURCLIE
-        click sbtCancelar
+        set dbeNmFantasia "Loja Alfa"
+        set dbeNmRazaoSoc "Loja Alfa Ltda"
+        select rdgTipoCliente Privado
+        click sbtConfirmar
+        print messages cdsCliente.state cdsCliente.CDCLIENTE cdsCliente.NRINSJURCLIE
     )");
     EXPECT_EQ(printedAll(r, "message"), std::vector<std::string>{"error: CNPJ inválido."});
     EXPECT_EQ(printedAll(r, "cdsCliente.state").front(), "3");
@@ -119,7 +124,58 @@ TEST_F(Identity, AlphanumericCnpjKeepsItsLettersAndAnInvalidOneIsRefusedBeforeAn
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0], R"(Vqm41200.rdmClientes.GetValidaCliente(["J12ABC34501DE35","",""]))");
     EXPECT_EQ(printed(r, "cdsCliente.IDTPIJURINFO"), "J");
+    // Saved and read again with its letters.
+    EXPECT_EQ(printedAll(r, "message").size(), 1u);
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
+    EXPECT_EQ(printed(r, "cdsCliente.CDCLIENTE"), "J12ABC34501DE35");
     EXPECT_EQ(printed(r, "cdsCliente.NRINSJURCLIE"), "12ABC34501DE35");
+}
+
+TEST_F(Identity, BirthDateAndExternalCodeAtConfirm) {
+    const DriverResult first = run(R"(
+        click sbtAlterar
+        focus dbeCodExterno
+        set dbeCodExterno ext-1
+        click sbtConfirmar
+        print messages
+    )");
+    EXPECT_TRUE(printedAll(first, "message").empty());
+    const DriverResult r = run(R"(
+        settings date=2026-12-07
+        click Ultimo1
+        click sbtAlterar
+        focus depClieDesde
+        set depClieDesde 01/01/2019
+        focus depDtNascFund
+        set depDtNascFund 01/01/2020
+        click sbtConfirmar
+        print messages depDtNascFund.focused
+        focus depClieDesde
+        set depClieDesde 01/01/2027
+        focus depDtNascFund
+        set depDtNascFund 08/12/2026
+        click sbtConfirmar
+        print messages
+        set depDtNascFund 07/12/2026
+        focus dbeCodExterno
+        set dbeCodExterno ext-1
+        click sbtConfirmar
+        click sbtConfirmar
+        print messages cdsCliente.state calls
+        set dbeCodExterno ext-2
+        click sbtConfirmar
+        print messages cdsCliente.state cdsCliente.CDEXCLIENTE
+    )");
+    const auto messages = printedAll(r, "message");
+    ASSERT_EQ(messages.size(), 4u);
+    EXPECT_EQ(messages[0], "error: Dt.Nascimento/fundação deve ser menor que a data cliente desde.");
+    EXPECT_EQ(messages[1], "error: Dt.Nascimento/fundação deve ser menor do que a data atual.");
+    EXPECT_EQ(messages[2], "error: Código Externo já Cadastrado para outro Cliente.");
+    EXPECT_EQ(messages[3], "error: Código Externo já Cadastrado para outro Cliente.");
+    EXPECT_EQ(printed(r, "depDtNascFund.focused"), "true");
+    EXPECT_EQ(printedAll(r, "cdsCliente.state").front(), "2");
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
+    EXPECT_EQ(printed(r, "cdsCliente.CDEXCLIENTE"), "EXT-2");
 }
 
 TEST_F(Identity, DuplicateCodeAndDuplicateFreeRegistration) {
@@ -130,12 +186,12 @@ TEST_F(Identity, DuplicateCodeAndDuplicateFreeRegistration) {
     EXPECT_EQ(printedAll(r, "message"), std::vector<std::string>{"error: Cliente já cadastrado."});
     EXPECT_EQ(printed(r, "cdsCliente.state"), "3");
     // A free code ("O"): the issuing registration of another customer asks, and No keeps the focus.
-    r = run(
-        "set dbeInscricao 123\nfocus dbeNrInsJurClie\nprint messages cdsCliente.IDTPIJURINFO\n"
-        "type dbeNrInsJurClie " +
-        printed(first, "cdsCliente.NRINSJURCLIE") +
-        "\nanswer no\nfocus dbeNmFantasia\nprint messages dbeNrInsJurClie.focused\n"
-        "settings module=16\nfocus dbeNmFantasia\nprint messages\nsettings module=0\nclick sbtCancelar\n");
+    r = run("set dbeInscricao 123\nfocus dbeNrInsJurClie\nprint messages cdsCliente.IDTPIJURINFO\n"
+            "type dbeNrInsJurClie " +
+            printed(first, "cdsCliente.NRINSJURCLIE") +
+            "\nanswer no\nfocus dbeNmFantasia\nprint messages dbeNrInsJurClie.focused\n"
+            "settings module=16\nfocus dbeNmFantasia\nprint messages\nsettings module=0\nanswer yes\nclick "
+            "sbtCancelar\n");
     EXPECT_EQ(printedAll(r, "cdsCliente.IDTPIJURINFO").front(), "O");
     const auto messages = printedAll(r, "message");
     ASSERT_EQ(messages.size(), 2u);
@@ -174,6 +230,8 @@ TEST_F(Identity, BillingCompanyRegistrationsCnaeAndValueKeys) {
         focus dbeVrMulta
         set dbeVrMulta 1e2+3,4,5
         print dbeVrMulta.text
+        answer yes
+        answer yes
         click sbtCancelar
     )");
     EXPECT_EQ(printed(r, "cdsCliente.CDEMPRESA"), "02");

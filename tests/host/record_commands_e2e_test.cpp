@@ -89,6 +89,7 @@ TEST_F(RecordCommands, ANewCustomerIsSavedBeforeItsAddressAndTheTermsAreClearedA
     const DriverResult r =
         run(std::string(kOpen) +
             "click sbtIncluir\nset dbeInscricao 11144477735\nset dbeNmRazaoSoc \"Cliente Novo\"\n"
+            "set dbeNmFantasia \"Cliente Novo\"\nselect rdgTipoCliente Privado\n"
             "print calls\nclick sbtConfirmar\n"
             "print cdsCliente.state cdsCliente.CDCLIENTE cdsEndeClieNorm.state messages calls\n" +
             kClose);
