@@ -22,6 +22,7 @@
 #include "framework/forms/frm_padrao.h"
 #include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
+#include "services/geography_lookup.h"
 
 #include <QPainter>
 #include <memory>
@@ -174,6 +175,30 @@ public:
     void additionalDataExitChecks();
     void cbbEndCFOPChange();
     void cbbEndCFOPOPresChange();
+    // The prospect conversion's hand-over of a posted address row (done by the prospect concern).
+    void ImportaEnderecoProspectCliente(ClientDataSet& dataSet);
+
+    // Addresses (address_geography.cpp, address_commands.cpp).
+    services::GeographyQueries geography; // qryPais, qryEstado, qryMunicipio, qryPesqBairro
+    // The contact address's chain, set by the contacts concern; the Vd_ routines find a chain by its
+    // country edit.
+    std::unique_ptr<services::GeographyLookup> contactGeography;
+    void Vd_Pais(gui::TabSheet* tabSheet, gui::Edit* countryEdit, bool requiredOnly, bool isContact,
+                 gui::Edit* countryNameEdit);
+    void Vd_Estado(gui::TabSheet* tabSheet, gui::Edit* countryEdit, bool requiredOnly, bool isContact,
+                   gui::Edit* stateEdit);
+    void Vd_Municipio(gui::TabSheet* tabSheet, gui::Edit* countryEdit, bool requiredOnly, bool isContact,
+                      gui::Edit* municipalityNameEdit, gui::Edit* municipalityEdit, gui::Edit* stateEdit);
+    // The normal address's requirements when the fiscal parameter IDUTENDMODFISC is "S" (customer post).
+    void Vd_Endereco();
+    void CopiaEndereco(ClientDataSet& target);
+    void sbtCopiarClick();
+    void sbtExcluirEnderecoClick();
+    void sbtLocEntrCliClick();
+    // The state change of an address, contact, correspondence or observation data source: while it edits
+    // and the customer is browsing, every page but `keep` (and its menu item) is disabled; back in browse
+    // they are enabled again. Nothing while boScroll is set.
+    void lockOtherPages(gui::TabSheet* keep, DataSetState state);
 
     // ---- Record commands and the save protocol.
     void sbtIncluirClick() override;
@@ -218,8 +243,9 @@ public:
     void Vd_InscEstadual(bool report);
     void Vd_InscMunicipal(bool report);
     void Vd_dbeCdSerie();
-    // Vd_Pais, Vd_Estado and Vd_Municipio of an address page with their two flags, and its district.
-    void addressConfirmChecks(customer::form::AddressPage& page, bool first, bool second);
+    // Vd_Pais, Vd_Estado and Vd_Municipio of an address page (isContact, requiredOnly: the codes must exist,
+    // or must be filled), and its district, a free name with nothing to check.
+    void addressConfirmChecks(customer::form::AddressPage& page, bool isContact, bool requiredOnly);
     void Vd_bairro(customer::form::AddressPage& page);
     void Vd_CodInterloc(bool report);
     void Vd_NmInterloc();
@@ -344,7 +370,6 @@ public:
     // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
     void vd_Divulg(gui::DbEdit& edit);
     void Vd_Idioma();
-    void Vd_Endereco();
     void Vd_GrupClie();
     void Vd_Regiao();
     void Vd_FiliCad();
@@ -359,6 +384,11 @@ private:
     void checkDates();
     void wireIdentity();
     void wireCommands();
+    void wireAddresses();
+    void wireAddressCommands();
+    services::GeographyLookup& geographyOf(const gui::Edit* countryEdit) const;
+    void geographyFailed(gui::TabSheet* tabSheet, gui::Edit* edit, bool isContact);
+    void addressCountryExit(customer::form::AddressPage& page);
     void startAutomaticRegistration();
     void showBatchForm(customer::BatchRoutine routine);
 
@@ -420,6 +450,7 @@ private:
     bool adjustingPayment_ = false;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
+    std::array<std::unique_ptr<services::GeographyLookup>, customer::kAddressKindCount> addressGeography_;
     bool destroying_ = false;
 };
 

@@ -150,6 +150,7 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     qryRegiao.setSql(kSqlRegiao);
     services::setupConnection(netClientes, services::kRdmClientes);
     buildLayout();
+    wireAddresses();
     buildPayment();
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());

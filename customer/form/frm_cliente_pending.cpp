@@ -10,11 +10,11 @@ void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::getRetECF() {}
-void TfrmCliente::addressExitChecks(customer::form::AddressPage& page) {
-    (void)page;
-}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
+void TfrmCliente::ImportaEnderecoProspectCliente(ClientDataSet& dataSet) {
+    (void)dataSet;
+}
 
 // ---- Checks and steps the record commands run.
 
@@ -23,8 +23,6 @@ void TfrmCliente::Vd_CdRamoAtividade() {}
 void TfrmCliente::Vd_SegMercado(bool) {}
 void TfrmCliente::Vd_CentCusto() {}
 void TfrmCliente::Vd_dbeCdSerie() {}
-void TfrmCliente::addressConfirmChecks(customer::form::AddressPage&, bool, bool) {}
-void TfrmCliente::Vd_bairro(customer::form::AddressPage&) {}
 void TfrmCliente::Vd_CodInterloc(bool) {}
 void TfrmCliente::Vd_NmInterloc() {}
 void TfrmCliente::contactAddressChecks(bool, bool) {}
@@ -41,7 +39,6 @@ void TfrmCliente::ApagaProspect(bool) {}
 // ---- Checks of other concerns at their step of cdsClienteBeforePost.
 void TfrmCliente::vd_Divulg(gui::DbEdit&) {}
 void TfrmCliente::Vd_Idioma() {}
-void TfrmCliente::Vd_Endereco() {}
 void TfrmCliente::Vd_GrupClie() {}
 void TfrmCliente::Vd_Regiao() {}
 void TfrmCliente::Vd_FiliCad() {}

@@ -58,7 +58,7 @@ constexpr gui::ControlSpec kCommands[] = {
     {ToolButton, "sbtExcluirEndereco", "pnlFerramentas", "Excluir Endereço", "", "", {0, 16}, {.hint = "Excluir Endereço", .follow = "mnuExcluirEndereco"}},
     {ToolButton, "sbtImpProsp", "pnlFerramentas", "Importar Prospect", "", "", {0, 17}, {.hint = "Importar Prospect"}},
     {ToolButton, "sbtAlvara", "pnlFerramentas", "Alvará", "", "", {0, 18}, {.hint = "Alvará de Cliente"}},
-    {ToolButton, "sbtLocEntrCli", "pnlFerramentas", "Local de Entrega", "", "", {0, 19}, {.hint = "Local de Entrega"}},
+    {ToolButton, "sbtLocEntrCli", "pnlFerramentas", "Local de Entrega por Cliente", "", "", {0, 19}, {.hint = "Local de Entrega por Cliente"}},
 };
 // clang-format on
 

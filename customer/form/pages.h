@@ -83,6 +83,9 @@ struct AddressPage {
     gui::TabSheet* sheet = nullptr;
     gui::MenuItem* item = nullptr;
     gui::DbEdit *country = nullptr, *state = nullptr, *municipality = nullptr, *postalCode = nullptr;
+    // The geography chain's name edits and search buttons (btpPaisNorm, btpEstadoNorm, btpMuniNorm...).
+    gui::DbEdit *countryName = nullptr, *municipalityName = nullptr;
+    TBtnPesquisa *btpCountry = nullptr, *btpState = nullptr, *btpMunicipality = nullptr;
 };
 
 // tshDadosAdic, tshDadosFiscais and tshFormPgto.

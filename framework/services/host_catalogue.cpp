@@ -106,8 +106,14 @@ std::string HostMsg(std::string_view key) {
 std::string formatMsg(std::string_view text, std::initializer_list<std::string_view> args) {
     std::string out;
     out.reserve(text.size());
+    std::size_t next = 0; // the argument the next %s takes
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (c == '%' && i + 1 < text.size() && text[i + 1] == 's' && next < args.size()) {
+            out.append(*(args.begin() + next++));
+            ++i;
+            continue;
+        }
         if (c == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
             const auto n = static_cast<std::size_t>(text[i + 1] - '1');
             if (n < args.size()) {

@@ -42,7 +42,8 @@ std::string messageKeyFold(std::string_view key);
 // The host catalogue's text for `key`; an unknown key answers the key itself (and logs a warning).
 std::string HostMsg(std::string_view key);
 
-// Replaces %1, %2, ... in `text` by the arguments, in order.
+// Replaces %1, %2, ... in `text` by those arguments; each %s takes the next argument in order (the
+// catalogues' own texts use %s).
 std::string formatMsg(std::string_view text, std::initializer_list<std::string_view> args);
 
 } // namespace vq

@@ -20,6 +20,10 @@ Variant Field::Value() const {
     return dataSet_->fieldValue(index_);
 }
 
+Variant Field::StoredValue() const {
+    return dataSet_->fieldValue(index_);
+}
+
 Variant Field::OldValue() const {
     return dataSet_->oldFieldValue(index_);
 }

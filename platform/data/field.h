@@ -106,6 +106,8 @@ public:
     void Clear() { SetValue(Variant{}); }
     Variant OldValue() const; // before the pending changes of the row (null for a new row)
     Variant NewValue() const { return Value(); }
+    // The current record's value as stored: inside OnValidate, the value before the write being checked.
+    Variant StoredValue() const;
 
     std::string AsString() const;
     void SetAsString(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/data/log.h"
+#include "server/core/address_removal.h"
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
@@ -125,6 +126,12 @@ Variant atualizaSituacao(Services&, net::CallContext&, VariantArray& args) {
     return Variant(true);
 }
 
+// ExcluirEndereco(code, letter): one secondary address; the answer is a status array or a refusal text.
+Variant excluirEndereco(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return deleteSecondaryAddress(*conn, args[0], args[1]);
+}
+
 Variant setEmailClie(Services& s, net::CallContext&, VariantArray& args) {
     auto conn = s.pool.acquire();
     return Variant(static_cast<std::int64_t>(saveBranchEmails(*conn, args[0].asDelta())));
@@ -200,6 +207,7 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "ConfirmaListaTP", "ds", confirmaListaTP},
     {kModuleClientes, "GetEmailClieFil", "S", getLookup},
     {kModuleClientes, "SetEmailClie", "d", setEmailClie},
+    {kModuleClientes, "ExcluirEndereco", "ss", excluirEndereco},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", getLayout},

@@ -102,6 +102,8 @@ TEST_F(Fields, ValidateSeesTheNewValueAndCanRejectIt) {
     Field& pais = f("CDPAIS");
     pais.OnValidate = [&](Field& sender) {
         seen.push_back(sender.AsString());
+        // What the write replaces, for rules that act on a real change only.
+        EXPECT_EQ(sender.StoredValue(), Variant(seen.size() == 1 ? "1058" : "1600"));
         if (sender.AsString() == "9999")
             throw Error("País inexistente.");
     };

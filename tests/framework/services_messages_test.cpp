@@ -81,6 +81,9 @@ TEST(HostCatalogueTest, HostTextsReplaceBuiltInOnesUntilReset) {
     EXPECT_FALSE(catalogue.contains("Nova"));
     EXPECT_THROW(catalogue.addFile("/nonexistent/catalogue.txt"), Error);
     EXPECT_EQ(formatMsg("Módulo %1 em %2 (%3)", {"A", "B"}), "Módulo A em B (%3)");
+    // The catalogues' %s takes the arguments in order.
+    EXPECT_EQ(formatMsg("Não existe %s para %s (%s).", {"end. cobrança", "X"}),
+              "Não existe end. cobrança para X (%s).");
 }
 
 TEST(MensErroTest, ShowsOnceAndEndsTheCommandSilently) {
