@@ -80,6 +80,16 @@ TEST_F(Identity, IndividualInsertLooksTheCodeUpTwiceAndNamesTheCompanyAfterTheTr
         type dbeCdAtendi 12x3
         focus dbeNmFantasia
         select rdgTipoCliente Privado
+        click mnuEndeClie
+        pick 0055
+        click btpPaisNorm
+        pick SP
+        click btpEstadoNorm
+        pick 0001
+        click btpMuniNorm
+        set dbeEndeClie "Rua A, 1"
+        set dbeCompEndCli Casa
+        set dbeCEPClie 01001000
         click sbtConfirmar
         print messages cdsCliente.state cdsCliente.CDCLIENTE cdsCliente.NRINSJURINFO cdsCliente.NMRAZSOCCLIE
         print cdsCliente.CDIDCLIENTE cdsCliente.CDOPERINCLUSAO cdsCliente.IDGRAVOBSCLIPED
@@ -114,6 +124,16 @@ TEST_F(Identity, AlphanumericCnpjKeepsItsLettersAndAnInvalidOneIsRefusedBeforeAn
         set dbeNmFantasia "Loja Alfa"
         set dbeNmRazaoSoc "Loja Alfa Ltda"
         select rdgTipoCliente Privado
+        click mnuEndeClie
+        pick 0055
+        click btpPaisNorm
+        pick SP
+        click btpEstadoNorm
+        pick 0001
+        click btpMuniNorm
+        set dbeEndeClie "Rua B, 2"
+        set dbeCompEndCli Loja
+        set dbeCEPClie 01001000
         click sbtConfirmar
         print messages cdsCliente.state cdsCliente.CDCLIENTE cdsCliente.NRINSJURCLIE
     )");
