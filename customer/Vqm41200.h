@@ -180,6 +180,9 @@ public:
 
     // Addresses (address_geography.cpp, address_commands.cpp).
     services::GeographyQueries geography; // qryPais, qryEstado, qryMunicipio, qryPesqBairro
+    // Closes the country, state and municipality queries on entering an address tab; the address
+    // checks reopen them with that tab's parameters.
+    void closeAddressLookups();
     // The contact address's chain, set by the contacts concern; the Vd_ routines find a chain by its
     // country edit.
     std::unique_ptr<services::GeographyLookup> contactGeography;

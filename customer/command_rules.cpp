@@ -25,6 +25,8 @@ CommandStates decideCommands(const CommandInputs& in) {
         s.refresh = rows;
     }
     s.filter = !sourceEditing;
+    s.closeButton = allow;
+    s.closeItem = in.browsing && allow;
     s.importProspect = in.gridOrFormPage && in.master == DataSetState::Browse && !in.masterEmpty;
     return s;
 }

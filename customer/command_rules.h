@@ -30,6 +30,10 @@ struct CommandStates {
     bool filter = false;
     bool print = false;
     bool importProspect = false;
+    // The close command: its button whenever changes are allowed, its menu item while browsing with
+    // changes allowed. Only ever turned on, so the form can always be closed.
+    bool closeButton = false;
+    bool closeItem = false;
     bool operator==(const CommandStates&) const = default;
 };
 

@@ -34,89 +34,74 @@ constexpr const char* kSqlCentCustoCli = "SELECT CDCENTCUST, NMCENTCUST FROM CEN
 constexpr const char* kSqlRegiao =
     "SELECT CDREGIAOPED, NMREGIAOPED FROM REGIAOPED WHERE CDREGIAOPED = :P_CDREGIAO";
 
-// Tabs in order, with their menu items.
-struct TabRow {
-    Tab tab;
-    const char* sheet;
-    const char* item;
-};
-constexpr TabRow kTabs[] = {
-    {Tab::FolhaDados, "tshFolhaDados", "mnuFolhaDados"},
-    {Tab::Formulario, "tshFormulario", "mnuFormulario"},
-    {Tab::EndeClie, "tshEndeClie", "mnuEndeClie"},
-    {Tab::EndeClieCobr, "tshEndeClieCobr", "mnuEndeClieCobr"},
-    {Tab::EndeExt, "tshEndeExt", "mnuEndeExt"},
-    {Tab::EndeExp, "tshEndeExp", "mnuEndeExp"},
-    {Tab::EndEntrega, "tshEndEntrega", "mnuEndEntreg"},
-    {Tab::DadosAdic, "tshDadosAdic", "mnuDadAdic"},
-    {Tab::DadosFiscais, "tshDadosFiscais", "mnuDadosFiscais"},
-    {Tab::FormPgto, "tshFormPgto", "mnuFormPgto"},
-    {Tab::Interloc, "tshInterloc", "mnuInterloc"},
-    {Tab::Observ, "tshObserv", "mnuObserv"},
-    {Tab::SitFinanc, "tshSitFinanc", "mnuSitFinac"},
-    {Tab::BancoPref, "tshBancoPref", "mnuBancoPref"},
-    {Tab::Personalizacao, "tshPersonalizacao", "mnuPersonalizao"},
-    {Tab::DadoProsp, "tshDadoProsp", "mnuDadoProsp"},
-    {Tab::DadosPed, "tshDadosPed", "mnuDadosPed"},
-};
-
-// The address tabs' key controls, by kind.
+// The address tabs, by kind.
 struct AddressRow {
     AddressKind kind;
     Tab tab;
-    const char *country, *state, *municipality, *postalCode;
 };
 constexpr AddressRow kAddresses[] = {
-    {AddressKind::Normal, Tab::EndeClie, "dbePaisNorm", "dbeEstado", "dbeCdMuniClie", "dbeCEPClie"},
-    {AddressKind::Billing, Tab::EndeClieCobr, "dbePaisPgto", "dbeEstadoPgto", "dbeCdMuniClieCobr",
-     "dbeCdCEPClie"},
-    {AddressKind::Exterior, Tab::EndeExt, "dbePaisExt", "dbeEstadoExt", "dbeMuniExt", "dbeCEPExt"},
-    {AddressKind::Export, Tab::EndeExp, "dbePaisExp", "dbeEstadoExp", "dbeMuniExp", "dbeCEPExp"},
-    {AddressKind::Delivery, Tab::EndEntrega, "dbeCdPaisEntrg", "dbeSgEstEntrg", "dbeCdMuniEntrg", nullptr},
+    {AddressKind::Normal, Tab::EndeClie},     {AddressKind::Billing, Tab::EndeClieCobr},
+    {AddressKind::Exterior, Tab::EndeExt},    {AddressKind::Export, Tab::EndeExp},
+    {AddressKind::Delivery, Tab::EndEntrega},
 };
 
-// Menu items and buttons with their handlers.
-struct Wiring {
-    const char* component;
-    void (TfrmCliente::*handler)();
+// Menu items and buttons with their handlers, by the handle the layout fills.
+using Handler = void (TfrmCliente::*)();
+template <class Owner, class Component> struct Click {
+    Component* Owner::*component;
+    Handler handler;
 };
-constexpr Wiring kHandlers[] = {
-    {"sbtFiltro", &TfrmCliente::sbtFiltroClick},
-    {"mnuFiltrar", &TfrmCliente::sbtFiltroClick},
-    {"sbtImportar", &TfrmCliente::sbtImportarClick},
-    {"mnuImportar", &TfrmCliente::sbtImportarClick},
-    {"sbtEmail", &TfrmCliente::sbtEmailClick},
-    {"mnuEmailCliente", &TfrmCliente::sbtEmailClick},
-    {"btpVendAdic", &TfrmCliente::btpVendAdicClick},
-    {"btnPesqListaTransp", &TfrmCliente::ButtonFlat1Click},
-    {"sbtCadAut", &TfrmCliente::sbtCadAutClick},
-    {"pmnCadAutECF", &TfrmCliente::mnuCadAutECFClick},
-    {"mnuCadAutECF", &TfrmCliente::mnuCadAutECFClick},
-    {"pmnCadAutTabPrecoCli", &TfrmCliente::mnuCadAutTabPrecoCliClick},
-    {"mnuCadAutTabPrecoCli", &TfrmCliente::mnuCadAutTabPrecoCliClick},
-    {"pmnCadAutGrupClie", &TfrmCliente::mnuCadAutGrupClieClick},
-    {"pmnClientes", &TfrmCliente::pmnClientesClick},
-    {"pmnIntCli", &TfrmCliente::pmnIntCliClick},
-    {"mnuEndeClie", &TfrmCliente::mnuEndeClieClick},
-    {"mnuEndeClieCobr", &TfrmCliente::mnuEndeClieCobrClick},
-    {"mnuEndeExt", &TfrmCliente::mnuEndeExtClick},
-    {"mnuEndeExp", &TfrmCliente::mnuEndeExpClick},
-    {"mnuEndEntreg", &TfrmCliente::mnuEndEntregClick},
-    {"mnuDadAdic", &TfrmCliente::mnuDadAdicClick},
-    {"mnuDadosFiscais", &TfrmCliente::mnuDadosFiscaisClick},
-    {"mnuFormPgto", &TfrmCliente::mnuFormPgtoClick},
-    {"mnuObserv", &TfrmCliente::mnuObservClick},
-    {"mnuBancoPref", &TfrmCliente::mnuBancoPrefClick},
-    {"mnuPersonalizao", &TfrmCliente::mnuPersonalizaoClick},
-    {"mnuDadoProsp", &TfrmCliente::mnuDadoProspClick},
-    {"mnuDadosInter", &TfrmCliente::mnuDadosInterClick},
-    {"mnuFormInter", &TfrmCliente::mnuFormInterClick},
-    {"mnuEndeInter", &TfrmCliente::mnuEndeInterClick},
-    {"mnuCorres", &TfrmCliente::mnuCorresClick},
-    {"mnuSituFinaGeral", &TfrmCliente::mnuSituFinaGeralClick},
-    {"mnuSocios", &TfrmCliente::mnuSociosClick},
-    {"mnuGeral", &TfrmCliente::mnuGeralClick},
-    {"mnuPrcBase", &TfrmCliente::mnuPrcBaseClick},
+using customer::form::Commands;
+constexpr Click<Commands, gui::ToolButton> kCommandButtons[] = {
+    {&Commands::sbtFiltro, &TfrmCliente::sbtFiltroClick},
+    {&Commands::sbtImportar, &TfrmCliente::sbtImportarClick},
+    {&Commands::sbtEmail, &TfrmCliente::sbtEmailClick},
+    {&Commands::sbtCadAut, &TfrmCliente::sbtCadAutClick},
+};
+constexpr Click<Commands, gui::MenuItem> kCommandItems[] = {
+    {&Commands::mnuFiltrar, &TfrmCliente::sbtFiltroClick},
+    {&Commands::mnuImportar, &TfrmCliente::sbtImportarClick},
+    {&Commands::mnuEmailCliente, &TfrmCliente::sbtEmailClick},
+    {&Commands::pmnCadAutECF, &TfrmCliente::mnuCadAutECFClick},
+    {&Commands::mnuCadAutECF, &TfrmCliente::mnuCadAutECFClick},
+    {&Commands::pmnCadAutTabPrecoCli, &TfrmCliente::mnuCadAutTabPrecoCliClick},
+    {&Commands::mnuCadAutTabPrecoCli, &TfrmCliente::mnuCadAutTabPrecoCliClick},
+    {&Commands::pmnCadAutGrupClie, &TfrmCliente::mnuCadAutGrupClieClick},
+    {&Commands::pmnClientes, &TfrmCliente::pmnClientesClick},
+    {&Commands::pmnIntCli, &TfrmCliente::pmnIntCliClick},
+};
+constexpr Click<customer::form::FormPage, gui::ToolButton> kFormPageButtons[] = {
+    {&customer::form::FormPage::btpVendAdic, &TfrmCliente::btpVendAdicClick},
+    {&customer::form::FormPage::btnPesqListaTransp, &TfrmCliente::ButtonFlat1Click},
+};
+constexpr Click<TfrmCliente, gui::MenuItem> kInnerPageItems[] = {
+    {&TfrmCliente::mnuDadosInter, &TfrmCliente::mnuDadosInterClick},
+    {&TfrmCliente::mnuFormInter, &TfrmCliente::mnuFormInterClick},
+    {&TfrmCliente::mnuEndeInter, &TfrmCliente::mnuEndeInterClick},
+    {&TfrmCliente::mnuCorres, &TfrmCliente::mnuCorresClick},
+    {&TfrmCliente::mnuSituFinaGeral, &TfrmCliente::mnuSituFinaGeralClick},
+    {&TfrmCliente::mnuSocios, &TfrmCliente::mnuSociosClick},
+    {&TfrmCliente::mnuGeral, &TfrmCliente::mnuGeralClick},
+    {&TfrmCliente::mnuPrcBase, &TfrmCliente::mnuPrcBaseClick},
+};
+// The tab items with a handler of their own (the base's pages and the three with sub-items have none).
+struct TabClick {
+    Tab tab;
+    Handler handler;
+};
+constexpr TabClick kTabItems[] = {
+    {Tab::EndeClie, &TfrmCliente::mnuEndeClieClick},
+    {Tab::EndeClieCobr, &TfrmCliente::mnuEndeClieCobrClick},
+    {Tab::EndeExt, &TfrmCliente::mnuEndeExtClick},
+    {Tab::EndeExp, &TfrmCliente::mnuEndeExpClick},
+    {Tab::EndEntrega, &TfrmCliente::mnuEndEntregClick},
+    {Tab::DadosAdic, &TfrmCliente::mnuDadAdicClick},
+    {Tab::DadosFiscais, &TfrmCliente::mnuDadosFiscaisClick},
+    {Tab::FormPgto, &TfrmCliente::mnuFormPgtoClick},
+    {Tab::Observ, &TfrmCliente::mnuObservClick},
+    {Tab::BancoPref, &TfrmCliente::mnuBancoPrefClick},
+    {Tab::Personalizacao, &TfrmCliente::mnuPersonalizaoClick},
+    {Tab::DadoProsp, &TfrmCliente::mnuDadoProspClick},
 };
 
 std::vector<std::string> catalogueItems(std::span<const customer::MessageText> texts) {
@@ -187,131 +172,42 @@ void TfrmCliente::buildLayout() {
     gui::buildForm(*this, layout::identityLayout());
     gui::buildColumns(*this, layout::gridColumns());
 
-    const auto bind = [this]<class T>(T*& member, const char* name) { member = component<T>(name); };
-    for (const TabRow& row : kTabs)
-        tabs[static_cast<std::size_t>(row.tab)] = {component<gui::TabSheet>(row.sheet),
-                                                   component<gui::MenuItem>(row.item)};
+    // The rows fill the handles; what is left are the base's pages, the caption labels the edits' rows
+    // make, and the handles that repeat another one.
+    tabs[static_cast<std::size_t>(Tab::FolhaDados)] = {tshFolhaDados, mnuFolhaDados};
+    tabs[static_cast<std::size_t>(Tab::Formulario)] = {tshFormulario, mnuFormulario};
     for (const AddressRow& row : kAddresses) {
         customer::form::AddressPage& page = addressPage(row.kind);
         page.kind = row.kind;
         page.sheet = sheet(row.tab);
         page.item = tabs[static_cast<std::size_t>(row.tab)].item;
-        bind(page.country, row.country);
-        bind(page.state, row.state);
-        bind(page.municipality, row.municipality);
-        if (row.postalCode)
-            bind(page.postalCode, row.postalCode);
     }
-
-    bind(cmd.mnuCopiaEndereo, "mnuCopiaEndereo");
-    bind(cmd.mnuImportar, "mnuImportar");
-    bind(cmd.mnuExcluirEndereco, "mnuExcluirEndereco");
-    bind(cmd.mnuImpProsp, "mnuImpProsp");
-    bind(cmd.mnuFiltrar, "mnuFiltrar");
-    bind(cmd.mnuEmailCliente, "mnuEmailCliente");
-    bind(cmd.mnuAlvara, "mnuAlvara");
-    bind(cmd.mnuCadAuto, "mnuCadAuto");
-    bind(cmd.sbtFiltro, "sbtFiltro");
-    bind(cmd.sbtImportar, "sbtImportar");
-    bind(cmd.sbtEmail, "sbtEmail");
-    bind(cmd.sbtCadAut, "sbtCadAut");
-    bind(cmd.sbtCopiar, "sbtCopiar");
-    bind(cmd.sbtExcluirEndereco, "sbtExcluirEndereco");
-    bind(cmd.sbtImpProsp, "sbtImpProsp");
-    bind(cmd.sbtAlvara, "sbtAlvara");
-    bind(cmd.sbtLocEntrCli, "sbtLocEntrCli");
-    cmd.pmnCadAuto = component<gui::PopupMenu>("pmnCadAuto");
-    cmd.pmnImpressora = component<gui::PopupMenu>("pmnImpressora");
-    for (auto [member, name] : {std::pair{&mnuInterloc, "mnuInterloc"},
-                                {&mnuDadosInter, "mnuDadosInter"},
-                                {&mnuFormInter, "mnuFormInter"},
-                                {&mnuEndeInter, "mnuEndeInter"},
-                                {&mnuCorres, "mnuCorres"},
-                                {&mnuSitFinac, "mnuSitFinac"},
-                                {&mnuSituFinaGeral, "mnuSituFinaGeral"},
-                                {&mnuSocios, "mnuSocios"},
-                                {&mnuDadosPed, "mnuDadosPed"},
-                                {&mnuGeral, "mnuGeral"},
-                                {&mnuPrcBase, "mnuPrcBase"}})
-        bind(*member, name);
-
-    bind(form.dbeInscricao, "dbeInscricao");
-    bind(form.dbeNrInsJurClie, "dbeNrInsJurClie");
-    bind(form.dbeNmRazaoSoc, "dbeNmRazaoSoc");
-    bind(form.dbeNmCompRzScli, "dbeNmCompRzScli");
-    bind(form.dbeNmFantasia, "dbeNmFantasia");
-    bind(form.dbeSegMerc, "dbeSegMerc");
-    bind(form.dbeOrigem, "dbeOrigem");
-    bind(form.dbeCentCusto, "dbeCentCusto");
-    bind(form.dbeQualifica, "dbeQualifica");
-    bind(form.dbeSigla, "dbeSigla");
-    bind(form.lblInscricao, "lblInscricao");
-    bind(form.lblInscAux, "lblInscAux");
-    bind(form.lblNmRazaoSoc, "lblNmRazaoSoc");
-    bind(form.lblComp, "lblComp");
-    bind(form.lblSigla, "lblSigla");
-    bind(form.lblInadimplente, "lblInadimplente");
-    form.depClieDesde = component<gui::DbDateEdit>("depClieDesde");
-    form.depProspDesde = component<gui::DbDateEdit>("depProspDesde");
-    bind(form.medCdArvRamo, "medCdArvRamo");
-    bind(form.edtdsRamoAtiv, "edtdsRamoAtiv");
-    bind(form.edtSegMerc, "edtSegMerc");
-    bind(form.edtOrigem, "edtOrigem");
-    bind(form.edtCentCusto, "edtCentCusto");
-    bind(form.edtQualifica, "edtQualifica");
-    bind(form.edtHomePage, "edtHomePage");
-    bind(form.dbcSituAtiv, "dbcSituAtiv");
-    bind(form.dbePesqTransp, "dbePesqTransp");
-    bind(form.chbIdSitFinCli, "chbIdSitFinCli");
-    bind(form.rdgTipoCliente, "rdgTipoCliente");
-    bind(form.lblTranspLista, "lblTranspLista");
-    bind(form.btpVendAdic, "btpVendAdic");
-    bind(form.btnPesqListaTransp, "btnPesqListaTransp");
-
-    bind(extra.grbMesReaj, "grbMesReaj");
-    bind(extra.dbcMesReaj, "dbcMesReaj");
-    bind(extra.dbeVrMulta, "dbeVrMulta");
-    bind(extra.dbeVrMora, "dbeVrMora");
-    bind(extra.dbeCdContCtbl, "dbeCdContCtbl");
-    bind(extra.cbbEndCFOP, "cbbEndCFOP");
-    bind(extra.cbbEndCFOPOPres, "cbbEndCFOPOPres");
-    bind(extra.drgFormPgto, "drgFormPgto");
-    bind(extra.speDiaFixo, "speDiaFixo");
-    bind(extra.speParcela, "speParcela");
-
-    bind(detail.pgcInterloc, "pgcInterloc");
-    bind(detail.pgcSituFinanc, "pgcSituFinanc");
-    bind(detail.pgcGeral, "pgcGeral");
-    bind(detail.tshDadosInterloc, "tshDadosInterloc");
-    bind(detail.tshFormInter, "tshFormInter");
-    bind(detail.tshEndeInter, "tshEndeInter");
-    bind(detail.tshCorres, "tshCorres");
-    bind(detail.tshSituFinaGeral, "tshSituFinaGeral");
-    bind(detail.tshSocios, "tshSocios");
-    bind(detail.tshGeral, "tshGeral");
-    bind(detail.tshPrcBase, "tshPrcBase");
-    bind(detail.dbeCdIdioma, "dbeCdIdioma");
-    bind(detail.dbeCdRegiao, "dbeCdRegiao");
-    bind(detail.edtNmIdioma, "edtNmIdioma");
-    bind(detail.edtNmTransportadora, "edtNmTransportadora");
-    bind(detail.edtNmTipoTransp, "edtNmTipoTransp");
-    bind(detail.medNmRegiao, "medNmRegiao");
-    bind(detail.cbbLancExp, "cbbLancExp");
-    bind(detail.dbcAprovPed, "dbcAprovPed");
-    bind(detail.dbcSitFin, "dbcSitFin");
-    bind(detail.nedDias, "nedDias");
-    bind(detail.dcbIDUTGRFXVENDADIC, "dcbIDUTGRFXVENDADIC");
+    mnuInterloc = tabs[static_cast<std::size_t>(Tab::Interloc)].item;
+    mnuSitFinac = tabs[static_cast<std::size_t>(Tab::SitFinanc)].item;
+    mnuDadosPed = tabs[static_cast<std::size_t>(Tab::DadosPed)].item;
+    for (auto [label, name] : {std::pair{&form.lblInscricao, "lblInscricao"},
+                               {&form.lblInscAux, "lblInscAux"},
+                               {&form.lblNmRazaoSoc, "lblNmRazaoSoc"},
+                               {&form.lblComp, "lblComp"},
+                               {&form.lblSigla, "lblSigla"}})
+        *label = component<gui::Label>(name);
     bindIdentity();
 }
 
 void TfrmCliente::wireCommands() {
-    for (const Wiring& w : kHandlers) {
-        const auto handler = w.handler;
-        if (auto* item = findComponent<gui::MenuItem>(w.component))
-            item->OnClick = [this, handler] { (this->*handler)(); };
-        else
-            component<gui::ToolButton>(w.component)->OnClick = [this, handler] { (this->*handler)(); };
-    }
+    const auto onClick = [this](auto* component, Handler handler) {
+        component->OnClick = [this, handler] { (this->*handler)(); };
+    };
+    for (const auto& c : kCommandButtons)
+        onClick(cmd.*c.component, c.handler);
+    for (const auto& c : kCommandItems)
+        onClick(cmd.*c.component, c.handler);
+    for (const auto& c : kFormPageButtons)
+        onClick(form.*c.component, c.handler);
+    for (const auto& c : kInnerPageItems)
+        onClick(this->*c.component, c.handler);
+    for (const TabClick& c : kTabItems)
+        onClick(tabs[static_cast<std::size_t>(c.tab)].item, c.handler);
     form.dbePesqTransp->OnChange = [this] { HabilitaCampos(); };
     form.rdgTipoCliente->OnChange = [this] { rdgTipoClienteChange(); };
     tshFormulario->OnEnter = [this] { tshFormularioEnter(); };

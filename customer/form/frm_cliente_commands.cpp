@@ -198,9 +198,11 @@ void TfrmCliente::sbtCancelarClick() {
     }
     cancelIfEditing(cdsCliente());
     if (terms.Active()) {
+        // Terms wait for the confirm: the typed ones go, the stored ones come back (emptying would hide
+        // them and leave their removal pending).
         cancelIfEditing(terms);
-        if (!terms.IsEmpty() || terms.ChangeCount() > 0)
-            terms.EmptyDataSet();
+        if (terms.ChangeCount() > 0)
+            terms.CancelUpdates();
     }
     cancelIfEditing(data_->dataSet("cdsVerifiBanco"));
     if (tab == BancoPref)

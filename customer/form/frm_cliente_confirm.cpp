@@ -86,6 +86,12 @@ void TfrmCliente::sbtConfirmarClick() {
         if (boErroValida)
             return;
         ConfirmScope scope(*this, paymentIndexTaken_, confirmCode_);
+        // Text still pending in a bound control (typed where the focus is not) goes into its field
+        // now: the steps read and complete the fields, and a post would otherwise write the old text
+        // over what they set.
+        for (std::string_view name : data_->dataSetNames())
+            if (ClientDataSet& ds = data_->dataSet(name); ds.editing())
+                ds.UpdateRecord();
         runConfirmSteps();
     }
     // 27. After the locked section.

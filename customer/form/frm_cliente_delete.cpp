@@ -112,7 +112,8 @@ void TfrmCliente::deleteContact() {
     ClientDataSet& correspondence = data_->cdsCorres();
     const bool ours = hasRows(correspondence) && fieldText(correspondence, "CDCLIENTE") == code &&
                       fieldText(correspondence, "CDINTECLIE") == contact;
-    if (!correspondence.Active() || (!correspondence.IsEmpty() && !ours)) {
+    // Closed, empty (perhaps another contact's nothing) or another contact's rows: read this contact's.
+    if (!ours) {
         Showavi::Scope busy(this, Showavi::kSearching);
         services::readInto(netClientes, "GetCorres", VariantArray{Variant(code), Variant(contact)},
                            correspondence);
@@ -120,11 +121,12 @@ void TfrmCliente::deleteContact() {
     deleteCurrent(correspondence);
     contacts.Delete();
     if (contacts.IsEmpty()) {
-        detail.pgcInterloc->SetActivePage(detail.tshDadosInterloc);
         detail.pgcInterloc->SetEnabled(false);
         for (gui::TabSheet* page :
              {detail.tshDadosInterloc, detail.tshFormInter, detail.tshEndeInter, detail.tshCorres})
             page->SetEnabled(false);
+        // Chosen after the pages are disabled: disabling the page shown moves the choice to the next one.
+        detail.pgcInterloc->SetActivePage(detail.tshDadosInterloc);
         for (gui::MenuItem* item : {mnuDadosInter, mnuFormInter, mnuEndeInter, mnuCorres})
             item->SetEnabled(false);
         onlyInsertEnabled();

@@ -105,14 +105,21 @@ void TfrmCliente::mnuDadoProspClick() {
     selectTab(DadoProsp, true);
 }
 
+// The base's handlers select their page as the user does, which runs pgcPadraoChange already; it runs
+// here only when the base did not change the page (it was active), so a tab entry reads its data once.
 void TfrmCliente::mnuFolhaDadosClick() {
+    const bool wasActive = onTab(FolhaDados);
     TfrmPadrao::mnuFolhaDadosClick();
-    pgcPadraoChange();
+    if (wasActive)
+        pgcPadraoChange();
 }
 
 void TfrmCliente::mnuFormularioClick() {
     gui::guarded("mnuFormulario", [&] {
+        const bool wasActive = onTab(Formulario);
         TfrmPadrao::mnuFormularioClick();
+        if (!wasActive && onTab(Formulario))
+            return;
         Validate();
         pgcPadrao->SetActivePage(tshFormulario);
         pgcPadraoChange();

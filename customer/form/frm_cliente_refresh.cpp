@@ -89,7 +89,11 @@ void TfrmCliente::reloadActiveTab(const std::string& code) {
     }
     case Interloc: {
         ClientDataSet& contacts = data_->cdsInterloc();
+        // The correspondence shown is the current contact's: back on it before reading its rows.
+        const std::string contact = fieldText(contacts, "CDINTECLIE");
         reload(contacts, "GetInterloc");
+        if (!contact.empty() && !contacts.editing() && !contacts.IsEmpty())
+            contacts.Locate("CDINTECLIE", Variant(contact));
         ClientDataSet& correspondence = data_->cdsCorres();
         if (detail.pgcInterloc->ActivePage() == detail.tshCorres && !correspondence.editing())
             services::readInto(netClientes, "GetCorres",

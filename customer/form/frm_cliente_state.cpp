@@ -24,14 +24,12 @@ using enum customer::form::Tab;
 
 namespace {
 
-// Groups that edit data and grids edited in place: enabled only while changes are allowed.
+// Groups that edit data: enabled only while changes are allowed.
 constexpr const char* kEditGroups[] = {
     "grbIdent",   "grbClassif",    "grbTransp",    "grbEndeClie",  "grbEndeClieCobr", "grbEndeExt",
     "grbEndeExp", "grbEndEntrega", "grbDadosAdic", "grbMesReaj",   "grbDadosFiscais", "grbFormPgto",
     "grbIdioma",  "grbValidade",   "grbFormInter", "grbEndeInter", "grbDadoProsp",    "grbPedidos",
 };
-constexpr const char* kDetailGrids[] = {"dbgInterloc", "dbgCorres",      "dbgObserv",       "dbgBancoPref",
-                                        "dbgSocios",   "dbgPrazoPgClie", "dbgPrecoBaseCli", "dbgMensCliente"};
 
 bool editingState(DataSetState s) {
     return s == DataSetState::Edit || s == DataSetState::Insert;
@@ -125,6 +123,10 @@ void TfrmCliente::ControlaBotoes(bool browsing) {
     cmd.mnuImpProsp->SetEnabled(s.importProspect);
     cmd.sbtCadAut->SetEnabled(s.insert);
     cmd.sbtLocEntrCli->SetEnabled(s.edit);
+    if (s.closeItem)
+        setCommandEnabled(Command::Fechar, true);
+    if (s.closeButton)
+        sbtFechar->SetEnabled(true);
 }
 
 void TfrmCliente::enableTabs(DataSetState state) {
@@ -214,18 +216,17 @@ void TfrmCliente::HabilitaCampos() {
 
 void TfrmCliente::HabilitaAlteracao() {
     const bool allowed = changesAllowed();
-    dbgPadrao->SetReadOnly(!allowed);
-    if (!allowed)
-        dbgPadrao->SetEditing(false);
     for (const char* name : kEditGroups)
         if (auto* group = findComponent<gui::GroupBox>(name))
             group->SetEnabled(allowed);
-    for (const char* name : kDetailGrids)
-        if (auto* grid = findComponent<gui::DbGrid>(name)) {
-            grid->SetReadOnly(!allowed);
-            if (!allowed)
-                grid->SetEditing(false);
-        }
+    // dbgPadrao and every detail grid, whichever tab adds it.
+    for (gui::DbGrid* grid : findChildren<gui::DbGrid*>()) {
+        grid->SetReadOnly(!allowed);
+        if (!allowed)
+            grid->SetEditing(false);
+    }
+    // Filled from the CNAE lookup only.
+    form.dbeDsCNAEFiscal->SetEnabled(false);
     ControlaBotoes(false);
     dtsPadraoStateChange();
 }

@@ -24,9 +24,28 @@ using enum customer::form::Tab;
 
 // ---- Loading
 
+namespace {
+
+// A failed read leaves none of the previous customer's rows on show, where they would pass for this
+// customer's and be edited under its code; the next entry reads again.
+template <class Read> void readOrEmpty(std::initializer_list<ClientDataSet*> dataSets, Read read) {
+    try {
+        read();
+    } catch (...) {
+        for (ClientDataSet* ds : dataSets)
+            if (ds->Active() && !ds->editing())
+                ds->EmptyDataSet();
+        throw;
+    }
+}
+
+} // namespace
+
 void TfrmCliente::load(ClientDataSet& dataSet, std::string_view method) {
     Showavi::Scope busy(this, Showavi::kSearching);
-    services::readInto(netClientes, method, VariantArray{Variant(currentCode())}, dataSet);
+    readOrEmpty({&dataSet}, [&] {
+        services::readInto(netClientes, method, VariantArray{Variant(currentCode())}, dataSet);
+    });
 }
 
 void TfrmCliente::loadIfNeeded(ClientDataSet& dataSet, std::string_view method) {
@@ -41,10 +60,12 @@ void TfrmCliente::InfoPaginaDadosAdicionais() {
     if (!customer::mayReplaceRows(indice) || !customer::mayReplaceRows(mensagens))
         return;
     Showavi::Scope busy(this, Showavi::kSearching);
-    VariantArray args{Variant(std::string()), Variant("T"), Variant(currentCode())};
-    const Variant result = services::RemoteCall(netClientes)("GetInfoPaginaDadosAdicionais", args);
-    customer::loadAdditionalData(indice, mensagens,
-                                 Consiste::CheckResultServ(result, true, Consiste::ResultKind::StatusArray));
+    readOrEmpty({&indice, &mensagens}, [&] {
+        VariantArray args{Variant(std::string()), Variant("T"), Variant(currentCode())};
+        const Variant result = services::RemoteCall(netClientes)("GetInfoPaginaDadosAdicionais", args);
+        customer::loadAdditionalData(
+            indice, mensagens, Consiste::CheckResultServ(result, true, Consiste::ResultKind::StatusArray));
+    });
 }
 
 void TfrmCliente::loadAddress(customer::form::AddressPage& page) {
@@ -88,6 +109,8 @@ void TfrmCliente::pgcPadraoChanging(bool& allowChange) {
 void TfrmCliente::pgcPadraoChange() {
     TfrmPadrao::pgcPadraoChange();
     const Tab tab = activeTab();
+    if (activeAddress())
+        closeAddressLookups();
     ClientDataSet& master = cdsCliente();
     const bool allow = changesAllowed();
     const DataSetState state = dtsPadrao.State();
@@ -101,7 +124,7 @@ void TfrmCliente::pgcPadraoChange() {
     if (tab == Formulario) {
         if (state == DataSetState::Insert) {
             enableTaxNumberEdits(allow);
-        } else if (state == DataSetState::Browse && isVisible()) {
+        } else if (state == DataSetState::Browse && isVisible() && !form.dbeCdInscEsta->Focused()) {
             if (form.dbeNmRazaoSoc->CanFocus())
                 form.dbeNmRazaoSoc->SetFocus();
             else if (form.dbeNmFantasia->CanFocus())
@@ -170,6 +193,8 @@ void TfrmCliente::pgcPadraoChange() {
                 setCommandEnabled(Command::Incluir, allow);
                 for (Command c : {Command::Alterar, Command::Excluir, Command::Procurar, Command::Verificar})
                     setCommandEnabled(c, false);
+            } else {
+                ControlaBotoes(browsingNow()); // decided above while the contacts were not read yet
             }
             detail.pgcInterloc->SetEnabled(!none);
             for (gui::MenuItem* item : {mnuDadosInter, mnuFormInter, mnuEndeInter, mnuCorres})
@@ -204,11 +229,17 @@ void TfrmCliente::pgcPadraoChange() {
     cmd.sbtCadAut->SetEnabled(mnuIncluir->Enabled());
 }
 
+void TfrmCliente::closeAddressLookups() {
+    for (TADOIBQuery* query : {&geography.qryPais, &geography.qryEstado, &geography.qryMunicipio})
+        query->Close();
+}
+
 void TfrmCliente::setDeleteAddressCommand() {
     const customer::form::AddressPage* address = activeAddress();
     if (address && address->kind != customer::AddressKind::Normal) {
         const std::string text = formatMsg(Msg(*this, "HINT_EXCLUIR_ENDE"), {address->sheet->Caption()});
-        cmd.mnuExcluirEndereco->SetEnabled(true);
+        // Deleting is a change: never offered while viewing only.
+        cmd.mnuExcluirEndereco->SetEnabled(changesAllowed());
         cmd.mnuExcluirEndereco->SetCaption(text);
         cmd.sbtExcluirEndereco->SetHint(text);
     } else {

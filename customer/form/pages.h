@@ -47,6 +47,9 @@ struct Commands {
                     *sbtCopiar = nullptr, *sbtExcluirEndereco = nullptr, *sbtImpProsp = nullptr,
                     *sbtAlvara = nullptr, *sbtLocEntrCli = nullptr;
     gui::PopupMenu *pmnCadAuto = nullptr, *pmnImpressora = nullptr;
+    gui::MenuItem *pmnCadAutECF = nullptr, *pmnCadAutTabPrecoCli = nullptr, *pmnCadAutGrupClie = nullptr,
+                  *mnuCadAutECF = nullptr, *mnuCadAutTabPrecoCli = nullptr, *pmnClientes = nullptr,
+                  *pmnIntCli = nullptr;
 };
 
 // tshFormulario: identity, names, classification and the carrier search.
@@ -65,6 +68,7 @@ struct FormPage {
     gui::RadioGroup* rdgTipoCliente = nullptr;
     gui::Label* lblTranspLista = nullptr;
     gui::ToolButton *btpVendAdic = nullptr, *btnPesqListaTransp = nullptr;
+    gui::DbEdit *dbeCdInscEsta = nullptr, *dbeDsCNAEFiscal = nullptr;
 };
 
 // Identity rows of tshFormulario and the billing data ("Dados para Faturamento") on tshGeral.

@@ -58,29 +58,8 @@ ClientDataSet& TfrmCliente::lookupList(std::string_view name) {
 }
 
 void TfrmCliente::buildPayment() {
+    // The layout rows fill the handles; the lookup buttons are made here.
     auto& p = pay;
-    const auto bind = [this]<class T>(T*& member, const char* name) { member = component<T>(name); };
-    bind(p.lblCom, "lblCom");
-    bind(p.lblParcelas, "lblParcelas");
-    bind(p.lblParenteses, "lblParenteses");
-    bind(p.dckProxMes, "dckProxMes");
-    bind(p.dbeCdFormPgto, "dbeCdFormPgto");
-    bind(p.dbeNmFormPgto, "dbeNmFormPgto");
-    bind(p.dbeVrDesc, "dbeVrDesc");
-    bind(p.dbeCdContRece, "dbeCdContRece");
-    bind(p.dbeNmContaRece, "dbeNmContaRece");
-    bind(p.dbeCdTpBaixa, "dbeCdTpBaixa");
-    bind(p.DBEdit2, "DBEdit2");
-    bind(p.dbeCdTpAjust, "dbeCdTpAjust");
-    bind(p.dbePercDesc, "dbePercDesc");
-    bind(p.dbeCdModPgto, "dbeCdModPgto");
-    bind(p.dbeDsModPgto, "dbeDsModPgto");
-    bind(p.dbeMesesInad, "dbeMesesInad");
-    bind(p.dbeNrDias, "dbeNrDias");
-    p.dbdDtVencimento = component<gui::DbDateEdit>("dbdDtVencimento");
-    bind(p.drgTipoDesc, "drgTipoDesc");
-    bind(p.dbgPrazoPgClie, "dbgPrazoPgClie");
-
     for (const LookupButtonRow& row : kLookupButtons) {
         auto* group = component<gui::GroupBox>(row.group);
         auto* button = new TBtnPesquisa(group, row.name); // owned by its group box

@@ -154,10 +154,16 @@ db::Params deletedKey(const Provider& provider, const std::vector<const Provider
     return key;
 }
 
+// A delete compares the whole row as read: removing a row someone else changed would lose their change
+// unseen. Blobs are left out, as in updates.
 Statement deleteStatement(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
                           const DeltaRow& row) {
     Statement st{"DELETE FROM " + provider.table(), {}};
-    addWhere(st, cols, row, keyFields(provider, cols));
+    std::vector<int> compared = keyFields(provider, cols);
+    for (std::size_t i = 0; i < cols.size(); ++i)
+        if (cols[i]->writable && !cols[i]->key && cols[i]->field.type != FieldType::Blob)
+            compared.push_back(static_cast<int>(i));
+    addWhere(st, cols, row, compared);
     return st;
 }
 

@@ -64,12 +64,17 @@ TEST(Commands, ViewingOnlyEnablesNoRecordCommandInAnyState) {
             }
 }
 
-TEST(Commands, TheCallersBrowsingDecidesNavigatorAndPrintOnly) {
+TEST(Commands, TheCallersBrowsingDecidesNavigatorPrintAndTheCloseItemOnly) {
     CommandInputs in = onTab(false, Browse, false);
     in.browsing = false;
-    const CommandStates s = decideCommands(in);
-    EXPECT_FALSE(s.navigator || s.print);
-    EXPECT_TRUE(s.insert && s.edit);
+    CommandStates s = decideCommands(in);
+    EXPECT_FALSE(s.navigator || s.print || s.closeItem);
+    EXPECT_TRUE(s.insert && s.edit && s.closeButton);
+    in.browsing = true;
+    EXPECT_TRUE(decideCommands(in).closeItem);
+    in.changesAllowed = false;
+    s = decideCommands(in);
+    EXPECT_FALSE(s.closeItem || s.closeButton);
 }
 
 TEST(Commands, ProspectImportNeedsTheMasterPagesAndABrowsedCustomer) {

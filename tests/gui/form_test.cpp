@@ -15,6 +15,7 @@
 
 #include <QKeySequence>
 #include <QTimer>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace vq::gui {
@@ -107,6 +108,14 @@ struct TableForm : FormBase {
     ToolButton* sbtFiltro = nullptr;
     TabSheet* tshFormulario = nullptr;
     ComboBox* dbcSituAtiv = nullptr; // a member may be of a base class of the row's kind
+    // Handles kept in groups: a member struct and an array of them.
+    struct Group {
+        Edit* medCep = nullptr;
+    } group;
+    struct Page {
+        TabSheet* sheet = nullptr;
+    };
+    std::array<Page, 2> pages;
 };
 
 // clang-format off
@@ -122,7 +131,7 @@ constexpr ControlSpec kLayout[] = {
     {K::ToolButton, "sbtIncluir", "pnlBotoes", "Incluir", "", "", {0, 0}, {.hint = "Incluir cliente", .follow = "mnuIncluir"}},
     {K::ToolButton, "sbtFiltro", "pnlBotoes", "Filtrar", "", "", {0, 1}, {.shortcut = "Esc", .follow = "mnuFiltrar", .popup = "pmnImpressora"}, bind<&TableForm::sbtFiltro>()},
     {K::PageControl, "pgcPadrao", "", "", "", "", {1, 0}},
-    {K::TabSheet, "tshFolhaDados", "pgcPadrao", "Folha de Dados"},
+    {K::TabSheet, "tshFolhaDados", "pgcPadrao", "Folha de Dados", "", "", {}, {}, bind<&TableForm::pages, 0, &TableForm::Page::sheet>()},
     {K::DbGrid, "dbgPadrao", "tshFolhaDados", "", "dtsPadrao", "", {0, 0}},
     {K::TabSheet, "tshFormulario", "pgcPadrao", "Formulário", "", "", {}, {}, bind<&TableForm::tshFormulario>()},
     {K::GroupBox, "grbIdent", "tshFormulario", "Identificação", "", "", {0, 0}},
@@ -130,7 +139,7 @@ constexpr ControlSpec kLayout[] = {
     {K::DbEdit, "dbeNmCliente", "grbIdent", "Nome", "dtsPadrao", "NMCLIENTE", {0, 1}, {.label = "lblNmCliente", .width = 30, .required = true}},
     {K::DbComboBox, "dbcSituAtiv", "grbIdent", "Situação", "dtsPadrao", "IDCLIEATIV", {1, 0}, {.items = "Ativo|Inativo", .values = "S|N", .style = ComboStyle::DropDownList}, bind<&TableForm::dbcSituAtiv>()},
     {K::DbRadioGroup, "rdgTipoCliente", "grbIdent", "Tipo", "dtsPadrao", "IDPRIPUBCLIE", {1, 1}, {.items = "Privado|Público", .values = "V|B", .columns = 2}},
-    {K::MaskEdit, "medCep", "grbIdent", "CEP", "", "", {2, 0}, {.hint = "CEP", .mask = "99.999-999;0;_"}},
+    {K::MaskEdit, "medCep", "grbIdent", "CEP", "", "", {2, 0}, {.hint = "CEP", .mask = "99.999-999;0;_"}, bind<&TableForm::group, &TableForm::Group::medCep>()},
     {K::DbNavigator, "dbnPadrao", "", "", "dtsPadrao", "", {2, 0}},
 };
 constexpr ColumnSpec kColumns[] = {
@@ -167,6 +176,9 @@ TEST(FormTable, BuildsNamedBoundControlsInTheirPlaces) {
     EXPECT_EQ(f.sbtFiltro, f.component<ToolButton>("sbtFiltro"));
     EXPECT_EQ(f.tshFormulario, f.component<TabSheet>("tshFormulario"));
     EXPECT_EQ(f.dbcSituAtiv, f.component<DbComboBox>("dbcSituAtiv"));
+    EXPECT_EQ(f.group.medCep, f.component<Edit>("medCep"));
+    EXPECT_EQ(f.pages[0].sheet, f.component<TabSheet>("tshFolhaDados"));
+    EXPECT_EQ(f.pages[1].sheet, nullptr);
     EXPECT_EQ(f.component<MenuItem>("mnuCadastro")->Items().size(), 3u);
     auto* pages = f.component<PageControl>("pgcPadrao");
     EXPECT_EQ(pages->PageCount(), 2);
@@ -203,12 +215,14 @@ TEST(FormTable, MistakesInATableAreReportedByName) {
     const ControlSpec notAContainer[] = {{K::Edit, "edtA"}, {K::Edit, "edtB", "edtA"}};
     const ControlSpec wrongMember[] = {{K::DbEdit, "dbeLista", "", "", "", "", {}, {}, bind<&Empty::dbgLista>()}};
     const ControlSpec otherForm[] = {{K::DbGrid, "dbgLista", "", "", "", "", {}, {}, bind<&TableForm::tshFormulario>()}};
+    const ControlSpec otherFormPath[] = {{K::DbGrid, "dbgLista", "", "", "", "", {}, {}, bind<&TableForm::group, &TableForm::Group::medCep>()}};
     // clang-format on
-    for (auto table : {std::span<const ControlSpec>(badParent), std::span<const ControlSpec>(repeated),
-                       std::span<const ControlSpec>(badFollow), std::span<const ControlSpec>(badPopup),
-                       std::span<const ControlSpec>(badShortcut), std::span<const ControlSpec>(badSource),
-                       std::span<const ControlSpec>(notAContainer), std::span<const ControlSpec>(wrongMember),
-                       std::span<const ControlSpec>(otherForm)}) {
+    for (auto table :
+         {std::span<const ControlSpec>(badParent), std::span<const ControlSpec>(repeated),
+          std::span<const ControlSpec>(badFollow), std::span<const ControlSpec>(badPopup),
+          std::span<const ControlSpec>(badShortcut), std::span<const ControlSpec>(badSource),
+          std::span<const ControlSpec>(notAContainer), std::span<const ControlSpec>(wrongMember),
+          std::span<const ControlSpec>(otherForm), std::span<const ControlSpec>(otherFormPath)}) {
         Empty f;
         try {
             buildForm(f, table);

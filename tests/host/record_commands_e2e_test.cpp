@@ -60,6 +60,8 @@ protected:
         driver_.reset();
         std::remove(path_.c_str());
     }
+    // Messages and calls are reported since their last print: a test sees only its own.
+    void SetUp() override { driver_->run("print messages calls\n"); }
     DriverResult run(const std::string& script) { return driver_->run(script); }
     // The open form's first customer, as the grid shows it first.
     std::string firstCustomer() {
@@ -115,23 +117,25 @@ TEST_F(RecordCommands, ANewCustomerIsSavedBeforeItsAddressAndTheTermsAreClearedA
 }
 
 TEST_F(RecordCommands, AnObservationWithoutTextStopsTheConfirmBeforeAnyCall) {
-    const DriverResult r =
-        run(std::string(kOpen) +
-            "click mnuObserv\nclick sbtIncluir\nprint calls\nclick sbtConfirmar\n"
-            "expect error \"Observação deve ser informada.\"\nprint calls cdsObserv.state\n" +
-            "answer yes\nclose TfrmCliente\n");
+    exec("UPDATE CLIENTE SET IDTPFORPGTCL = 'F' WHERE CDCLIENTE = :C", {{"C", Variant(firstCustomer())}});
+    run("print messages calls\n");
+    const DriverResult r = run(std::string(kOpen) +
+                               "click mnuObserv\nclick sbtIncluir\nprint calls\nclick sbtConfirmar\n"
+                               "expect error \"Observação deve ser informada.\"\nprint calls cdsObserv.state "
+                               "drgFormPgto.itemIndex\n" +
+                               "answer yes\nclose TfrmCliente\n");
     ASSERT_EQ(r.exitCode, 0) << describe(r);
     const auto calls = linesStarting(r, "call=");
     const auto after = std::ranges::find(r.output, "cdsObserv.state=3");
     ASSERT_NE(after, r.output.end()) << "the observation stays in insert";
+    EXPECT_EQ(printed(r, "drgFormPgto.itemIndex"), "1") << "the payment form shown again after the stop";
     // Nothing between the two prints of calls.
     const auto before =
         std::ranges::find_if(r.output, [](const std::string& l) { return l.rfind("call=", 0) != 0; });
     EXPECT_EQ(std::count_if(before, after, [](const std::string& l) { return l.rfind("call=", 0) == 0; }), 0);
 }
 
-// Not yet passing: see the form notes in docs/customer_form.md.
-TEST_F(RecordCommands, DISABLED_AFineWithoutInterestSavesTheInterestAsZeroAndTheReverse) {
+TEST_F(RecordCommands, AFineWithoutInterestSavesTheInterestAsZeroAndTheReverse) {
     const std::string code = firstCustomer();
     const auto confirmWith = [&](const char* edit) {
         exec("UPDATE CLIENTE SET VRPEMULBCLI = NULL, VRPEMORBCLI = NULL WHERE CDCLIENTE = :C",
@@ -153,34 +157,38 @@ TEST_F(RecordCommands, DISABLED_AFineWithoutInterestSavesTheInterestAsZeroAndThe
     EXPECT_DOUBLE_EQ(valueOf(read, code, "VRPEMORBCLI").toDouble(), 2);
 }
 
-// Not yet passing: see the form notes in docs/customer_form.md.
-TEST_F(RecordCommands, DISABLED_CancelAnsweredNoKeepsEveryPendingChangeAndYesRevertsThem) {
+TEST_F(RecordCommands, CancelAnsweredNoKeepsEveryPendingChangeAndYesRevertsThem) {
     const std::string code = firstCustomer();
-    exec("UPDATE CLIENTE SET IDUTGRFXVENDADIC = 'N' WHERE CDCLIENTE = :C", {{"C", Variant(code)}});
-    exec("DELETE FROM PRAZOPGTCLIE WHERE CDCLIENTE = :C", {{"C", Variant(code)}});
-    DriverResult r =
-        run(std::string(kOpen) +
-            "click mnuFormPgto\nclick sbtAlterar\ncell dbgPrazoPgClie 0 NRDIASPGTOCL 30\n"
-            "answer no\nclick sbtCancelar\nprint cdsCliente.state cdsPrazoPgtoClie.recordCount calls\n"
-            "answer yes\nclick sbtCancelar\n"
-            "print cdsCliente.state cdsPrazoPgtoClie.recordCount calls\n" +
-            kClose);
+    const db::Params c{{"C", Variant(code)}};
+    exec("UPDATE CLIENTE SET IDUTGRFXVENDADIC = 'N', IDTPFORPGTCL = 'V' WHERE CDCLIENTE = :C", c);
+    exec("DELETE FROM PRAZOPGTCLIE WHERE CDCLIENTE = :C", c);
+    exec("INSERT INTO PRAZOPGTCLIE (CDCLIENTE, NRDIASPGTOCL, VRPERCPGTOCL) VALUES (:C, 30, 100)", c);
+    const char* shown = "print cdsCliente.state cdsPrazoPgtoClie.state cdsPrazoPgtoClie.recordCount "
+                        "cdsPrazoPgtoClie.NRDIASPGTOCL\n";
+    const DriverResult r = run(std::string(kOpen) +
+                               "click mnuFormPgto\nclick sbtAlterar\nkey dbgPrazoPgClie Down\ncell "
+                               "dbgPrazoPgClie 1 NRDIASPGTOCL 60\n"
+                               "answer no\nclick sbtCancelar\n" +
+                               shown + "answer yes\nclick sbtCancelar\n" + shown + "print calls\n" + kClose);
     ASSERT_EQ(r.exitCode, 0) << describe(r);
-    const auto states = linesStarting(r, "cdsCliente.state=");
-    ASSERT_EQ(states.size(), 2u);
-    EXPECT_EQ(states[0], "cdsCliente.state=2") << "No keeps the record in edit";
-    const auto terms = linesStarting(r, "cdsPrazoPgtoClie.recordCount=");
-    ASSERT_EQ(terms.size(), 2u);
-    EXPECT_EQ(terms[0], "cdsPrazoPgtoClie.recordCount=1") << "and the term typed";
-    EXPECT_EQ(states[1], "cdsCliente.state=1");
-    EXPECT_EQ(terms[1], "cdsPrazoPgtoClie.recordCount=0");
-    EXPECT_EQ(count("SELECT COUNT(*) AS N FROM PRAZOPGTCLIE WHERE CDCLIENTE = :C", code), 0);
-    const auto calls = linesStarting(r, "call=");
+    const auto all = [&](const char* prefix) { return linesStarting(r, prefix); };
+    ASSERT_EQ(all("cdsCliente.state=").size(), 2u);
+    // No: the record and the term being typed, as they were.
+    EXPECT_EQ(all("cdsCliente.state=")[0], "cdsCliente.state=2");
+    EXPECT_EQ(all("cdsPrazoPgtoClie.state=")[0], "cdsPrazoPgtoClie.state=3");
+    EXPECT_EQ(all("cdsPrazoPgtoClie.NRDIASPGTOCL=")[0], "cdsPrazoPgtoClie.NRDIASPGTOCL=60");
+    // Yes: the stored term back, nothing typed left, nothing removed.
+    EXPECT_EQ(all("cdsCliente.state=")[1], "cdsCliente.state=1");
+    EXPECT_EQ(all("cdsPrazoPgtoClie.state=")[1], "cdsPrazoPgtoClie.state=1");
+    EXPECT_EQ(all("cdsPrazoPgtoClie.recordCount=")[1], "cdsPrazoPgtoClie.recordCount=1");
+    EXPECT_EQ(all("cdsPrazoPgtoClie.NRDIASPGTOCL=")[1], "cdsPrazoPgtoClie.NRDIASPGTOCL=30");
+    EXPECT_EQ(count("SELECT COUNT(*) AS N FROM PRAZOPGTCLIE WHERE CDCLIENTE = :C", code), 1);
+    const auto calls = all("call=");
     EXPECT_GE(callAt(calls, "DelVendAdicClie([\"" + code + "\"])"), 0);
+    EXPECT_LT(callAt(calls, "dspPrazoPgtoClie"), 0);
 }
 
-// Not yet passing: see the form notes in docs/customer_form.md.
-TEST_F(RecordCommands, DISABLED_DeletingACustomerAsksOnceAndARefusedDeletionRemovesNothing) {
+TEST_F(RecordCommands, DeletingACustomerAsksOnceAndARefusedDeletionRemovesNothing) {
     const std::string code = firstCustomer();
     exec("DELETE FROM PRECOBASECLI WHERE CDCLIENTE = :C", {{"C", Variant(code)}});
     exec("INSERT INTO PRECOBASECLI (CDCLIENTE, CDPRECOBASE, IDPRBASEPRIN) VALUES (:C, '01', 'S')",
@@ -226,37 +234,59 @@ TEST_F(RecordCommands, DISABLED_DeletingACustomerAsksOnceAndARefusedDeletionRemo
             << table;
 }
 
-// Not yet passing: see the form notes in docs/customer_form.md.
-TEST_F(RecordCommands, DISABLED_DeletingAContactSparesTheOtherContactsCorrespondence) {
+// Contacts 01, 02, 03. Deleting 02 with the correspondence never read, refreshing on "Correspondência"
+// (contact 03 current), then deleting 01 while 03's rows are shown, and the last contact.
+TEST_F(RecordCommands, DeletingAContactSparesTheOtherContactsCorrespondence) {
     const std::string code = firstCustomer();
     const db::Params c{{"C", Variant(code)}};
     for (const char* table : {"CORINTECLI", "INTECLIE", "EVOLCONTATO", "MALADIRETA"})
         exec(std::string("DELETE FROM ") + table + " WHERE CDCLIENTE = :C", c);
     exec("INSERT INTO INTECLIE (CDCLIENTE, CDINTECLIE, NMINTECLIE) VALUES (:C, '01', 'Ana'), (:C, '02', "
-         "'Bia')",
+         "'Bia'), (:C, '03', 'Cia')",
          c);
     exec("INSERT INTO CORINTECLI (CDCLIENTE, CDINTECLIE, CDTIPOCORR) VALUES (:C, '01', '001'), (:C, '02', "
-         "'001'), "
-         "(:C, '02', '002')",
+         "'001'), (:C, '02', '002'), (:C, '03', '001'), (:C, '03', '002')",
          c);
-    // The correspondence of contact 01 is loaded; contact 02 is deleted.
-    DriverResult r =
-        run(std::string(kOpen) +
-            "click mnuInterloc\nselect pgcInterloc tshCorres\nclick sbtVerificar\n"
-            "print cdsCorres.CDINTECLIE\nselect pgcInterloc tshDadosInterloc\nkey dbgInterloc Down\n"
-            "print cdsInterloc.CDINTECLIE calls\nanswer yes\nclick sbtExcluir\nprint calls messages\n");
+    const auto corres = [&](const char* contact) {
+        return count(
+            std::string("SELECT COUNT(*) AS N FROM CORINTECLI WHERE CDCLIENTE = :C AND CDINTECLIE = '") +
+                contact + "'",
+            code);
+    };
+    const auto getCorres = [&](const char* contact) {
+        return "GetCorres([\"" + code + "\",\"" + contact + "\"])";
+    };
+
+    DriverResult r = run(std::string(kOpen) +
+                         "click mnuDadosInter\nkey dbgInterloc Down\nprint cdsInterloc.CDINTECLIE calls\n"
+                         "answer yes\nclick sbtExcluir\nprint calls messages\n");
     ASSERT_EQ(r.exitCode, 0) << describe(r);
-    EXPECT_EQ(printed(r, "cdsCorres.CDINTECLIE"), "01");
     ASSERT_EQ(printed(r, "cdsInterloc.CDINTECLIE"), "02");
-    const auto calls = linesStarting(r, "call=");
+    auto calls = linesStarting(r, "call=");
     EXPECT_LT(callAt(calls, "SetDelEvoInteClie([\"" + code + "\",\"02\"])"),
               callAt(calls, "SetDelMalaClie([\"" + code + "\",\"02\"])"));
-    EXPECT_GE(callAt(calls, "GetCorres([\"" + code + "\",\"02\"])"), 0);
-    EXPECT_EQ(count("SELECT COUNT(*) AS N FROM CORINTECLI WHERE CDCLIENTE = :C AND CDINTECLIE = '01'", code),
-              1);
-    EXPECT_EQ(count("SELECT COUNT(*) AS N FROM CORINTECLI WHERE CDCLIENTE = :C AND CDINTECLIE = '02'", code),
-              0);
-    EXPECT_EQ(count("SELECT COUNT(*) AS N FROM INTECLIE WHERE CDCLIENTE = :C", code), 1);
+    EXPECT_GE(callAt(calls, getCorres("02")), 0);
+    EXPECT_EQ(linesStarting(r, "message=").size(), 1u) << "asked once";
+    EXPECT_EQ(corres("02"), 0);
+    EXPECT_EQ(corres("01"), 1);
+    EXPECT_EQ(corres("03"), 2);
+
+    r = run("click mnuCorres\nprint calls\nclick sbtVerificar\n"
+            "print cdsInterloc.CDINTECLIE cdsCorres.CDINTECLIE cdsCorres.recordCount calls\n");
+    ASSERT_EQ(r.exitCode, 0) << describe(r);
+    EXPECT_EQ(printed(r, "cdsInterloc.CDINTECLIE"), "03") << "the refresh keeps the current contact";
+    EXPECT_EQ(printed(r, "cdsCorres.CDINTECLIE"), "03");
+    EXPECT_EQ(printed(r, "cdsCorres.recordCount"), "2");
+    calls = linesStarting(r, "call=");
+    EXPECT_LT(callAt(calls, "GetCliente("), callAt(calls, getCorres("03")));
+
+    r = run("click mnuDadosInter\nkey dbgInterloc Up\nprint cdsInterloc.CDINTECLIE calls\n"
+            "answer yes\nclick sbtExcluir\nprint calls messages\n");
+    ASSERT_EQ(r.exitCode, 0) << describe(r);
+    ASSERT_EQ(printed(r, "cdsInterloc.CDINTECLIE"), "01");
+    EXPECT_GE(callAt(linesStarting(r, "call="), getCorres("01")), 0);
+    EXPECT_EQ(corres("01"), 0);
+    EXPECT_EQ(corres("03"), 2) << "the correspondence shown was another contact's";
 
     // The last contact: only the grid page, disabled, and only insert.
     r = run("answer yes\nclick sbtExcluir\nprint cdsInterloc.recordCount pgcInterloc.enabled "
@@ -270,6 +300,7 @@ TEST_F(RecordCommands, DISABLED_DeletingAContactSparesTheOtherContactsCorrespond
     EXPECT_EQ(printed(r, "mnuAlterar.enabled"), "false");
     EXPECT_EQ(printed(r, "mnuExcluir.enabled"), "false");
     EXPECT_EQ(count("SELECT COUNT(*) AS N FROM CORINTECLI WHERE CDCLIENTE = :C", code), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) AS N FROM INTECLIE WHERE CDCLIENTE = :C", code), 0);
 }
 
 TEST_F(RecordCommands, NoInsertFromTheBillingAddress) {
