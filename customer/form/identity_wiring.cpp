@@ -36,12 +36,10 @@ constexpr const char* kNumericEdits[] = {
 
 void TfrmCliente::bindIdentity() {
     const auto bind = [this]<class T>(T*& member, const char* name) { member = component<T>(name); };
-    bind(ident.dbeCdInscEsta, "dbeCdInscEsta");
     bind(ident.dbeCodExterno, "dbeCodExterno");
     bind(ident.dbeCdAtendi, "dbeCdAtendi");
     bind(ident.depDtNascFund, "depDtNascFund");
     bind(ident.dbeCdCNAEFiscal, "dbeCdCNAEFiscal");
-    bind(ident.dbeDsCNAEFiscal, "dbeDsCNAEFiscal");
     bind(ident.btnCNAEFiscal, "btnCNAEFiscal");
     bind(ident.dbeCDEmpresa, "dbeCDEmpresa");
     bind(ident.sbtProcuraEmpresa, "sbtProcuraEmpresa");

@@ -1,4 +1,4 @@
-// Identity rows the form page adds to its groups, and the billing data on tshGeral of tshDadosPed.
+// Identity rows the form page adds to its groups (beside its dbeCdInscEsta and dbeDsCNAEFiscal), and the billing data on tshGeral of tshDadosPed.
 
 #include "customer/form/layouts.h"
 
@@ -9,13 +9,11 @@ using enum gui::Kind;
 
 // clang-format off
 constexpr gui::ControlSpec kIdentity[] = {
-    {DbEdit, "dbeCdInscEsta", "grbIdent", "Inscrição Estadual", "dtsPadrao", "NRINSESTCLIE", {5, 0}, {.width = 20, .upperCase = true}},
     {DbEdit, "dbeCodExterno", "grbIdent", "Código Externo", "dtsPadrao", "CDEXCLIENTE", {5, 1}, {.width = 30, .upperCase = true}},
-    {DbEdit, "dbeCdAtendi", "grbIdent", "Código de Atendimento", "dtsPadrao", "CDIDCLIENTE", {6, 0}, {.width = 21}},
-    {DbDateEdit, "depDtNascFund", "grbIdent", "Dt.Nascimento/Fundação", "dtsPadrao", "DTNASCCLIE", {6, 1}},
-    {DbEdit, "dbeCdCNAEFiscal", "grbClassif", "CNAE Fiscal", "dtsPadrao", "CDCNAECLIE", {7, 0}, {.width = 10}},
-    {DbEdit, "dbeDsCNAEFiscal", "grbClassif", "", "dtsPadrao", "DSCNAE", {7, 1}, {.width = 30, .readOnly = true, .noTab = true}},
-    {ToolButton, "btnCNAEFiscal", "grbClassif", "...", "", "", {7, 2}, {.hint = "CNAE Fiscal"}},
+    {DbEdit, "dbeCdAtendi", "grbIdent", "Código de Atendimento", "dtsPadrao", "CDIDCLIENTE", {7, 0}, {.width = 21}},
+    {DbDateEdit, "depDtNascFund", "grbIdent", "Dt.Nascimento/Fundação", "dtsPadrao", "DTNASCCLIE", {7, 1}},
+    {DbEdit, "dbeCdCNAEFiscal", "grbIdent", "CNAE Fiscal", "dtsPadrao", "CDCNAECLIE", {6, 0}, {.width = 10}},
+    {ToolButton, "btnCNAEFiscal", "grbIdent", "...", "", "", {6, 2}, {.hint = "CNAE Fiscal"}},
     {GroupBox, "grbFaturamento", "tshGeral", "Dados para Faturamento", "", "", {1, 0}},
     {DbEdit, "dbeCDEmpresa", "grbFaturamento", "Empresa", "dtsPadrao", "CDEMPRESA", {0, 0}, {.width = 3}},
     {ToolButton, "sbtProcuraEmpresa", "grbFaturamento", "...", "", "", {0, 1}, {.hint = "Empresa"}},

@@ -73,9 +73,9 @@ struct FormPage {
 
 // Identity rows of tshFormulario and the billing data ("Dados para Faturamento") on tshGeral.
 struct IdentityControls {
-    gui::DbEdit *dbeCdInscEsta = nullptr, *dbeCodExterno = nullptr, *dbeCdAtendi = nullptr,
-                *dbeCdCNAEFiscal = nullptr, *dbeDsCNAEFiscal = nullptr, *dbeCDEmpresa = nullptr,
-                *dbeEmpresa = nullptr, *dbeInscEsta = nullptr, *dbeInscMuni = nullptr;
+    gui::DbEdit *dbeCodExterno = nullptr, *dbeCdAtendi = nullptr, *dbeCdCNAEFiscal = nullptr,
+                *dbeCDEmpresa = nullptr, *dbeEmpresa = nullptr, *dbeInscEsta = nullptr,
+                *dbeInscMuni = nullptr;
     gui::DbDateEdit* depDtNascFund = nullptr;
     gui::ToolButton *btnCNAEFiscal = nullptr, *sbtProcuraEmpresa = nullptr, *btpInscEst = nullptr,
                     *btpInscMuni = nullptr;
