@@ -10,7 +10,8 @@
 // module's other forms; the record commands insert, edit, cancel and search), frm_cliente_confirm.cpp
 // (the confirm's steps), frm_cliente_delete.cpp, frm_cliente_refresh.cpp, frm_cliente_save.cpp (the save
 // primitive and the saves after post and delete), frm_cliente_record_events.cpp (the master's events),
-// frm_cliente_pending.cpp (steps other concerns fill).
+// identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
+// completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
@@ -228,7 +229,7 @@ public:
 
     // Checks and steps of other concerns the record commands run; each does nothing until its concern
     // fills it. `report`: an empty value is an error too.
-    void cdsClienteBeforePost(); // a stand-in gives a new customer its code
+    void cdsClienteBeforePost(); // identity_before_post.cpp
     void Vd_Inscricao(bool report);
     void Vd_InscEmissao(bool report);
     void Vd_DtNascFund();
@@ -324,9 +325,67 @@ public:
     void Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::TabSheet* page,
                        gui::PageControl* pages);
 
+    // Identity and tax registration (identity_*.cpp; its Vd_ checks are declared with the record commands
+    // above). Vd_Empresa, Vd_InscEstadual and Vd_InscMunicipal: the flag skips their lookup (the confirm
+    // command only adjusts the company code).
+    customer::form::IdentityControls ident;
+    TADOIBQuery qryPesqCdExterno{nullptr, "qryPesqCdExterno"};
+    TADOIBQuery qryVerifiCdAtend{nullptr, "qryVerifiCdAtend"};
+    TADOIBQuery qryVerifCliente{nullptr, "qryVerifCliente"};
+    TADOIBQuery qryInsJurClie{nullptr, "qryInsJurClie"};
+    TADOIBQuery qryEmpresa{nullptr, "qryEmpresa"};
+    TADOIBQuery qryInscEstad{nullptr, "qryInscEstad"};
+    TADOIBQuery qryInscMunicip{nullptr, "qryInscMunicip"};
+    bool boSaiInscEmis = false; // only while dbeNrInsJurClie is being left
+
+    void Vd_CNAEFiscal(bool report);
+    static std::string removeCaracteres(std::string_view text);
+
+    void dbeInscricaoEnter();
+    void dbeInscricaoChange(gui::DbEdit& sender);
+    void dbeInscricaoExit();
+    void dbeInscricaoKeyPress(char16_t& key);
+    void dbeCdAtendiKeyPress(char16_t& key);
+    void edtHomePageKeyPress(char16_t& key);
+    void dbeNrInsJurClieKeyPress(char16_t& key);
+    void dbeNrInsJurClieEnter();
+    void dbeNrInsJurClieExit();
+    void dbeNmRazaoSocEnter();
+    void dbeNmFantasiaEnter();
+    void dbeNmFantasiaChange();
+    void dbeNmFantasiaExit();
+    void depClieDesdeExit();
+    void depDtNascFundExit();
+    void depProspDesdeExit();
+    void dbeCdCNAEFiscalChange();
+    void dbeCdCNAEFiscalExit();
+    void btnCNAEFiscalClick();
+    void dbeCDEmpresaChange();
+    void dbeCDEmpresaExit();
+    void dbeInscEstaChange();
+    void dbeInscEstaExit();
+    void dbeInscMuniChange();
+    void dbeInscMuniExit();
+    void sbtProcuraEmpresaClick();
+    void btpInscEstClick();
+    void btpInscMuniClick();
+
+    // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
+    void vd_Divulg(gui::DbEdit& edit);
+    void Vd_Idioma();
+    void Vd_GrupClie();
+    void Vd_Regiao();
+    void Vd_FiliCad();
+
 private:
     friend struct ClienteLayout;
     void buildLayout();
+    void bindIdentity();
+    void requiredMissing(std::string_view key, gui::Control& control);
+    void uniqueCodeCheck(const char* field, std::string& stored, TADOIBQuery& query, const char* parameter,
+                         gui::DbEdit* edit, const char* key);
+    void checkDates();
+    void wireIdentity();
     void wireCommands();
     void wireAddresses();
     void wireAddressCommands();

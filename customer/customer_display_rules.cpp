@@ -66,11 +66,7 @@ constexpr CheckBoxValues kCheckBoxes[] = {
 };
 
 constexpr PendingConversion kPending[] = {
-    {"cdsCliente", "NRINSESTCLIE", "identity"},
     {"cdsCliente", "CDEXCLIENTE", "fiscal"},
-    {"cdsCliente", "CDIDCLIENTE", "identity"},
-    {"cdsCliente", "CDINSCESTA", "identity"},
-    {"cdsCliente", "CDINSCMUNI", "identity"},
     {"cdsCliente", "NRMESREAJCLIE", "payment"},
     {"cdsCliente", "IDPGFRETTRANCLI", "classification"},
     {"cdsCliente", "CDATIVCLI", "fiscal"},

@@ -54,11 +54,35 @@ constexpr MessageText kMsgPadrao[] = {
     {"MesReaj_Inf", "Mês de reajuste deve ser informado."},
     {"NRDIAS_180", "Número de dias deve ser menor ou igual a 180"},
     {"DtVenc_inv", "Data de validade não pode superar 180 dias."},
+    // Identity and the checks before a customer is posted.
+    {"Insc_inf", "Inscrição deve ser informada."},
+    {"Insc_cad", "Cliente já cadastrado."},
+    {"Raz_emp", "Razão social deve ser informada."},
+    {"Fant_inf", "Nome fantasia deve ser informado."},
+    {"INSC_CLI_CAD", "Inscrição já cadastrada."},
+    {"Insc_Ja_Cad", "Inscrição já cadastrada. Confirma operação?"},
+    {"TipoClie", "Tipo de Cliente deve ser informado."},
+    {"CdExt_ja_cad", "Código Externo já Cadastrado para outro Cliente."},
+    {"cdatendi_cad", "Código de atendimento já cadastrado."},
+    {"DATA_INV", "não é uma data válida."},
+    {"Dt_Menor", "Dt.Nascimento/fundação deve ser menor que a data cliente desde."},
+    {"Dt_Maior", "Dt.Nascimento/fundação deve ser menor do que a data atual."},
+    {"CLIDES_INF", "O campo cliente desde deve ser informado."},
+    {"SegMer_inf", "Segmento de mercado deve ser informado."},
+    {"PROSDES_INF", "O campo prospect desde deve ser informado."},
+    {"RETENCAO_N", "Retenção não cadastrada."},
 };
 
 constexpr MessageText kMsgPadrao02[] = {
     {"TP_PADRAO", "Padrão"},
     {"TP_LISTA", "Lista"},
+    // Identity.
+    {"CNAE_FISCAL_DEVE", "CNAE fiscal deve ser informado."},
+    {"CNAE_FISCAL_N_CAD", "CNAE fiscal não cadastrado."},
+    {"Empresa_cad", "Empresa não cadastrada."},
+    {"InscEstad_cad", "Inscrição Estadual não cadastrada."},
+    {"InscMuni_cad", "Inscrição Municipal não cadastrada."},
+    {"VendAdicClie_Inf", "Grupo de vendedores adicionais deve ser informado."},
 };
 // clang-format on
 

@@ -169,6 +169,7 @@ void TfrmCliente::buildLayout() {
         gui::buildForm(*this, table);
     for (auto table : layout::detailLayouts())
         gui::buildForm(*this, table);
+    gui::buildForm(*this, layout::identityLayout());
     gui::buildColumns(*this, layout::gridColumns());
 
     // The rows fill the handles; what is left are the base's pages, the caption labels the edits' rows
@@ -190,6 +191,7 @@ void TfrmCliente::buildLayout() {
                                {&form.lblComp, "lblComp"},
                                {&form.lblSigla, "lblSigla"}})
         *label = component<gui::Label>(name);
+    bindIdentity();
 }
 
 void TfrmCliente::wireCommands() {
@@ -223,6 +225,7 @@ void TfrmCliente::wireCommands() {
         if (anyDetailEditing())
             throw Abort();
     };
+    wireIdentity();
 }
 
 std::string TfrmCliente::currentCode() const {

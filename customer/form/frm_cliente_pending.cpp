@@ -2,7 +2,6 @@
 // nothing until its concern's unit fills it.
 
 #include "customer/Vqm41200.h"
-#include "framework/validation/consiste.h"
 
 namespace vq {
 
@@ -11,59 +10,18 @@ void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::getRetECF() {}
-void TfrmCliente::nameExitChecks() {}
-void TfrmCliente::nameEnter() {}
-void TfrmCliente::registrationExitCheck() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
 void TfrmCliente::ImportaEnderecoProspectCliente(ClientDataSet& dataSet) {
     (void)dataSet;
 }
-void TfrmCliente::Vd_Caracter(gui::Edit& edit, char16_t& key) {
-    (void)edit;
-    (void)key;
-}
-void TfrmCliente::Vd_Data_Geral(DataSource& source, gui::DbDateEdit& edit, gui::TabSheet* page,
-                                gui::PageControl* pages) {
-    (void)source;
-    (void)edit;
-    (void)page;
-    (void)pages;
-}
 
 // ---- Checks and steps the record commands run.
 
-// Until the identity checks fill it: a new customer is stored under its registration kind (or, when none is
-// chosen, the kind its informing number reads as) followed by that number.
-void TfrmCliente::cdsClienteBeforePost() {
-    ClientDataSet& master = cdsCliente();
-    if (master.State() != DataSetState::Insert)
-        return;
-    const std::string number = master.FieldByName("NRINSJURINFO").AsString();
-    if (number.empty())
-        return;
-    std::string kind = master.FieldByName("IDTPIJURINFO").AsString();
-    if (kind.empty()) {
-        std::string marked = "C" + number;
-        kind = std::string(1, Consiste::Ajusta_Inscricao(marked));
-    }
-    master.FieldByName("CDCLIENTE").SetAsString(kind + number);
-}
-void TfrmCliente::Vd_Inscricao(bool) {}
-void TfrmCliente::Vd_InscEmissao(bool) {}
-void TfrmCliente::Vd_DtNascFund() {}
-void TfrmCliente::Vd_ClienteDesde(bool) {}
-void TfrmCliente::Vd_SegMerc(bool) {}
-void TfrmCliente::Vd_ProspectDesde(bool) {}
-void TfrmCliente::Vd_RazSoc(bool) {}
-void TfrmCliente::Vd_Fantasia(bool) {}
 void TfrmCliente::Vd_Sigla(bool) {}
 void TfrmCliente::Vd_CdRamoAtividade() {}
 void TfrmCliente::Vd_SegMercado(bool) {}
 void TfrmCliente::Vd_CentCusto() {}
-void TfrmCliente::Vd_Empresa(bool) {}
-void TfrmCliente::Vd_InscEstadual(bool) {}
-void TfrmCliente::Vd_InscMunicipal(bool) {}
 void TfrmCliente::Vd_dbeCdSerie() {}
 void TfrmCliente::Vd_CodInterloc(bool) {}
 void TfrmCliente::Vd_NmInterloc() {}
@@ -77,5 +35,12 @@ void TfrmCliente::Vd_ProdMatAplic() {}
 void TfrmCliente::ImportaProspect() {}
 void TfrmCliente::copyProspectAddress() {}
 void TfrmCliente::ApagaProspect(bool) {}
+
+// ---- Checks of other concerns at their step of cdsClienteBeforePost.
+void TfrmCliente::vd_Divulg(gui::DbEdit&) {}
+void TfrmCliente::Vd_Idioma() {}
+void TfrmCliente::Vd_GrupClie() {}
+void TfrmCliente::Vd_Regiao() {}
+void TfrmCliente::Vd_FiliCad() {}
 
 } // namespace vq

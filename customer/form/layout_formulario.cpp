@@ -19,7 +19,7 @@ constexpr gui::ControlSpec kFormPage[] = {
     {ComboBox, "dbcSituAtiv", "grbIdent", "Situação", "", "", {3, 0}, {.items = "Ativo|Inativo", .values = "S|N", .style = gui::ComboStyle::DropDownList}, bind<&Self::form, &FormPage::dbcSituAtiv>()},
     {CheckBox, "chbIdSitFinCli", "grbIdent", "Pendência Financeira", "", "", {3, 1}, {}, bind<&Self::form, &FormPage::chbIdSitFinCli>()},
     {RadioGroup, "rdgTipoCliente", "grbIdent", "Tipo de Cliente", "", "", {4, 0}, {.items = "Privado|Público", .columns = 2}, bind<&Self::form, &FormPage::rdgTipoCliente>()},
-    {DbEdit, "dbeCdInscEsta", "grbIdent", "Inscrição Estadual", "dtsPadrao", "NRINSESTCLIE", {5, 0}, {.width = 20}, bind<&Self::form, &FormPage::dbeCdInscEsta>()},
+    {DbEdit, "dbeCdInscEsta", "grbIdent", "Inscrição Estadual", "dtsPadrao", "NRINSESTCLIE", {5, 0}, {.width = 20, .upperCase = true}, bind<&Self::form, &FormPage::dbeCdInscEsta>()},
     {DbEdit, "dbeDsCNAEFiscal", "grbIdent", "", "dtsPadrao", "DSCNAE", {6, 1}, {.width = 50, .disabled = true, .noTab = true}, bind<&Self::form, &FormPage::dbeDsCNAEFiscal>()},
     {GroupBox, "grbClassif", "tshFormulario", "Classificação", "", "", {0, 1}},
     {DbDateEdit, "depClieDesde", "grbClassif", "Cliente desde", "dtsPadrao", "DTCADACLIE", {0, 0}, {}, bind<&Self::form, &FormPage::depClieDesde>()},

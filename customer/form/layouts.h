@@ -30,5 +30,6 @@ std::span<const gui::ColumnSpec> gridColumns();
 std::vector<std::span<const gui::ControlSpec>> addressLayouts();
 std::vector<std::span<const gui::ControlSpec>> dataLayouts();   // additional, fiscal, payment
 std::vector<std::span<const gui::ControlSpec>> detailLayouts(); // contacts to order data
+std::span<const gui::ControlSpec> identityLayout();             // rows added to the form page and to tshGeral
 
 } // namespace vq::customer::form

@@ -71,6 +71,16 @@ struct FormPage {
     gui::DbEdit *dbeCdInscEsta = nullptr, *dbeDsCNAEFiscal = nullptr;
 };
 
+// Identity rows of tshFormulario and the billing data ("Dados para Faturamento") on tshGeral.
+struct IdentityControls {
+    gui::DbEdit *dbeCodExterno = nullptr, *dbeCdAtendi = nullptr, *dbeCdCNAEFiscal = nullptr,
+                *dbeCDEmpresa = nullptr, *dbeEmpresa = nullptr, *dbeInscEsta = nullptr,
+                *dbeInscMuni = nullptr;
+    gui::DbDateEdit* depDtNascFund = nullptr;
+    gui::ToolButton *btnCNAEFiscal = nullptr, *sbtProcuraEmpresa = nullptr, *btpInscEst = nullptr,
+                    *btpInscMuni = nullptr;
+};
+
 // One address tab: the same controls on each of the five, named per kind.
 struct AddressPage {
     AddressKind kind = AddressKind::Normal;

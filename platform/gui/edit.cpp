@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <memory>
 
 namespace vq::gui {
 namespace {
@@ -68,6 +69,11 @@ void Edit::beforeExit() {
 }
 
 void Edit::handleKey(QKeyEvent* e) {
+    std::unique_ptr<QKeyEvent> upper;
+    if (UpperCase && !e->text().isEmpty() && e->text() != e->text().toUpper()) {
+        upper = std::make_unique<QKeyEvent>(e->type(), e->key(), e->modifiers(), e->text().toUpper());
+        e = upper.get();
+    }
     if (!maskedKey(e))
         ControlOf<QLineEdit>::handleKey(e);
 }

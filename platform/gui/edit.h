@@ -34,6 +34,8 @@ public:
     void SetReadOnly(bool on) { setReadOnly(on); }
     int MaxLength() const { return maxLength(); }
     void SetMaxLength(int n) { setMaxLength(n > 0 ? n : 32767); }
+    // Typed letters arrive upper-cased (after the key slots, so a slot sees the key as typed).
+    bool UpperCase = false;
 
     // Refuses (vq::Error) a masked text with some but not all required positions filled.
     void beforeExit() override;

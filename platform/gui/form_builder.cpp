@@ -241,6 +241,7 @@ void Builder::configure(QWidget& w, const ControlSpec& spec, const Opt& opt) {
         if (auto* number = dynamic_cast<NumberEdit*>(edit))
             number->Decimals = opt.decimals;
         edit->SetReadOnly(opt.readOnly);
+        edit->UpperCase = opt.upperCase;
     }
     if (auto* memo = dynamic_cast<Memo*>(&w)) {
         memo->MaxLength = opt.maxLength;

@@ -98,7 +98,8 @@ struct Opt {
     int decimals = 2;
     int columns = 1; // radio group
     bool readOnly = false, disabled = false, hidden = false, checked = false, noTab = false;
-    bool required = false; // the required colour
+    bool required = false;  // the required colour
+    bool upperCase = false; // edits: typed letters upper-cased
 };
 
 struct ControlSpec {

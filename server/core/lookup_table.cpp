@@ -113,6 +113,11 @@ constexpr LookupDef kLookups[] = {
     {{"GetVdVendAdicClie", "VENDADICCLIE", "CDCLIENTE, CDVENDEDOR", "CDCLIENTE, CDVENDEDOR, VRPECOMVEN", "",
       "T.CDCLIENTE = :P_CDCLIENTE AND T.CDVENDEDOR = :P_CDVENDEDOR", ""},
      "P_CDCLIENTE, P_CDVENDEDOR"},
+    // Fiscal CNAE codes: one, or "T" in its place for every code.
+    {{"CNAEFiscal", "CNAE", "CDCNAE", "CDCNAE, DSCNAE", "", "", "T.CDCNAE"},
+     "P_CDCNAE",
+     "T.CDCNAE = :P_CDCNAE",
+     {"P_CDCNAE", AllRows::OnFlag}},
     // Every branch with the customer's e-mail for it (null when none); no rows for an unknown customer.
     {{"GetEmailClieFil", "FILIAL", "CDFILIAL",
       "NRINSJURCLIE=C.NRINSJURCLIE, NMRAZSOCCLIE=C.NMRAZSOCCLIE, CDFILIAL, "

@@ -1,8 +1,8 @@
 #include "server/core/lookups.h"
 
+#include "contract/all_flag.h"
 #include "platform/data/error.h"
 #include "platform/db/sql_text.h"
-#include "contract/all_flag.h"
 #include "server/core/call_arguments.h"
 
 #include <stdexcept>

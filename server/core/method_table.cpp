@@ -1,6 +1,7 @@
 // Every remote method the server offers, with its argument shape and handler.
 
 #include "platform/data/error.h"
+#include "platform/data/log.h"
 #include "server/core/address_removal.h"
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
@@ -111,6 +112,20 @@ Variant setVendAdicClie(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(static_cast<std::int64_t>(applySideListDelta(*conn, provider, args[0].asDelta())));
 }
 
+// Atualiza_Situacao("D", code): the customer form announces an inactivation before the customer's own
+// save, which carries IDCLIEATIV and compares it with the value it read. Writing CLIENTE here would make
+// that save fail, so the call only checks its arguments and records the fact for the operators.
+Variant atualizaSituacao(Services&, net::CallContext&, VariantArray& args) {
+    const std::string kind = args[0].isNull() ? std::string() : args[0].asString();
+    const std::string code = args[1].isNull() ? std::string() : args[1].asString();
+    if (kind != "D")
+        throw Error("Atualiza_Situacao: situação \"" + kind + "\" desconhecida.");
+    if (code.empty())
+        throw Error("Atualiza_Situacao: informe o código do cliente.");
+    log::info("Atualiza_Situacao: cliente " + code + " inativado (gravado pelo Confirmar do cliente).");
+    return Variant(true);
+}
+
 // ExcluirEndereco(code, letter): one secondary address; the answer is a status array or a refusal text.
 Variant excluirEndereco(Services& s, net::CallContext&, VariantArray& args) {
     auto conn = s.pool.acquire();
@@ -176,6 +191,8 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetFuncionario", "ss", getLookup},
     {kModuleClientes, "GetOperador", "ss", getLookup},
     {kModuleClientes, "GetValidaCliente", "sss", getValidaCliente},
+    {kModuleClientes, "CNAEFiscal", "s", getLookup},
+    {kModuleClientes, "Atualiza_Situacao", "ss", atualizaSituacao},
     {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
     {kModuleClientes, "GetInsEndeClie", "ss", getLookup},
     {kModuleClientes, "GetVdVendAdicClie", "Ss", getLookup},

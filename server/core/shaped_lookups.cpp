@@ -85,20 +85,18 @@ DataPacket countCustomers(db::Connection& conn, const VariantArray& args) {
     const std::string code = trimmed(args[0]);
     const std::string number = trimmed(args[1]);
     const std::string kind = trimmed(args[2]);
+    // Exactly one of two questions: (code, "", "") or ("", number, kind).
     std::string sql = "SELECT COUNT(*) FROM CLIENTE WHERE ";
     db::Params params;
-    if (!code.empty()) {
+    if (!code.empty() && number.empty() && kind.empty()) {
         sql += "CDCLIENTE = :P_CDCLIENTE";
         params.emplace("P_CDCLIENTE", Variant(code));
-    } else if (!number.empty()) {
-        sql += "NRINSJURCLIE = :P_NRINSJURCLIE";
+    } else if (code.empty() && !number.empty() && !kind.empty()) {
+        sql += "NRINSJURCLIE = :P_NRINSJURCLIE AND IDTPIJURCLIE = :P_IDTPIJURCLIE";
         params.emplace("P_NRINSJURCLIE", Variant(number));
-        if (!kind.empty()) {
-            sql += " AND IDTPIJURCLIE = :P_IDTPIJURCLIE";
-            params.emplace("P_IDTPIJURCLIE", Variant(kind));
-        }
+        params.emplace("P_IDTPIJURCLIE", Variant(kind));
     } else {
-        throw Error("Informe o código ou a inscrição do cliente a verificar.");
+        throw Error("Informe o código do cliente, ou a inscrição com o seu tipo, a verificar.");
     }
     const std::int64_t n = conn.query(sql, params).rows().at(0).at(0).toInt();
     DataPacket packet({FieldDesc{"NRREG", FieldType::Float, 0}});

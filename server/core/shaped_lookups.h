@@ -22,7 +22,7 @@ Variant searchCarrierList(db::Connection& conn, const VariantArray& args);
 DataPacket findAbbreviationUsers(db::Connection& conn, const VariantArray& args);
 
 // GetValidaCliente(customer code, tax number, kind): one row, NRREG the number of customers with that code
-// or, when the code is empty, with that tax number (and kind, when given). Error when both are empty.
+// (number and kind empty) or with that tax number and kind (code empty). Any other combination is refused.
 DataPacket countCustomers(db::Connection& conn, const VariantArray& args);
 
 } // namespace vq::server

@@ -91,9 +91,11 @@ TEST_F(RecordCommands, ANewCustomerIsSavedBeforeItsAddressAndTheTermsAreClearedA
     const DriverResult r =
         run(std::string(kOpen) +
             "click sbtIncluir\nset dbeInscricao 11144477735\nset dbeNmRazaoSoc \"Cliente Novo\"\n"
+            "set dbeNmFantasia \"Cliente Novo\"\nselect rdgTipoCliente Privado\n"
             // The normal address needs its country, state and municipality.
             "click mnuEndeClie\npick 0055\nclick btpPaisNorm\npick SP\nclick btpEstadoNorm\npick 0001\n"
-            "click btpMuniNorm\nprint calls\nclick sbtConfirmar\n"
+            "click btpMuniNorm\nset dbeEndeClie \"Rua A, 1\"\nset dbeCompEndCli Casa\n"
+            "set dbeCEPClie 01001000\nprint calls\nclick sbtConfirmar\n"
             "print cdsCliente.state cdsCliente.CDCLIENTE cdsEndeClieNorm.state messages calls\n" +
             kClose);
     ASSERT_EQ(r.exitCode, 0) << describe(r);

@@ -149,7 +149,8 @@ TEST_F(Launchers, FourElementArrayStartsAModalRegistrationWithTheLaunchValues) {
     EXPECT_EQ(seen["CDPAIS"], "0055");
     EXPECT_EQ(seen["SGESTADO"], "SP");
     EXPECT_EQ(seen["CDMUNICIPIO"], "3550");
-    EXPECT_EQ(seen["typing"], "yes");
+    // The code's exit check made it a CNPJ ("J"), which carries the issuing registration: not typed.
+    EXPECT_EQ(seen["typing"], "no");
     EXPECT_EQ(unitValue("Vqm41200", "boCadAut"), Variant(false));
     EXPECT_EQ(unitValue("Vqm41200", "boShowModal"), Variant(true));
     EXPECT_EQ(unitValue("Vqm41200", "stNrInsJur"), Variant("11222333000181"));

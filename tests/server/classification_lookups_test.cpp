@@ -135,7 +135,8 @@ TEST_P(ClassificationLookupsTest, CustomerChecksByCodeTaxNumberAbbreviationConta
     EXPECT_EQ(fieldOf(rows("GetValidaCliente", {"Jnada", "", ""}), 0, "NRREG"), Variant(0.0));
     const Variant neither = call("GetValidaCliente", {"", "", ""});
     ASSERT_TRUE(neither.is(VariantKind::ServerError));
-    EXPECT_EQ(neither.asServerError().message, "Informe o código ou a inscrição do cliente a verificar.");
+    EXPECT_EQ(neither.asServerError().message,
+              "Informe o código do cliente, ou a inscrição com o seu tipo, a verificar.");
 
     // An abbreviation is taken when another customer uses it; the caller's own number, typed through its
     // mask, does not count.
