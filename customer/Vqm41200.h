@@ -29,6 +29,10 @@
 #include <string>
 #include <utility>
 
+namespace vq::gui {
+struct GridColumn;
+}
+
 namespace vq {
 
 class TfrmCliente : public TfrmPadrao {
@@ -377,7 +381,68 @@ public:
     void Vd_Regiao();
     void Vd_FiliCad();
 
+    // Preferred banks (bank_*.cpp): each row is sent when it is posted or deleted.
+    gui::DbGrid* dbgBancoPref = nullptr;
+    TADOIBQuery qryContCorr{nullptr, "qryContCorr"};
+    TADOIBQuery qryPesqCCorrente{nullptr, "qryPesqCCorrente"};
+    void dbgBancoPrefEditButtonClick();
+    void dbgBancoPrefColEnter();
+    void dbgBancoPrefColExit();
+    void dbgBancoPrefKeyPress(char16_t& key);
+    void dbgBancoPrefKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void dbgBancoPrefCellClick(gui::GridColumn& column);
+    void dbgBancoPrefDrawColumnCell(QPainter& canvas, const QRect& rect, gui::GridColumn& column);
+    void cdsBancoPrefNewRecord();
+    void cdsBancoPrefBeforePost();
+    void cdsBancoPrefAfterPost();
+    void dtsBancoPrefStateChange();
+    void Vd_ReduCont(bool report);
+    void Vd_InstCobr(std::string_view field);
+    void ControlaBPref_PriOper();
+
+    // Base price tables (price_table_*.cpp).
+    gui::DbGrid* dbgPrecoBase = nullptr;
+    TADOIBQuery qryPrecoBase{nullptr, "qryPrecoBase"};
+    void dbgPrecoBaseEditButtonClick();
+    void dbgPrecoBaseColExit();
+    void dbgPrecoBaseKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void cdsPrecoBaseCliAfterInsert();
+    void cdsPrecoBaseCliAfterEdit();
+    void cdsPrecoBaseCliAfterCancel();
+    void cdsPrecoBaseCliBeforePost();
+    void cdsPrecoBaseCliAfterPost();
+    void dtsPrecoBaseCliStateChange();
+    void Vd_PrecoBase(bool report);
+
+    // Financial situation and partners (financial_*.cpp, partner_*.cpp).
+    gui::DbGrid* dbgSocios = nullptr;
+    void dbeValueExit(std::string_view field, std::string_view kind);
+    void depValLimCreditoExit();
+    void depValValoresExit();
+    void chbIdSitFinCliClick();
+    void dbcAprovPedChange();
+    void nedDiasKeyPress(char16_t& key);
+    void dbgSociosColExit();
+    void cdsSociosAfterInsert();
+    void cdsSociosAfterEdit();
+    void cdsSociosBeforePost();
+    void dtsSociosStateChange();
+    void Vd_Socios();
+
 private:
+    // Bank and price-table concerns.
+    void buildBanks();
+    void wireBanks();
+    void buildPriceTables();
+    void wirePriceTables();
+    // Refuses Delete and Backspace outside insert, and Ctrl+Delete always.
+    static void dropDeleteKeys(int& key, Qt::KeyboardModifiers modifiers, const ClientDataSet& dataSet);
+    bool clearingPrincipal_ = false; // the other principal rows are being posted
+    void buildFinancial();
+    void wireFinancial();
+    void buildPartners();
+    void wirePartners();
+    void normalisePartnerNumber();
     friend struct ClienteLayout;
     void buildLayout();
     void bindIdentity();

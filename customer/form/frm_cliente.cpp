@@ -137,11 +137,19 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     buildLayout();
     wireAddresses();
     buildPayment();
+    buildBanks();
+    buildPriceTables();
+    buildFinancial();
+    buildPartners();
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();
     wireSaves();
     wirePayment();
+    wireBanks();
+    wirePriceTables();
+    wireFinancial();
+    wirePartners();
     try {
         DoCreate();
     } catch (...) {

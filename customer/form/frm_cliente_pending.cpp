@@ -7,8 +7,6 @@ namespace vq {
 
 void TfrmCliente::Vd_Qualifica() {}
 void TfrmCliente::pgcInterlocChange() {}
-void TfrmCliente::pgcSituFinancChange() {}
-void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::getRetECF() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
@@ -30,7 +28,6 @@ void TfrmCliente::Vd_CargoInterloc(bool) {}
 void TfrmCliente::Vd_ContCtbl(bool) {}
 void TfrmCliente::Vd_Indice(bool) {}
 void TfrmCliente::Vd_Vendedor(bool) {}
-void TfrmCliente::Vd_ValorMenor(std::string_view, std::string_view) {}
 void TfrmCliente::Vd_ProdMatAplic() {}
 void TfrmCliente::ImportaProspect() {}
 void TfrmCliente::copyProspectAddress() {}

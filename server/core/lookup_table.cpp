@@ -82,6 +82,11 @@ constexpr LookupDef kLookups[] = {
     {{"GetVerifiBanco", "BANCOPREF", "CDCLIENTE, CDBANCO", "CDBANCO, CDCLIENTE", "",
       "T.CDCLIENTE = :P_CDCLIENTE AND T.CDREDUCONT = :P_CDREDUCONT", "T.CDBANCO"},
      "P_CDCLIENTE, P_CDREDUCONT"},
+    // The customer's priority rows of other accounts.
+    {{"GetBancoPrio", "BANCOPREF", "CDCLIENTE, CDBANCO", "CDBANCO, CDCLIENTE, IDPRIORBPREF", "",
+      "T.CDCLIENTE = :P_CDCLIENTE AND T.IDPRIORBPREF = 'S' AND COALESCE(T.CDREDUCONT, '') <> :P_CDREDUCONT",
+      "T.CDBANCO"},
+     "P_CDCLIENTE, P_CDREDUCONT"},
 
     // Transport types and carriers: one by its key, or every one for GetTipoTransp.
     {{"GetVd_TipoTransp", "TIPOTRANSP", "CDTIPTRANS", "CDTIPTRANS, NMTIPTRANS", "", "", "T.CDTIPTRANS"},

@@ -6,6 +6,7 @@
 #include "server/core/apply_delta.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
+#include "server/core/customer_row_checks.h"
 #include "server/core/detail_loads.h"
 #include "server/core/import_methods.h"
 #include "server/core/lookups.h"
@@ -143,6 +144,17 @@ Variant confirmaListaTP(Services& s, net::CallContext&, VariantArray& args) {
         std::make_shared<const DataPacket>(saveCarrierList(*conn, args[0].asDelta(), args[1].toString())));
 }
 
+// ValidaPrecoBase(customer, table) and GetValid_Socio(customer, number): may the row be added.
+Variant validaPrecoBase(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(priceTableFree(*conn, args[0].toString(), args[1].toString()));
+}
+
+Variant getValidSocio(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(partnerFree(*conn, args[0].toString(), args[1].toString()));
+}
+
 constexpr MethodDef kMethods[] = {
     {kModuleClientes, contract::kGetCliente, "SSSSSSSSSSSSSSSS", getCliente},
     {kModuleClientes, "Confirmar", "ds", confirmar},
@@ -208,6 +220,10 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetEmailClieFil", "S", getLookup},
     {kModuleClientes, "SetEmailClie", "d", setEmailClie},
     {kModuleClientes, "ExcluirEndereco", "ss", excluirEndereco},
+    // Preferred banks, base price tables and partners.
+    {kModuleClientes, "GetBancoPrio", "ss", getLookup},
+    {kModuleClientes, "ValidaPrecoBase", "ss", validaPrecoBase},
+    {kModuleClientes, "GetValid_Socio", "ss", getValidSocio},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", getLayout},

@@ -376,7 +376,7 @@ TEST_F(CustomerFormScript, ViewingOnlyEnablesNoRecordCommandOnAnyTab) {
     }
     const DriverResult r =
         run("print dbgPadrao.readOnly dbgInterloc.readOnly dbgCorres.readOnly dbgObserv.readOnly "
-            "dbgBancoPref.readOnly dbgSocios.readOnly dbgPrazoPgClie.readOnly dbgPrecoBaseCli.readOnly "
+            "dbgBancoPref.readOnly dbgSocios.readOnly dbgPrazoPgClie.readOnly dbgPrecoBase.readOnly "
             "dbgMensCliente.readOnly grbIdent.enabled grbEndeClie.enabled dbeDsCNAEFiscal.enabled\n");
     for (const std::string& line : r.output)
         EXPECT_EQ(line.substr(line.find('=') + 1),
