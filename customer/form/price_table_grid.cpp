@@ -224,10 +224,12 @@ void TfrmCliente::dtsPrecoBaseCliStateChange() {
     Vqm41200::UnitState& u = Vqm41200::unit();
     if (destroying_ || u.boScroll)
         return;
-    const DataSetState state = data_->sourceOf("cdsPrecoBaseCli")->State();
-    const bool browse = state == DataSetState::Browse;
-    ControlaBotoes(!customer::form::editing(*data_->sourceOf("cdsPrecoBaseCli")));
-    lockOtherPages(sheet(Tab::DadosPed), state);
+    const DataSource& source = *data_->sourceOf("cdsPrecoBaseCli");
+    // Closed while a customer is read again counts as browsing: disabling the page shown would move
+    // pgcGeral to the next page.
+    const bool browse = !customer::form::editing(source);
+    ControlaBotoes(browse);
+    lockOtherPages(sheet(Tab::DadosPed), source.State());
     if (cdsCliente().State() == DataSetState::Browse) {
         detail.tshGeral->SetEnabled(browse);
         mnuGeral->SetEnabled(browse);

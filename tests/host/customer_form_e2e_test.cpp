@@ -156,14 +156,15 @@ TEST_F(CustomerFormScript, RowsBeingEditedOrUnsentSurviveTabChangesAndStopMoves)
     open();
     const std::string code = codes_[*withBanks_];
     run(goTo(*withBanks_) + "click mnuBancoPref\nprint calls\n");
+    // The other pages are locked while a bank row is edited.
     DriverResult r = run("cell dbgBancoPref 0 CDCONTCORR 98765\n"
-                         "click mnuFolhaDados\nclick mnuBancoPref\n"
-                         "print calls cdsBancoPref.state cdsBancoPref.CDCONTCORR\n"
+                         "print calls cdsBancoPref.state cdsBancoPref.CDCONTCORR mnuFolhaDados.enabled\n"
                          "click Proximo1\nclick Ultimo1\nclick Primeiro1\nclick Anterior1\n"
                          "print calls cdsCliente.CDCLIENTE Vqm41200.boScroll\n");
     EXPECT_TRUE(callsOf(r).empty()) << callsOf(r).front();
     EXPECT_EQ(printedLast(r, "cdsBancoPref.state"), "2");
     EXPECT_EQ(printedLast(r, "cdsBancoPref.CDCONTCORR"), "98765");
+    EXPECT_EQ(printedLast(r, "mnuFolhaDados.enabled"), "false");
     EXPECT_EQ(printedLast(r, "cdsCliente.CDCLIENTE"), code) << "no move while a bank is edited";
     EXPECT_EQ(printedLast(r, "Vqm41200.boScroll"), "false");
     run("answer yes\nclose TfrmCliente\nprint Vqm41200.boStCriado\n");

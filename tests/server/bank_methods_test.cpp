@@ -19,11 +19,14 @@ protected:
         db::Connection& db = server_->db();
         for (const char* table : {"BANCOPREF", "PRECOBASECLI", "SOCIOCLIE"})
             db.execute(std::string("DELETE FROM ") + table + " WHERE CDCLIENTE IN ('BK1', 'BK2')");
-        db.execute("INSERT INTO BANCOPREF (CDCLIENTE, CDBANCO, CDREDUCONT, CDAGENCIA, CDCONTCORR, IDPRIORBPREF) "
-                   "VALUES ('BK1', '001', '001', '12340', '123456', 'S')");
-        db.execute("INSERT INTO BANCOPREF (CDCLIENTE, CDBANCO, CDREDUCONT, CDAGENCIA, CDCONTCORR, IDPRIORBPREF) "
-                   "VALUES ('BK1', '237', '002', '23451', '987654', 'N')");
-        db.execute("INSERT INTO PRECOBASECLI (CDCLIENTE, CDPRECOBASE, IDPRBASEPRIN) VALUES ('BK1', '02', 'S')");
+        db.execute(
+            "INSERT INTO BANCOPREF (CDCLIENTE, CDBANCO, CDREDUCONT, CDAGENCIA, CDCONTCORR, IDPRIORBPREF) "
+            "VALUES ('BK1', '001', '001', '12340', '123456', 'S')");
+        db.execute(
+            "INSERT INTO BANCOPREF (CDCLIENTE, CDBANCO, CDREDUCONT, CDAGENCIA, CDCONTCORR, IDPRIORBPREF) "
+            "VALUES ('BK1', '237', '002', '23451', '987654', 'N')");
+        db.execute(
+            "INSERT INTO PRECOBASECLI (CDCLIENTE, CDPRECOBASE, IDPRBASEPRIN) VALUES ('BK1', '02', 'S')");
         db.execute("INSERT INTO SOCIOCLIE (CDCLIENTE, NRSEQSOCCLIE, NRINSSOCCLIE, IDTPINSSOCCL, NMSOCIOCLIE) "
                    "VALUES ('BK1', '01', '11144477735', 'F', 'Ana Lima')");
     }
