@@ -20,22 +20,6 @@ namespace vq {
 
 using customer::form::fieldText;
 
-namespace {
-
-// The dataset's controls stay still while a row is toggled and posted, and follow again however it ends.
-class DisplaySuspended {
-public:
-    explicit DisplaySuspended(ClientDataSet& dataSet) : dataSet_(dataSet) { dataSet_.DisableControls(); }
-    ~DisplaySuspended() { dataSet_.EnableControls(); }
-    DisplaySuspended(const DisplaySuspended&) = delete;
-    DisplaySuspended& operator=(const DisplaySuspended&) = delete;
-
-private:
-    ClientDataSet& dataSet_;
-};
-
-} // namespace
-
 void TfrmCliente::Vd_ReduCont(bool report) {
     ClientDataSet& banks = data_->cdsBancoPref();
     if (data_->sourceOf("cdsBancoPref")->State() != DataSetState::Insert)
@@ -132,7 +116,7 @@ void TfrmCliente::dbgBancoPrefCellClick(gui::GridColumn& column) {
         if (!others.IsEmpty())
             Consiste::MensErro(Msg(*this, "prioridade"));
     }
-    DisplaySuspended still(banks);
+    customer::form::ControlsDisabled still(banks);
     banks.Edit();
     mark.SetAsString(customer::toggledMark(mark.AsString()));
     banks.Post(); // sends the row (after-post)

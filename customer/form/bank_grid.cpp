@@ -75,11 +75,7 @@ void TfrmCliente::buildBanks() {
     dbgBancoPref = component<gui::DbGrid>("dbgBancoPref");
     gui::buildColumns(*this, kBankColumns);
     qryContCorr.setSql(std::string(customer::kSqlContCorr));
-    const customer::DialectQuery& q = customer::kPesqCCorrente;
-    qryPesqCCorrente.setSql(std::string(q.generic));
-    qryPesqCCorrente.setDialectSql("SQL_ORACLE", std::string(q.oracle));
-    qryPesqCCorrente.setDialectSql("SQL_MSSQL", std::string(q.mssql));
-    qryPesqCCorrente.setDialectSql("SQL_IB", std::string(q.interbase));
+    customer::form::setDialectQuery(qryPesqCCorrente, customer::kPesqCCorrente);
     lookupList("cdsVerifiBanco").CreateFields(kVerifiBancoFields);
     lookupList("cdsBancoPrio").CreateFields(kBancoPrioFields);
     lookupList("cdsPesqAgencia").CreateFields(kPesqAgenciaFields);

@@ -39,39 +39,12 @@ constexpr gui::ColumnSpec kPriceColumns[] = {
 constexpr std::string_view kCode = "CDPRECOBASE";
 constexpr std::string_view kMark = "IDPRBASEPRIN";
 
-// The dataset's controls stay still while the other rows are posted, and follow again however it ends.
-class DisplaySuspended {
-public:
-    explicit DisplaySuspended(ClientDataSet& dataSet) : dataSet_(dataSet) { dataSet_.DisableControls(); }
-    ~DisplaySuspended() { dataSet_.EnableControls(); }
-    DisplaySuspended(const DisplaySuspended&) = delete;
-    DisplaySuspended& operator=(const DisplaySuspended&) = delete;
-
-private:
-    ClientDataSet& dataSet_;
-};
-
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 } // namespace
 
 void TfrmCliente::buildPriceTables() {
     dbgPrecoBase = component<gui::DbGrid>("dbgPrecoBase");
     gui::buildColumns(*this, kPriceColumns);
-    const customer::DialectQuery& q = customer::kPrecoBase;
-    qryPrecoBase.setSql(std::string(q.generic));
-    qryPrecoBase.setDialectSql("SQL_ORACLE", std::string(q.oracle));
-    qryPrecoBase.setDialectSql("SQL_MSSQL", std::string(q.mssql));
-    qryPrecoBase.setDialectSql("SQL_IB", std::string(q.interbase));
+    customer::form::setDialectQuery(qryPrecoBase, customer::kPrecoBase);
     if (auto* navigator = findComponent<gui::DbNavigator>("dbnPrecoBase"))
         for (gui::NavButton b : {gui::NavButton::Insert, gui::NavButton::Delete, gui::NavButton::Edit,
                                  gui::NavButton::Post, gui::NavButton::Cancel, gui::NavButton::Refresh})
@@ -209,8 +182,8 @@ void TfrmCliente::cdsPrecoBaseCliAfterPost() {
     if (fieldText(prices, kMark) != "S")
         return;
     const std::string code = fieldText(prices, kCode);
-    DisplaySuspended still(prices);
-    FlagScope clearing(clearingPrincipal_);
+    customer::form::ControlsDisabled still(prices);
+    customer::form::FlagScope clearing(clearingPrincipal_);
     for (prices.First(); !prices.Eof(); prices.Next()) {
         if (fieldText(prices, kMark) != "S" || fieldText(prices, kCode) == code)
             continue;
