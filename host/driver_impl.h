@@ -21,7 +21,10 @@ class ClientDataSet;
 namespace vq::gui {
 class DbGrid;
 class FormBase;
-} // namespace vq::gui
+}
+namespace vq::reports {
+struct ReportDocument;
+}
 
 namespace vq::host {
 
@@ -60,6 +63,7 @@ struct Driver::Impl {
     };
     std::deque<Queued> answers;
     std::deque<Queued> picks;
+    std::deque<Queued> files, texts; // `answer file PATH`, `answer text TEXT`: report seams
     struct Shown {
         gui::MessageKind kind;
         std::string text;
@@ -85,6 +89,12 @@ struct Driver::Impl {
     gui::RowChoice onChoice(const gui::ChoiceRequest& request);
     gui::RowsChoice onListPicker(const gui::ChoiceRequest& request);
     int onShowModal(gui::FormBase& form);
+
+    // driver_reports.cpp: report seams and `print report.ITEM`
+    void onReportShown(const reports::ReportDocument& doc);
+    std::optional<std::string> onReportFile();
+    std::optional<std::string> onReportText();
+    bool reportItem(const std::string& name, std::string& out) const;
 
     // driver_find.cpp
     gui::FormBase* findForm(std::string_view name) const;    // throws DriverError
