@@ -21,7 +21,7 @@ class ClientDataSet;
 namespace vq::gui {
 class DbGrid;
 class FormBase;
-}
+} // namespace vq::gui
 namespace vq::reports {
 struct ReportDocument;
 }
