@@ -172,6 +172,14 @@ TEST_F(CustomerGrids, PriceTablesKeepOnePrincipal) {
         "cell dbgPrecoBase 2 IDPRBASEPRIN x\nprint cdsPrecoBaseCli.IDPRBASEPRIN calls\nclick sbtConfirmar\n"
         "print calls\n");
     EXPECT_EQ(printed(r, "cdsPrecoBaseCli.IDPRBASEPRIN"), "N");
+
+    // Ctrl+Enter opens the code's lookup without a cell editor; it lists the five tables.
+    r = run("click sbtIncluir\ncell dbgPrecoBase 3 CDPRECOBASE\npick 4\nkey dbgPrecoBase Ctrl+Enter\n"
+            "print calls messages cdsPrecoBaseCli.CDPRECOBASE cdsPrecoBaseCli.DSPRECOBASE\n"
+            "answer yes\nclick sbtCancelar\n");
+    EXPECT_TRUE(printedAll(r, "message").empty());
+    EXPECT_EQ(printed(r, "cdsPrecoBaseCli.CDPRECOBASE"), "05");
+    EXPECT_EQ(printed(r, "cdsPrecoBaseCli.DSPRECOBASE"), "Exportação");
 }
 
 TEST_F(CustomerGrids, PartnersAreNumberedNormalisedAndCheckedForDuplicates) {
