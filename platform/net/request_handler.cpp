@@ -74,7 +74,7 @@ FrameReply RequestHandler::onRequest(RpcRequest& request) {
 }
 
 RpcResponse RequestHandler::dispatch(RpcRequest& request) {
-    CallContext ctx{request.module, request.method, request.id, connectionId_, peer_};
+    CallContext ctx{request.module, request.method, request.id, connectionId_, peer_, {}};
     try {
         Variant result = registry_.invoke(ctx, request.args);
         log::debug("rpc call module=" + request.module + " method=" + request.method + " peer=" + peer_);
