@@ -60,9 +60,6 @@ BatchSelection batchSelectionFrom(const Variant& countries, const Variant& state
     if (!s.addressKind.empty() &&
         std::find(kAddressKinds.begin(), kAddressKinds.end(), s.addressKind) == kAddressKinds.end())
         throw Error("Tipo de endereço \"" + s.addressKind + "\" desconhecido.");
-    if (s.addressKind.empty() && !(s.countries.empty() && s.states.empty() && s.municipalities.empty()))
-        throw Error("Tipo de endereço do cliente deve ser informado para restringir por país, estado ou "
-                    "município.");
     return s;
 }
 
@@ -83,8 +80,14 @@ std::int64_t fillBatchTarget(db::Connection& conn, const BatchSelection& selecti
     db::Params params;
     if (selection.customers)
         where += " AND C.CDCLIENTE IN " + codesOf("C");
-    if (!selection.addressKind.empty()) {
-        std::string address = "E.CDCLIENTE = C.CDCLIENTE AND E.IDTPENDECLIE = :P_IDTPENDECLIE";
+    const bool geography =
+        !(selection.countries.empty() && selection.states.empty() && selection.municipalities.empty());
+    if (!selection.addressKind.empty() || geography) {
+        std::string address = "E.CDCLIENTE = C.CDCLIENTE";
+        if (!selection.addressKind.empty()) {
+            address += " AND E.IDTPENDECLIE = :P_IDTPENDECLIE";
+            params.emplace("P_IDTPENDECLIE", Variant(selection.addressKind));
+        }
         if (!selection.countries.empty())
             address += " AND E.CDPAIS IN " + codesOf("P");
         if (!selection.states.empty())
@@ -92,7 +95,6 @@ std::int64_t fillBatchTarget(db::Connection& conn, const BatchSelection& selecti
         if (!selection.municipalities.empty())
             address += " AND E.CDPAIS || E.SGESTADO || E.CDMUNICIPIO IN " + codesOf("M");
         where += " AND EXISTS (SELECT 1 FROM ENDECLIE E WHERE " + address + ")";
-        params.emplace("P_IDTPENDECLIE", Variant(selection.addressKind));
     }
     return conn.execute("INSERT INTO BATCHALVO (NRORDEM, CDCLIENTE) SELECT ROW_NUMBER() OVER (ORDER BY "
                         "C.CDCLIENTE), C.CDCLIENTE FROM CLIENTE C WHERE 1 = 1" +

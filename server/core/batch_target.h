@@ -25,7 +25,8 @@ struct BatchSelection {
 
 // The four selection strings of the batch forms, in the methods' order (country, state, municipality,
 // address kind, customer list). A customer list "T" (any case, padded) is every customer; an empty one
-// selects nobody. Throws vq::Error for a geography list without an address kind or an unknown kind.
+// selects nobody. Geography without a kind takes an address of any kind (the forms always send one with
+// geography; their customer list may not). Throws vq::Error for an unknown kind.
 BatchSelection batchSelectionFrom(const Variant& countries, const Variant& states,
                                   const Variant& municipalities, const Variant& addressKind,
                                   const Variant& customers);
