@@ -4,6 +4,7 @@
 #include "framework/services/db_geral.h"
 #include "host/driver.h"
 #include "platform/db/connection.h"
+#include "tests/host/e2e_support.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,13 +14,7 @@ namespace {
 
 constexpr const char* kOpen = "call IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n";
 
-std::vector<std::string> printedAll(const DriverResult& r, const std::string& name) {
-    std::vector<std::string> out;
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            out.push_back(line.substr(name.size() + 1));
-    return out;
-}
+using e2e::printedAll;
 
 class BatchE2E : public ::testing::Test {
 protected:
@@ -37,7 +32,7 @@ protected:
     DriverResult run(const std::string& script) {
         driver_->run("print calls\n");
         DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << "line " << r.line << ": " << r.error;
+        EXPECT_EQ(r.exitCode, 0) << e2e::describe(r);
         return r;
     }
     static db::Connection& db() { return *dtmDBGeral(); }
