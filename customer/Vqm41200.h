@@ -15,6 +15,7 @@
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
+#include "customer/form/classification_lookup.h"
 #include "customer/form/pages.h"
 #include "customer/form/satellites.h"
 #include "customer/form/unit_state.h"
@@ -377,8 +378,24 @@ public:
     void Vd_Regiao();
     void Vd_FiliCad();
 
+    // ---- Commercial classification (classification_*.cpp; the checks are declared above).
+    customer::form::ClassificationControls cls;
+    TADOIBQuery qryPesqRegiao{nullptr, "qryPesqRegiao"};
+    TADOIBQuery qryPesqFiliOrig{nullptr, "qryPesqFiliOrig"};
+    TADOIBQuery qryMoeda{nullptr, "qryMoeda"};
+    customer::form::ClassificationLookups& lookups() { return *lookups_; }
+    void Vd_CdTipTrans(bool report);
+    void Vd_Transport(bool report);
+    void Clear_MatAplic();
+    void dbeTransportadoraEnter();
+    void dbePesqTranspChange();
+
 private:
     friend struct ClienteLayout;
+    void buildClassification();
+    void wireSpecialLookups();
+    void carrierMask();
+    std::unique_ptr<customer::form::ClassificationLookups> lookups_;
     void buildLayout();
     void bindIdentity();
     void requiredMissing(std::string_view key, gui::Control& control);

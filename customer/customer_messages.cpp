@@ -71,6 +71,31 @@ constexpr MessageText kMsgPadrao[] = {
     {"SegMer_inf", "Segmento de mercado deve ser informado."},
     {"PROSDES_INF", "O campo prospect desde deve ser informado."},
     {"RETENCAO_N", "Retenção não cadastrada."},
+    // Commercial classification.
+    {"Vend_Inf", "Vendedor deve ser informado."},
+    {"Vend_NCad", "Vendedor não cadastrado."},
+    {"SegMer_cad", "Segmento de mercado não cadastrado."},
+    {"ATIV_CAD", "Ramo de atividade não cadastrado."},
+    {"QUALIF_CAD", "Qualificação não cadastrada."},
+    {"Grup_cad", "Grupo de Clientes não cadastrado."},
+    {"Regiao_Nc", "Região não cadastrada."},
+    {"Fili_Nc", "Filial não cadastrada."},
+    {"TRAN_NULO", "Transportadora deve ser informada."},
+    {"TRANSP_NAO_CAD", "Transportadora não cadastrada."},
+    {"CDTIPTRANS_NULO", "Tipo de transporte deve ser informado."},
+    {"TT_NAO_CAD", "Tipo de transporte não cadastrado."},
+    {"Idioma_N_Cad", "Idioma não cadastrado."},
+    {"Indice", "Moeda não cadastrada."},
+    {"Indice_cad", "Índice financeiro não cadastrado."},
+    {"prod_inv", "Produto não Cadastrado."},
+    {"sigla_cad", "Sigla para arquivos específicos já cadastrada."},
+    {"sigla_Maior", "Sigla deve conter 3 dígitos."},
+    {"FRETE_CIF", "0 - Contratação do Frete por Conta do Remetente (CIF)"},
+    {"FRETE_FOB", "1 - Contratação do Frete por Conta do Destinatário (FOB)"},
+    {"FRETE_TERCEIROS", "2 - Contratação do Frete por Conta de Terceiros"},
+    {"FRETE_REMETENTE", "3 - Transporte Próprio por Conta do Remetente"},
+    {"FRETE_DESTINATARIO", "4 - Transporte Próprio por Conta do Destinatário"},
+    {"SEM_FRETE", "9 - Sem Ocorrência de Transporte"},
 };
 
 constexpr MessageText kMsgPadrao02[] = {
@@ -83,6 +108,8 @@ constexpr MessageText kMsgPadrao02[] = {
     {"InscEstad_cad", "Inscrição Estadual não cadastrada."},
     {"InscMuni_cad", "Inscrição Municipal não cadastrada."},
     {"VendAdicClie_Inf", "Grupo de vendedores adicionais deve ser informado."},
+    // Commercial classification.
+    {"CentCust_Nc", "Centro de custo não cadastrado"},
 };
 // clang-format on
 

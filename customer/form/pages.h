@@ -132,6 +132,17 @@ struct DetailPages {
     gui::DbCheckBox* dcbIDUTGRFXVENDADIC = nullptr;
 };
 
+// Commercial classification controls the form's own handlers use (the lookups' code and name edits are
+// rows of customer/classification_table.cpp).
+struct ClassificationControls {
+    gui::DbEdit *dbeVendedor = nullptr, *dbeCdGrupClie = nullptr, *dbeCdFiliOrig = nullptr,
+                *dbeCdModoDivulg = nullptr, *dbeTipoTransp = nullptr, *dbeTransportadora = nullptr,
+                *dbeSgIndice = nullptr, *dbeNmIndice = nullptr, *dbeNmContCtbl = nullptr,
+                *dbeMatAplic = nullptr, *dbeProdMatAplic = nullptr, *dbeNmMatAplic = nullptr;
+    gui::DbComboBox* dbcTipoPgto = nullptr;
+    gui::DbCheckBox* dckMatAplic = nullptr;
+};
+
 // The tabs of pgcPadrao after the base's two pages, in order, with their menu items.
 enum class Tab {
     FolhaDados,
