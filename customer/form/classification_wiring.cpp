@@ -64,6 +64,11 @@ void TfrmCliente::buildClassification() {
     indexes.SetFiltered(true);
 
     cdsCliente().FieldByName("IDMATAPLICCLIE").OnChange = [this](Field&) { Clear_MatAplic(); };
+    // Each customer shows its own applied-material state and carrier mask.
+    customer::runAfter(cdsCliente().AfterScroll, [this](ClientDataSet&) {
+        Clear_MatAplic();
+        carrierMask();
+    });
     cls.dckMatAplic->OnClick = [this] { Clear_MatAplic(); };
     wireSpecialLookups();
 }

@@ -42,7 +42,7 @@ constexpr gui::ControlSpec kBancoPref[] = {
 constexpr gui::ControlSpec kPersonalizacao[] = {
     {TabSheet, "tshPersonalizacao", "pgcPadrao", "Personalização", "", "", {}, {}, bind<&Self::tabs, Tab::Personalizacao, &TabEntry::sheet>()},
     {GroupBox, "grbIdioma", "tshPersonalizacao", "Idioma", "", "", {0, 0}},
-    {DbEdit, "dbeCdIdioma", "grbIdioma", "Idioma", "dtsPadrao", "IDIDIOMA", {0, 0}, {.width = 4}, bind<&Self::detail, &DetailPages::dbeCdIdioma>()},
+    {DbEdit, "dbeCdIdioma", "grbIdioma", "Idioma", "dtsPadrao", "IDIDIOMA", {0, 0}, {.width = 4, .upperCase = true}, bind<&Self::detail, &DetailPages::dbeCdIdioma>()},
     {Edit, "edtNmIdioma", "grbIdioma", "", "", "", {0, 1}, {.width = 30, .readOnly = true, .noTab = true}, bind<&Self::detail, &DetailPages::edtNmIdioma>()},
     // Validity limits.
     {GroupBox, "grbValidade", "tshPersonalizacao", "Validade", "", "", {1, 0}},
