@@ -75,6 +75,23 @@ TEST_F(ClassificationLookups, BranchGroupAndRegion) {
     EXPECT_EQ(printedAll(r, "message"), Lines{"error: Região não cadastrada."});
 }
 
+TEST_F(ClassificationLookups, ListChoicesCopyTheCodeAndShowTheName) {
+    const DriverResult r =
+        run("click mnuGeral\nprint calls\npick 0000000003\nclick btpGrupClie\n"
+            "pick 005\nclick btnRegiao\npick 0002\nclick btpTipoTransp\n"
+            "print calls messages cdsCliente.CDGRUPCLIE cdsCliente.NMGRUPCLIE "
+            "cdsCliente.CDREGIAOPED medNmRegiao.text cdsCliente.CDTIPTRANS edtNmTipoTransp.text\n");
+    EXPECT_EQ(printedAll(r, "call"), (Lines{"Vqm41200.rdmClientes.GetPesqGrupClie([\"\",\"T\"])",
+                                            "Vqm41200.rdmClientes.GetTipoTransp([])"}));
+    EXPECT_TRUE(printedAll(r, "message").empty());
+    EXPECT_EQ(printed(r, "cdsCliente.CDGRUPCLIE"), "0000000003");
+    EXPECT_EQ(printed(r, "cdsCliente.NMGRUPCLIE"), "Distribuidores");
+    EXPECT_EQ(printed(r, "cdsCliente.CDREGIAOPED"), "005");
+    EXPECT_EQ(printed(r, "medNmRegiao.text"), "Sul");
+    EXPECT_EQ(printed(r, "cdsCliente.CDTIPTRANS"), "0002");
+    EXPECT_EQ(printed(r, "edtNmTipoTransp.text"), "Aéreo");
+}
+
 TEST_F(ClassificationLookups, CarrierNumbersAreCheckedNormalisedAndFoundWithTheirType) {
     DriverResult r = run("click mnuGeral\nprint calls\nfocus dbeTipoTransp\nset dbeTipoTransp \"\"\n"
                          "focus dbeTransportadora\nset dbeTransportadora 10.203.040/0001-95\nfocus "

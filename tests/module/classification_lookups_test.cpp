@@ -4,7 +4,9 @@
 
 #include "customer/Vqm41200.h"
 #include "filter_report/Vqm41202.h"
+#include "framework/services/db_geral.h"
 #include "platform/data/error.h"
+#include "platform/db/connection.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/db_controls.h"
 #include "platform/gui/page_control.h"
@@ -107,6 +109,25 @@ TEST_F(ClassificationChecks, EmptyIndexAndAppliedMaterialStoreTheirPlaceholders)
     master().FieldByName("CDARVMATAPLIC").Clear();
     EXPECT_EQ(refusal([this] { form().Vd_ProdMatAplic(); }).first, "");
     EXPECT_EQ(field("CDPRODMATAPLIC"), "*");
+}
+
+TEST_F(ClassificationChecks, AnAbbreviationTakenByAnotherCustomerIsRefusedItsOwnerSavesAgain) {
+    const std::string owner = customerCodes().at(1);
+    dtmDBGeral()->execute("UPDATE CLIENTE SET SGARQESPECLIE = 'ABC' WHERE CDCLIENTE = :C",
+                          {{"C", Variant(owner)}});
+    form().form.dbeSigla->SetText("ABC");
+    EXPECT_EQ(refusal([this] { form().Vd_Sigla(true); }),
+              (std::pair<std::string, bool>{"Sigla para arquivos específicos já cadastrada.", false}));
+    form().form.dbeSigla->SetText("AB");
+    EXPECT_EQ(refusal([this] { form().Vd_Sigla(true); }).first, "Sigla deve conter 3 dígitos.");
+
+    master().Cancel();
+    ASSERT_TRUE(master().Locate("CDCLIENTE", Variant(owner)));
+    master().Edit();
+    form().form.dbeSigla->SetText("ABC");
+    EXPECT_EQ(refusal([this] { form().Vd_Sigla(true); }).first, "");
+    dtmDBGeral()->execute("UPDATE CLIENTE SET SGARQESPECLIE = NULL WHERE CDCLIENTE = :C",
+                          {{"C", Variant(owner)}});
 }
 
 } // namespace
