@@ -64,10 +64,12 @@ void TfrmCliente::buildClassification() {
     indexes.SetFiltered(true);
 
     cdsCliente().FieldByName("IDMATAPLICCLIE").OnChange = [this](Field&) { Clear_MatAplic(); };
-    // Each customer shows its own applied-material state and carrier mask.
+    // Each customer shows its own applied-material state and carrier mask. The branch edit is not bound:
+    // it may still show another customer's tree code, which only a change of this customer's may check.
     customer::runAfter(cdsCliente().AfterScroll, [this](ClientDataSet&) {
         Clear_MatAplic();
         carrierMask();
+        Vqm41200::unit().boPesqAtiv = false;
     });
     cls.dckMatAplic->OnClick = [this] { Clear_MatAplic(); };
     wireSpecialLookups();
