@@ -11,7 +11,8 @@
 // (the confirm's steps), frm_cliente_delete.cpp, frm_cliente_refresh.cpp, frm_cliente_save.cpp (the save
 // primitive and the saves after post and delete), frm_cliente_record_events.cpp (the master's events),
 // identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
-// completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
+// completion before a post), classification_*.cpp (the commercial classification lookups),
+// frm_cliente_pending.cpp (steps other concerns fill).
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
