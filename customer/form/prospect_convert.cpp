@@ -40,6 +40,7 @@ void TfrmCliente::ApagaProspect(bool transfer) {
         try {
             if (master.State() == DataSetState::Browse && !master.IsEmpty())
                 master.Edit();
+            updateCommands();
         } catch (const std::exception& e) {
             log::warn(std::string("Cliente: edição após conversão recusada falhou: ") + e.what());
         }

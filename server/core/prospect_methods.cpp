@@ -3,6 +3,7 @@
 #include "contract/prospect_fields.h"
 #include "platform/data/error.h"
 #include "platform/data/log.h"
+#include "platform/db/db_error.h"
 #include "platform/db/sql_text.h"
 #include "platform/db/transaction.h"
 #include "server/core/apply_delta.h"
@@ -36,6 +37,13 @@ const char* setMethodProvider(std::string_view method) {
         if (db::equalsNoCase(name, method))
             return provider;
     throw Error("Método " + std::string(method) + " sem provedor de prospect no servidor.");
+}
+
+// The database's text without the driver's prefix ("Erro do banco de dados (SQLite): ").
+std::string databaseReason(const db::DbError& e) {
+    const std::string text = e.what();
+    const auto colon = text.find("): ");
+    return colon == std::string::npos ? text : text.substr(colon + 3);
 }
 
 // The steps after the customer and its addresses are saved, in their order.
@@ -75,16 +83,23 @@ Variant convertProspect(Services& s, net::CallContext&, VariantArray& args) {
     if (addresses.size() > contract::prospect::kAddressKinds.size())
         throw Error("ConvertProspect: são no máximo cinco endereços.");
     return inTransaction(s, [&](db::Connection& conn) {
-        steps::lockProspect(conn, prospect);
-        if (!args.at(2).isNull())
-            steps::saveCustomer(conn, args.at(2).asDelta());
-        steps::requireCustomer(conn, customer);
-        for (const Variant& address : addresses)
-            if (!address.isNull())
-                steps::saveAddress(conn, address.asDelta());
-        VariantArray moved = transfer(conn, customer, prospect, moveContacts, operatorCode, now);
-        log::info("ConvertProspect: prospect " + prospect + " converted into customer " + customer);
-        return Variant(VariantArray{Variant(customer), Variant(std::move(moved))});
+        try {
+            steps::lockProspect(conn, prospect);
+            if (!args.at(2).isNull())
+                steps::saveCustomer(conn, args.at(2).asDelta());
+            steps::requireCustomer(conn, customer);
+            for (const Variant& address : addresses)
+                if (!address.isNull())
+                    steps::saveAddress(conn, address.asDelta());
+            VariantArray moved = transfer(conn, customer, prospect, moveContacts, operatorCode, now);
+            log::info("ConvertProspect: prospect " + prospect + " converted into customer " + customer);
+            return Variant(VariantArray{Variant(customer), Variant(std::move(moved))});
+        } catch (const db::DbError& e) {
+            // The database's own refusal, named after the prospect; the transaction rolls everything back.
+            log::warn("ConvertProspect: prospect " + prospect + " -> " + customer + ": " + e.what());
+            throw Error("Conversão do prospect \"" + prospect + "\" não gravada (" + databaseReason(e) +
+                        "); nada foi gravado.");
+        }
     });
 }
 
