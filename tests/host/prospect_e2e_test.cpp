@@ -243,5 +243,27 @@ TEST_F(ProspectE2E, Module33CopiesTheProspectAndSavesPlainly) {
     EXPECT_EQ(prospectRows("JPE4"), 9);
 }
 
+TEST_F(ProspectE2E, TheImportButtonReplacesTheEditedCustomersIdentity) {
+    addProspect("JPE5");
+    run("settings module=33\n" + std::string(kOpen) + "print calls\n");
+    const DriverResult r = run("answer no\nclick sbtImpProsp\nprint calls cdsCliente.state\nanswer yes\npick "
+                               "JPE5\nclick sbtImpProsp\nprint calls messages cdsCliente.state "
+                               "cdsCliente.NMRAZSOCCLIE cdsCliente.NMFANTCLIE Vqm41200.boImporta "
+                               "Vqm41200.boImpProsp\nanswer yes\nclick sbtCancelar\n");
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "1") << "No leaves the customer as it was";
+    EXPECT_EQ(printedLast(r, "cdsCliente.state"), "2");
+    EXPECT_EQ(printed(r, "cdsCliente.NMRAZSOCCLIE"), "Prospect Um Ltda");
+    EXPECT_EQ(printed(r, "cdsCliente.NMFANTCLIE"), "Prospect Um");
+    EXPECT_EQ(printed(r, "Vqm41200.boImporta"), "false");
+    EXPECT_EQ(printed(r, "Vqm41200.boImpProsp"), "false") << "only the offer on insert converts";
+    EXPECT_EQ(
+        e2e::printedAll(r, "message"),
+        (std::vector<std::string>{
+            "confirm: Os dados do cliente serão substituídos pelos dados do prospect. Deseja continuar?",
+            "confirm: Os dados do cliente serão substituídos pelos dados do prospect. Deseja continuar?"}));
+    const auto calls = prospectCalls(r);
+    EXPECT_EQ(calls, (std::vector<std::string>(2, "call=Vqm41200.rdmClientes.GetProspect([])")));
+}
+
 } // namespace
 } // namespace vq::host
