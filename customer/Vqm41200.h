@@ -19,6 +19,7 @@
 #include "customer/form/satellites.h"
 #include "customer/form/unit_state.h"
 #include "customer/module_codes.h"
+#include "customer/prospect_conversion.h"
 #include "framework/forms/frm_padrao.h"
 #include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
@@ -274,6 +275,7 @@ public:
     void ImportaProspect();
     void copyProspectAddress(); // the prospect's address of kind "P" into the new normal address
     void ApagaProspect(bool transfer);
+    void sbtImpProspClick();
 
     // Payment form, terms and collection fields (payment_*.cpp); the confirm calls the checks declared
     // above.
@@ -451,6 +453,11 @@ private:
     void readLookup(ClientDataSet& list, std::string_view method, std::string code, std::string flag);
     ClientDataSet& lookupList(std::string_view name);
     bool adjustingPayment_ = false;
+
+    // Prospect concern (prospect_*.cpp).
+    void wireProspect();
+    void forgetProspect(); // the chosen prospect and its flags, once the insert is confirmed or cancelled
+    customer::ProspectChoice prospect_;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
     std::array<std::unique_ptr<services::GeographyLookup>, customer::kAddressKindCount> addressGeography_;

@@ -33,6 +33,9 @@ constexpr MessageText kMsgPadrao[] = {
     {"Imp_prosp", "Deseja importar dados do cadastro de prospect ?"},
     {"Prosp", "Prospect"},
     {"Prosp_ne", "Não há prospect cadastrado."},
+    // Prospect conversion.
+    {"imp_PropClie", "Os dados do cliente serão substituídos pelos dados do prospect. Deseja continuar?"},
+    {"Atual_Oper", "Atualizando dados..."},
     // Payment form, terms and collection fields.
     {"SomaPerc", "Soma do(s) percentual(is) do(s) prazo(s) de pagamento deve totalizar 100%."},
     {"Prazo_inf", "Prazo (dias) de pagamento deve ser informado."},

@@ -142,6 +142,7 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     wireCommands();
     wireSaves();
     wirePayment();
+    wireProspect();
     try {
         DoCreate();
     } catch (...) {

@@ -12,9 +12,6 @@ void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::getRetECF() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
-void TfrmCliente::ImportaEnderecoProspectCliente(ClientDataSet& dataSet) {
-    (void)dataSet;
-}
 
 // ---- Checks and steps the record commands run.
 
@@ -32,9 +29,6 @@ void TfrmCliente::Vd_Indice(bool) {}
 void TfrmCliente::Vd_Vendedor(bool) {}
 void TfrmCliente::Vd_ValorMenor(std::string_view, std::string_view) {}
 void TfrmCliente::Vd_ProdMatAplic() {}
-void TfrmCliente::ImportaProspect() {}
-void TfrmCliente::copyProspectAddress() {}
-void TfrmCliente::ApagaProspect(bool) {}
 
 // ---- Checks of other concerns at their step of cdsClienteBeforePost.
 void TfrmCliente::vd_Divulg(gui::DbEdit&) {}
