@@ -30,7 +30,7 @@ LayoutColumn col(const char* name, int pos, int len, char type = 'T', int decima
 }
 
 Variant slotOf(const LineConverter& c, const char* name) {
-    return c.slot(static_cast<std::size_t>(import::findImportField(name))).value;
+    return c.slot(static_cast<std::size_t>(import::findImportField(name))).value();
 }
 
 std::string failureOf(const std::function<void()>& fn) {
@@ -85,15 +85,12 @@ protected:
     std::string fill(std::vector<LayoutColumn> columns, std::string_view line) {
         LineConverter c(std::move(columns));
         import::RowFiller filler(rows);
-        rows.Append();
+        std::vector<PackedRow> batch;
         const std::string failure = failureOf([&] {
             c.convert(line, "a.txt", 1);
-            filler.fill(c, "a.txt", 1);
+            batch.push_back(filler.fill(c, "a.txt", 1));
         });
-        if (failure.empty())
-            rows.Post();
-        else
-            rows.Cancel();
+        rows.appendPacked(batch);
         return failure;
     }
     std::string text(const char* field) { return rows.FieldByName(field).AsString(); }
