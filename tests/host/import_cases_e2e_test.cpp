@@ -35,12 +35,13 @@ TEST_F(ImportE2E, LayoutIsRequiredKnownOrPickedFromTheSearch) {
         << joined(r);
 }
 
-TEST_F(ImportE2E, ASecondLayoutTakesDefaultsShortLinesAndTrimmedNames) {
-    db::Connection db = database();
+// Layout "0000000002" reading c.txt: the kind from its default, a date, an integer and a 2-wide code.
+void addSecondLayout(ImportE2E& t) {
+    db::Connection db = t.database();
     db.execute("INSERT INTO LAYOUTIMP (CDLAYOUTIMP, NMLAYOUTIMP) VALUES ('0000000002', 'Outro')");
     db.execute(
         "INSERT INTO ARQLAYOUTIMP (CDLAYOUTIMP, NRSEQARQLAY, NMARQLAYIMP) VALUES ('0000000002', 1, :P_A)",
-        {{"P_A", Variant((dir_ / "c.txt").string())}});
+        {{"P_A", Variant(t.path("c.txt"))}});
     db.execute(
         "INSERT INTO COLLAYOUTIMP (CDLAYOUTIMP, NRSEQTABELAY, NRSEQCOLULAY, NRPOSICOLLAY, NRTAMCOLLAY, "
         "NRCASASDECIM, IDTDADCOLLAY, DSDEFACOLLAY, NMCOLUNAIMP) VALUES "
@@ -50,6 +51,10 @@ TEST_F(ImportE2E, ASecondLayoutTakesDefaultsShortLinesAndTrimmedNames) {
         "('0000000002', '1', '4', 28, 10, 0, 'D', NULL, 'DTCADACLIE'), "
         "('0000000002', '1', '5', 38, 3, 0, 'N', NULL, 'QTCNDPG1CLIE'), "
         "('0000000002', '1', '6', 41, 2, 0, 'T', NULL, 'CDESTACIVIL')");
+}
+
+TEST_F(ImportE2E, ASecondLayoutTakesDefaultsShortLinesAndTrimmedNames) {
+    addSecondLayout(*this);
     // The kind comes from its default whatever the line holds; the second line ends inside the name.
     write("c.txt", "X11222333000181  ACME SA   07/12/2026 12 C\nX11222333000181 BETA\n");
     const std::string out = joined(run(
@@ -75,6 +80,30 @@ TEST_F(ImportE2E, ASecondLayoutTakesDefaultsShortLinesAndTrimmedNames) {
     EXPECT_EQ(row[0][0].toString(), "BETA");
     EXPECT_EQ(row[0][1].toInt(), 12);
     EXPECT_EQ(row[0][2].toString(), "C");
+}
+
+TEST_F(ImportE2E, ValuesThatDoNotReadNameTheirColumnAndValue) {
+    addSecondLayout(*this);
+    const std::string good = "X11222333000181ACME        07/12/2026 12 C\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"X11222333000181ACME        31/02/2026 12 C\n",
+         "Data inválida. (arquivo c.txt, linha 2, campo DTCADACLIE: \"31/02/2026\")"},
+        {"X11222333000181ACME        07/12/20261,5 C\n",
+         "Erro durante a importação de valor númerico. Verifique o arquivo informado. (arquivo c.txt, linha "
+         "2, "
+         "campo QTCNDPG1CLIE: \"1,5\")"},
+        {"X11222333000181ACME        07/12/2026 12CC\n",
+         "Valor maior que o campo. (arquivo c.txt, linha 2, campo CDESTACIVIL: \"CC\")"},
+    };
+    for (const auto& [bad, message] : cases) {
+        SCOPED_TRACE(message);
+        write("c.txt", good + bad);
+        const std::string out = joined(run("call CriaImpCliente\nform TfrmImportCliente\nset edtCdLayout 2\n"
+                                           "click btfCarregar\n"
+                                           "print messages cdsCliente.recordCount sbtConfirma.enabled\n"));
+        EXPECT_EQ(after(out, "message="),
+                  "message=error: " + message + "\ncdsCliente.recordCount=1\nsbtConfirma.enabled=false\n");
+    }
 }
 
 TEST_F(ImportE2E, EveryLoadFailureNamesItsPlaceKeepsTheRowsReadAndLeavesConfirmOff) {

@@ -50,12 +50,17 @@ protected:
         std::error_code ec;
         fs::remove_all(dir_, ec);
     }
+
+public:
+    std::string path(const char* name) const { return (dir_ / name).string(); }
     db::Connection database() const { return db::Connection("sqlite:" + (dir_ / "erp.db").string()); }
     // Points the layout's second file somewhere else.
     void secondFileIs(const std::string& path) {
         database().execute("UPDATE ARQLAYOUTIMP SET NMARQLAYIMP = :P_A WHERE NRSEQARQLAY = 2",
                            {{"P_A", Variant(path)}});
     }
+
+protected:
     void write(const char* name, const std::string& bytes) {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
     }

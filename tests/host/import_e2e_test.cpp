@@ -58,6 +58,11 @@ TEST_F(ImportE2E, FilesAreReadConvertedCheckedAndSent) {
     EXPECT_EQ(row[0][2].toDouble(), 1.5);
     EXPECT_EQ(row[0][3].toString(), "0007");
     EXPECT_EQ(row[0][4].toString(), "S");
+    // "5" with two decimals reads 0,05.
+    EXPECT_DOUBLE_EQ(db.query("SELECT VRLIMCREDCLI FROM CLIENTE WHERE CDCLIENTE = 'J11222333000181'")
+                         .rows()[0][0]
+                         .toDouble(),
+                     0.05);
     EXPECT_EQ(db.query("SELECT NMRAZSOCCLIE FROM CLIENTE WHERE CDCLIENTE = 'J11222333000181'")
                   .rows()[0][0]
                   .toString(),
