@@ -58,6 +58,14 @@ TEST_F(ImportE2E, FilesAreReadConvertedCheckedAndSent) {
     EXPECT_EQ(row[0][2].toDouble(), 1.5);
     EXPECT_EQ(row[0][3].toString(), "0007");
     EXPECT_EQ(row[0][4].toString(), "S");
+    // The six flags every new customer gets, whatever the file says.
+    const auto flags = db.query("SELECT IDVERSALDCLI, IDUTSALDCLI, IDUTSUBCLIEN, IDZERSALDCON, IDPRIPUBCLIE, "
+                                "IDCALCDVCLIE FROM CLIENTE WHERE CDCLIENTE = 'F52998224725'")
+                           .rows();
+    std::string fixed;
+    for (const Variant& v : flags.at(0))
+        fixed += v.toString();
+    EXPECT_EQ(fixed, "NNNSV1");
     // "5" with two decimals reads 0,05.
     EXPECT_DOUBLE_EQ(db.query("SELECT VRLIMCREDCLI FROM CLIENTE WHERE CDCLIENTE = 'J11222333000181'")
                          .rows()[0][0]
