@@ -147,6 +147,20 @@ TEST_F(ImportE2E, EveryLoadFailureNamesItsPlaceKeepsTheRowsReadAndLeavesConfirmO
     }
 }
 
+// A layout without files loads nothing; confirming still reports every registered customer absent.
+TEST_F(ImportE2E, ALayoutWithoutFilesReportsEveryRegisteredCustomerAbsent) {
+    database().execute("DELETE FROM ARQLAYOUTIMP WHERE CDLAYOUTIMP = '0000000001'");
+    const DriverResult r =
+        run(std::string(kOpen) + "print messages cdsCliente.recordCount sbtConfirma.enabled\n"
+                                 "print calls\nclick sbtConfirma\nprint messages calls\n");
+    const std::string out = joined(r);
+    EXPECT_NE(out.find("cdsCliente.recordCount=0\nsbtConfirma.enabled=true\n"), std::string::npos) << out;
+    std::string expected = "message=info: Importação realizada com sucesso.\n";
+    for (const Row& c : codes_)
+        expected += "call=Vqm41204.rdmImportCliente.SetUpSitCliente([\"" + c[0].toString() + "\"])\n";
+    EXPECT_EQ(after(out, "message="), expected);
+}
+
 TEST_F(ImportE2E, ServerFailuresWhileSendingStopTheUploadAndARerunFindsWhatWasSent) {
     write("a.txt", line("F", "52998224725", "JOSE", "", "", "") + "\n" +
                        line("J", "11222333000181", "ACME", "", "", "") + "\n");
