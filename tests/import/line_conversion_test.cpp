@@ -117,6 +117,19 @@ TEST_F(RowFillTest, FieldsAreFedFromTheirSlots) {
     EXPECT_EQ(rows.FieldByName("VRLIMCREDCLI").AsFloat(), 0.0);
 }
 
+// Fixed-width columns pad names and codes: the padding is not stored; free text keeps its blanks.
+TEST_F(RowFillTest, NamesAndCodesLoseThePaddingOfTheirColumns) {
+    ASSERT_EQ(fill({col("NMRAZSOCCLIE", 1, 10), col("NMFANTCLIE", 11, 6), col("CDESTACIVIL", 17, 3),
+                    col("CDINDICE", 20, 5), col("DSNATURCLIE", 25, 8)},
+                   std::string("  ACME    ") + " BETA " + " C " + "  12 " + " SAO    "),
+              "");
+    EXPECT_EQ(text("NMRAZSOCCLIE"), "ACME");
+    EXPECT_EQ(text("NMFANTCLIE"), "BETA");
+    EXPECT_EQ(text("CDESTACIVIL"), "C");
+    EXPECT_EQ(text("CDINDICE"), "0012");
+    EXPECT_EQ(text("DSNATURCLIE"), " SAO    ");
+}
+
 TEST_F(RowFillTest, ValuesThatCannotFeedTheirFieldAreRefused) {
     EXPECT_EQ(fill({col("NMRAZSOCCLIE", 1, 60)}, std::string(51, 'A')),
               "TAM_INV (arquivo a.txt, linha 1, campo NMRAZSOCCLIE: \"" + std::string(51, 'A') + "\")");
