@@ -373,7 +373,7 @@ public:
 
     // Contacts, correspondence and observations (contact_*.cpp; Vd_CodInterloc, Vd_NmInterloc,
     // contactAddressChecks and Vd_CargoInterloc are declared with the record commands above).
-    customer::form::ContactControls contact;
+    customer::form::ContactControls interloc;
     void Vd_Nivel();
     void Vd_Funcionario(bool focus);
     void Vd_Tipo(bool report);

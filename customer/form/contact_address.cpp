@@ -9,7 +9,7 @@
 namespace vq {
 
 void TfrmCliente::wireContactAddress() {
-    auto& c = contact;
+    auto& c = interloc;
     using services::GeographyLevel;
     gui::GroupBox& group = *c.grbEndeInter;
     c.btpPaisInter = services::placeGeographyButton(group, "btpPaisInter", GeographyLevel::Country, 0, 1);
@@ -25,16 +25,16 @@ void TfrmCliente::wireContactAddress() {
     ClientDataSet& contacts = data_->cdsInterloc();
     c.dbeCdPaisInter->OnExit = [this, &contacts] {
         if (contacts.editing())
-            Vd_Pais(detail.tshEndeInter, contact.dbeCdPaisInter, false, true, contact.dbeNmPaisInter);
+            Vd_Pais(detail.tshEndeInter, interloc.dbeCdPaisInter, false, true, interloc.dbeNmPaisInter);
     };
     c.dbeEstadoInter->OnExit = [this, &contacts] {
         if (contacts.editing())
-            Vd_Estado(detail.tshEndeInter, contact.dbeCdPaisInter, false, true, contact.dbeEstadoInter);
+            Vd_Estado(detail.tshEndeInter, interloc.dbeCdPaisInter, false, true, interloc.dbeEstadoInter);
     };
     c.dbeCdMuniInter->OnExit = [this, &contacts] {
         if (contacts.editing())
-            Vd_Municipio(detail.tshEndeInter, contact.dbeCdPaisInter, false, true, contact.dbeNmMuniInter,
-                         contact.dbeCdMuniInter, contact.dbeEstadoInter);
+            Vd_Municipio(detail.tshEndeInter, interloc.dbeCdPaisInter, false, true, interloc.dbeNmMuniInter,
+                         interloc.dbeCdMuniInter, interloc.dbeEstadoInter);
     };
 }
 
@@ -42,7 +42,7 @@ void TfrmCliente::wireContactAddress() {
 void TfrmCliente::contactAddressChecks(bool, bool) {
     if (!data_->cdsInterloc().editing())
         return;
-    auto& c = contact;
+    auto& c = interloc;
     Vd_Pais(detail.tshEndeInter, c.dbeCdPaisInter, false, true, c.dbeNmPaisInter);
     Vd_Estado(detail.tshEndeInter, c.dbeCdPaisInter, false, true, c.dbeEstadoInter);
     Vd_Municipio(detail.tshEndeInter, c.dbeCdPaisInter, false, true, c.dbeNmMuniInter, c.dbeCdMuniInter,

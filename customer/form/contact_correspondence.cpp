@@ -1,5 +1,5 @@
 // TfrmCliente, contacts concern: the correspondence types of the current contact ("Correspondência"):
-// read per contact, only inserted or deleted, each type once per contact.
+// read per contact, only inserted or deleted, each type once per interloc.
 
 #include "customer/Vqm41200.h"
 #include "customer/contact_rules.h"
@@ -29,7 +29,7 @@ void TfrmCliente::loadCorrespondence() {
 
 void TfrmCliente::wireCorrespondence() {
     ClientDataSet& correspondence = data_->cdsCorres();
-    gui::DbGrid& grid = *contact.dbgCorres;
+    gui::DbGrid& grid = *interloc.dbgCorres;
     data_->sourceOf("cdsCorres")->OnStateChange = [this](DataSource&) { dtsCorresStateChange(); };
     // A row goes with a contact the server already has: one being inserted may never be saved.
     customer::runBefore(correspondence.BeforeInsert, [this](ClientDataSet&) {
@@ -76,7 +76,7 @@ void TfrmCliente::Vd_Tipo(bool report) {
     ClientDataSet& correspondence = data_->cdsCorres();
     if (!correspondence.editing())
         return;
-    gui::DbGrid& grid = *contact.dbgCorres;
+    gui::DbGrid& grid = *interloc.dbgCorres;
     Field& type = correspondence.FieldByName("CDTIPOCORR");
     try {
         if (Consiste::EmptyString(type.AsString())) {

@@ -75,7 +75,7 @@ void TfrmCliente::buildContacts() {
         gui::gridOf(group).addWidget(button, row, col);
         return button;
     };
-    auto& c = contact;
+    auto& c = interloc;
     c.BtnCodCargo = place(*c.grbInterloc, "BtnCodCargo", "Cargo", "Não há cargo cadastrado.", 2, 1);
     c.BtnCodCargo->SetListSource(lookupList("cdsCargoInterloc"));
     c.btpFuncionario =
@@ -90,7 +90,7 @@ void TfrmCliente::buildContacts() {
 }
 
 void TfrmCliente::wireContacts() {
-    auto& c = contact;
+    auto& c = interloc;
     ClientDataSet& contacts = data_->cdsInterloc();
     data_->sourceOf("cdsInterloc")->OnStateChange = [this](DataSource&) { dtsInterlocStateChange(); };
     customer::runBefore(contacts.BeforePost, [this](ClientDataSet&) { Vd_Nivel(); });
@@ -103,13 +103,13 @@ void TfrmCliente::wireContacts() {
         if (!editingState(contacts))
             return;
         Vd_CodInterloc(false);
-        if (inModule(customer::ModuleRule::ShortContactPages) && contact.dbcSituacao->CanFocus())
-            SetFocus(*contact.dbcSituacao);
+        if (inModule(customer::ModuleRule::ShortContactPages) && interloc.dbcSituacao->CanFocus())
+            SetFocus(*interloc.dbcSituacao);
     };
     c.dbcSituacao->OnExit = [this, &contacts] {
         if (editingState(contacts) && inModule(customer::ModuleRule::ShortContactPages) &&
-            contact.dbeNmInter->CanFocus())
-            SetFocus(*contact.dbeNmInter);
+            interloc.dbeNmInter->CanFocus())
+            SetFocus(*interloc.dbeNmInter);
     };
     c.dbeCodCargo->OnExit = [this, &contacts] {
         if (editingState(contacts))
@@ -129,14 +129,14 @@ void TfrmCliente::wireContacts() {
         readLookup(lookupList("cdsCargoInterloc"), "GetCargoInterloc", "", "T");
     };
     c.BtnCodCargo->OnAfterPesq = [this] {
-        contactSearched(*contact.BtnCodCargo, {"CDCARGOINTERLOC", "NMCARGOINTERLOC"});
+        contactSearched(*interloc.BtnCodCargo, {"CDCARGOINTERLOC", "NMCARGOINTERLOC"});
     };
     c.btpFuncionario->OnBeforePesq = [this](bool&) {
         readLookup(lookupList("cdsFuncionario"), "GetFuncionario", "", "");
     };
     // The code first: its change clears company and name, which are copied after it.
     c.btpFuncionario->OnAfterPesq = [this] {
-        contactSearched(*contact.btpFuncionario, {"CDFUNC", "CDEMPRESA", "NMFUNC"});
+        contactSearched(*interloc.btpFuncionario, {"CDFUNC", "CDEMPRESA", "NMFUNC"});
     };
     wireContactAddress();
     wireCorrespondence();
@@ -159,7 +159,7 @@ void TfrmCliente::contactFailed(gui::TabSheet* inner, gui::Control* control) {
 
 void TfrmCliente::Vd_CodInterloc(bool report) {
     ClientDataSet& contacts = data_->cdsInterloc();
-    gui::DbEdit& edit = *contact.dbeCdInterloc;
+    gui::DbEdit& edit = *interloc.dbeCdInterloc;
     try {
         const std::string typed = edit.Text();
         if (Consiste::EmptyString(typed)) {
@@ -186,18 +186,18 @@ void TfrmCliente::Vd_CodInterloc(bool report) {
 }
 
 void TfrmCliente::Vd_NmInterloc() {
-    if (!Consiste::EmptyString(contact.dbeNmInter->Text()))
+    if (!Consiste::EmptyString(interloc.dbeNmInter->Text()))
         return;
     try {
         Consiste::MensErro(Msg(*this, "NmInterloc_inf"));
     } catch (...) {
-        contactFailed(detail.tshFormInter, contact.dbeNmInter);
+        contactFailed(detail.tshFormInter, interloc.dbeNmInter);
         throw;
     }
 }
 
 void TfrmCliente::Vd_Nivel() {
-    if (!contact.dcbTipo->isVisibleTo(contact.grbInterloc))
+    if (!interloc.dcbTipo->isVisibleTo(interloc.grbInterloc))
         return;
     ClientDataSet& contacts = data_->cdsInterloc();
     if (!fieldText(contacts, "IDTPINTECLIE").empty())
@@ -205,7 +205,7 @@ void TfrmCliente::Vd_Nivel() {
     try {
         Consiste::MensErro(Msg(*this, "Nivel_Infor"));
     } catch (...) {
-        contactFailed(detail.tshFormInter, contact.dcbTipo);
+        contactFailed(detail.tshFormInter, interloc.dcbTipo);
         throw;
     }
 }
@@ -214,7 +214,7 @@ void TfrmCliente::Vd_CargoInterloc(bool) {
     ClientDataSet& contacts = data_->cdsInterloc();
     if (!editingState(contacts))
         return;
-    gui::DbEdit& edit = *contact.dbeCodCargo;
+    gui::DbEdit& edit = *interloc.dbeCodCargo;
     try {
         const std::string typed = edit.Text();
         if (Consiste::EmptyString(typed)) {
@@ -235,7 +235,7 @@ void TfrmCliente::Vd_CargoInterloc(bool) {
 
 void TfrmCliente::Vd_Funcionario(bool focus) {
     ClientDataSet& contacts = data_->cdsInterloc();
-    gui::DbEdit& edit = *contact.dbeCdFunc;
+    gui::DbEdit& edit = *interloc.dbeCdFunc;
     try {
         const std::string typed = edit.Text();
         if (Consiste::EmptyString(typed)) {

@@ -29,7 +29,7 @@ void selectColumn(gui::DbGrid& grid, const char* field) {
 
 void TfrmCliente::wireObservations() {
     ClientDataSet& observations = data_->cdsObserv();
-    gui::DbGrid& grid = *contact.dbgObserv;
+    gui::DbGrid& grid = *interloc.dbgObserv;
     grid.SetEditing(false);
     data_->sourceOf("cdsObserv")->OnStateChange = [this](DataSource&) { dtsObservStateChange(); };
     customer::runAfter(observations.AfterInsert, [&grid](ClientDataSet&) { selectColumn(grid, "CDOPERADOR"); });
@@ -50,8 +50,8 @@ void TfrmCliente::wireObservations() {
         } else if (key == Qt::Key_Tab && operatorColumn()) {
             key = 0;
             grid.SetEditing(false);
-            if (contact.dreObserv->CanFocus())
-                SetFocus(*contact.dreObserv);
+            if (interloc.dreObserv->CanFocus())
+                SetFocus(*interloc.dreObserv);
         }
     };
     grid.OnEditButtonClick = [this, &observations] {
@@ -68,7 +68,7 @@ void TfrmCliente::wireObservations() {
     };
 
     // The formatting tool bar acts on the text being typed.
-    gui::DbRichEdit& text = *contact.dreObserv;
+    gui::DbRichEdit& text = *interloc.dreObserv;
     const std::pair<const char*, void (QTextEdit::*)()> kEditActions[] = {
         {"tbtRecortar", &QTextEdit::cut},
         {"tbtCopiar", &QTextEdit::copy},
@@ -91,7 +91,7 @@ void TfrmCliente::wireObservations() {
 }
 
 void TfrmCliente::observationBeforePost(ClientDataSet& observations) {
-    gui::DbGrid& grid = *contact.dbgObserv;
+    gui::DbGrid& grid = *interloc.dbgObserv;
     try {
         if (observations.FieldByName("DTHROBSCLIE").IsNull())
             Consiste::MensErro(Msg(*this, "data_deve"));
@@ -110,7 +110,7 @@ void TfrmCliente::Vd_Operador() {
     ClientDataSet& observations = data_->cdsObserv();
     if (!observations.editing())
         return;
-    gui::DbGrid& grid = *contact.dbgObserv;
+    gui::DbGrid& grid = *interloc.dbgObserv;
     try {
         Field& code = observations.FieldByName("CDOPERADOR");
         const std::string adjusted = Consiste::Ajusta(code.AsString(), code.Size());

@@ -47,7 +47,7 @@ void showRow(gui::GroupBox& group, gui::Control& control, bool on) {
 } // namespace
 
 void TfrmCliente::applyRoleLayout() {
-    auto& c = contact;
+    auto& c = interloc;
     gui::GroupBox& group = *c.grbInterloc;
     const customer::RoleLayout layout = customer::roleLayout(inModule(customer::ModuleRule::ShortContactPages));
     showRow(group, *c.dbeCargo, layout.freeRole);
@@ -85,7 +85,7 @@ void TfrmCliente::applyRoleLayout() {
 }
 
 void TfrmCliente::pgcInterlocChange() {
-    if (destroying_ || !contact.grbInterloc)
+    if (destroying_ || !interloc.grbInterloc)
         return;
     const gui::TabSheet* page = detail.pgcInterloc->ActivePage();
     applyRoleLayout();
@@ -106,12 +106,12 @@ void TfrmCliente::pgcInterlocChange() {
 
 void TfrmCliente::dtsInterlocStateChange() {
     Vqm41200::UnitState& u = Vqm41200::unit();
-    if (destroying_ || u.boScroll || !contact.grbInterloc)
+    if (destroying_ || u.boScroll || !interloc.grbInterloc)
         return;
     const DataSetState state = data_->sourceOf("cdsInterloc")->State();
     lockOtherPages(sheet(Tab::Interloc), state);
-    contact.dbnInterloc->SetEnabled(state == DataSetState::Browse);
-    contact.dbeCdInterloc->SetEnabled(state == DataSetState::Insert && changesAllowed());
+    interloc.dbnInterloc->SetEnabled(state == DataSetState::Browse);
+    interloc.dbeCdInterloc->SetEnabled(state == DataSetState::Insert && changesAllowed());
     const bool open = data_->cdsInterloc().Active();
     mnuFormInter->SetEnabled(open);
     mnuEndeInter->SetEnabled(open);
@@ -124,7 +124,7 @@ void TfrmCliente::dtsInterlocStateChange() {
 }
 
 void TfrmCliente::dtsCorresStateChange() {
-    if (destroying_ || Vqm41200::unit().boScroll || !contact.grbInterloc)
+    if (destroying_ || Vqm41200::unit().boScroll || !interloc.grbInterloc)
         return;
     const DataSetState state = data_->sourceOf("cdsCorres")->State();
     const bool editing = editingState(state);
@@ -135,9 +135,9 @@ void TfrmCliente::dtsCorresStateChange() {
             page->SetEnabled(!editing);
         mnuFormInter->SetEnabled(!editing);
         mnuEndeInter->SetEnabled(!editing);
-        contact.dbnInterloc->SetEnabled(!editing);
+        interloc.dbnInterloc->SetEnabled(!editing);
     }
-    gui::DbGrid& grid = *contact.dbgCorres;
+    gui::DbGrid& grid = *interloc.dbgCorres;
     gui::GridColumn& type = grid.Column(grid.ColumnIndex("CDTIPOCORR"));
     type.Button = editing ? gui::GridColumn::ButtonStyle::Ellipsis : gui::GridColumn::ButtonStyle::Auto;
     grid.columnsChanged();
@@ -145,18 +145,18 @@ void TfrmCliente::dtsCorresStateChange() {
 }
 
 void TfrmCliente::dtsObservStateChange() {
-    if (destroying_ || Vqm41200::unit().boScroll || !contact.grbInterloc)
+    if (destroying_ || Vqm41200::unit().boScroll || !interloc.grbInterloc)
         return;
     const DataSetState state = data_->sourceOf("cdsObserv")->State();
     lockOtherPages(sheet(Tab::Observ), state);
     // Only a new observation is typed in the grid; an edited one has its text changed, row fixed.
     const bool inserting = state == DataSetState::Insert;
-    gui::DbGrid& grid = *contact.dbgObserv;
+    gui::DbGrid& grid = *interloc.dbgObserv;
     grid.SetEditing(inserting && changesAllowed());
     gui::GridColumn& op = grid.Column(grid.ColumnIndex("CDOPERADOR"));
     op.Button = inserting ? gui::GridColumn::ButtonStyle::Ellipsis : gui::GridColumn::ButtonStyle::Auto;
     grid.columnsChanged();
-    contact.panObserv->SetEnabled(state != DataSetState::Edit);
+    interloc.panObserv->SetEnabled(state != DataSetState::Edit);
     ControlaBotoes(!editingState(state) && browsingNow());
 }
 
