@@ -9,9 +9,12 @@ namespace vq::customer {
 
 RoleLayout roleLayout(bool shortContactPages) {
     if (shortContactPages)
-        return {.freeRole = false, .codedRole = true, .codedRoleOnFreeRow = true,
+        return {.freeRole = false,
+                .codedRole = true,
+                .codedRoleOnFreeRow = true,
                 .gridRoleField = "NMCARGOINTERLOC"};
-    return {.freeRole = true, .codedRole = false, .codedRoleOnFreeRow = false, .gridRoleField = "DSCARGINCLIE"};
+    return {
+        .freeRole = true, .codedRole = false, .codedRoleOnFreeRow = false, .gridRoleField = "DSCARGINCLIE"};
 }
 
 bool typeLookupSkipped(bool report, std::string_view selectedField) {
@@ -19,8 +22,8 @@ bool typeLookupSkipped(bool report, std::string_view selectedField) {
 }
 
 void discardIfEmpty(ClientDataSet& observations, std::string_view text) {
-    const bool blank =
-        std::all_of(text.begin(), text.end(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+    const bool blank = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
     if (!blank || !observations.editing())
         return;
     const bool inserted = observations.State() == DataSetState::Insert;

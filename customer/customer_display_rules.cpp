@@ -25,9 +25,10 @@ constexpr CodedValue kCfopAddresses[] = {
 constexpr CodedValue kCarrierSearch[] = {{"P", "TP_PADRAO"}, {"L", "TP_LISTA"}};
 // Contacts: level (in the combo's item order), status and address kind.
 constexpr CodedValue kContactLevels[] = {
-    {"R", "Proprietário"}, {"P", "Presidente"},  {"D", "Diretor"},     {"I", "Superintendente"},
-    {"G", "Gerente"},      {"N", "Coordenador"}, {"S", "Supervisor"},  {"F", "Funcionário"},
-    {"C", "Colaborador Vorlane"}, {"O", "Outros"}};
+    {"R", "Proprietário"},    {"P", "Presidente"},  {"D", "Diretor"},
+    {"I", "Superintendente"}, {"G", "Gerente"},     {"N", "Coordenador"},
+    {"S", "Supervisor"},      {"F", "Funcionário"}, {"C", "Colaborador Vorlane"},
+    {"O", "Outros"}};
 constexpr CodedValue kContactStatus[] = {{"A", "Ativo"}, {"D", "Inativo"}};
 constexpr CodedValue kContactAddressKinds[] = {{"C", "Comercial"}, {"R", "Residencial"}};
 

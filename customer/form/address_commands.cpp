@@ -110,6 +110,10 @@ void TfrmCliente::sbtCopiarClick() {
     }
     if (activeTab() != Tab::Interloc || detail.pgcInterloc->ActivePage() != detail.tshEndeInter)
         return;
+    // The contact pages never read the normal address: the copy reads the current customer's.
+    loadIfNeeded(normal, "GetEndeClieNorm");
+    if (!normal.Active() || normal.IsEmpty())
+        return;
     ClientDataSet& contacts = data_->cdsInterloc();
     customer::checkCopyFits(normal, contacts, customer::contactAddressFields());
     if (contacts.State() == DataSetState::Browse)

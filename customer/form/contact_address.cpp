@@ -14,7 +14,8 @@ void TfrmCliente::wireContactAddress() {
     gui::GroupBox& group = *c.grbEndeInter;
     c.btpPaisInter = services::placeGeographyButton(group, "btpPaisInter", GeographyLevel::Country, 0, 1);
     c.btpEstadoInter = services::placeGeographyButton(group, "btpEstadoInter", GeographyLevel::State, 0, 4);
-    c.btpMuniInter = services::placeGeographyButton(group, "btpMuniInter", GeographyLevel::Municipality, 1, 1);
+    c.btpMuniInter =
+        services::placeGeographyButton(group, "btpMuniInter", GeographyLevel::Municipality, 1, 1);
     contactGeography = std::make_unique<services::GeographyLookup>(
         geography, data_->cdsInterloc(),
         services::GeographyControls{c.dbeCdPaisInter, c.dbeNmPaisInter, c.dbeEstadoInter, c.dbeCdMuniInter,

@@ -36,7 +36,8 @@ void TfrmCliente::wireCorrespondence() {
         if (data_->cdsInterloc().State() == DataSetState::Insert)
             Consiste::MensErro(Msg(*this, "Corres_Inter_Ins"));
     });
-    customer::runAfter(correspondence.AfterInsert, [&grid](ClientDataSet&) { grid.SetSelectedField("CDTIPOCORR"); });
+    customer::runAfter(correspondence.AfterInsert,
+                       [&grid](ClientDataSet&) { grid.SetSelectedField("CDTIPOCORR"); });
     // Rows are only added or removed.
     customer::runBefore(correspondence.BeforeEdit, [](ClientDataSet&) { throw Abort(); });
     auto cancelledInsert = std::make_shared<bool>(false);

@@ -39,8 +39,9 @@ struct ListFields {
     std::span<const FieldSpec> fields;
 };
 const ListFields kLists[] = {
-    {"cdsVd_CargoInterloc", kRoleFields}, {"cdsCargoInterloc", kRoleFields}, {"cdsFuncionario", kEmployeeFields},
-    {"cdsVd_Func", kEmployeeFields},      {"cdsTipoCorr", kTypeFields},      {"cdsAuxCorres", kAuxTypeFields},
+    {"cdsVd_CargoInterloc", kRoleFields}, {"cdsCargoInterloc", kRoleFields},
+    {"cdsFuncionario", kEmployeeFields},  {"cdsVd_Func", kEmployeeFields},
+    {"cdsTipoCorr", kTypeFields},         {"cdsAuxCorres", kAuxTypeFields},
     {"cdsOperador", kOperatorFields},
 };
 
@@ -67,8 +68,8 @@ void TfrmCliente::buildContacts() {
     for (const ListFields& list : kLists)
         lookupList(list.dataSet).CreateFields(list.fields);
     gui::buildColumns(*this, kColumns);
-    const auto place = [](gui::GroupBox& group, const char* name, const char* title, const char* empty, int row,
-                          int col) {
+    const auto place = [](gui::GroupBox& group, const char* name, const char* title, const char* empty,
+                          int row, int col) {
         auto* button = new TBtnPesquisa(&group, name); // owned by its group box
         button->Title = title;
         button->EmptyText = empty;

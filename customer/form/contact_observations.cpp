@@ -32,7 +32,8 @@ void TfrmCliente::wireObservations() {
     gui::DbGrid& grid = *interloc.dbgObserv;
     grid.SetEditing(false);
     data_->sourceOf("cdsObserv")->OnStateChange = [this](DataSource&) { dtsObservStateChange(); };
-    customer::runAfter(observations.AfterInsert, [&grid](ClientDataSet&) { selectColumn(grid, "CDOPERADOR"); });
+    customer::runAfter(observations.AfterInsert,
+                       [&grid](ClientDataSet&) { selectColumn(grid, "CDOPERADOR"); });
     customer::runBefore(observations.BeforePost, [this](ClientDataSet& ds) { observationBeforePost(ds); });
 
     const auto operatorColumn = [&grid] {
@@ -84,8 +85,9 @@ void TfrmCliente::wireObservations() {
     component<gui::ToolButton>("tbtSublinhado")->OnClick = [&text] {
         text.setFontUnderline(!text.fontUnderline());
     };
-    const std::pair<const char*, Qt::Alignment> kAlignments[] = {
-        {"tbtEsquerda", Qt::AlignLeft}, {"tbtCentralizado", Qt::AlignHCenter}, {"tbtDireita", Qt::AlignRight}};
+    const std::pair<const char*, Qt::Alignment> kAlignments[] = {{"tbtEsquerda", Qt::AlignLeft},
+                                                                 {"tbtCentralizado", Qt::AlignHCenter},
+                                                                 {"tbtDireita", Qt::AlignRight}};
     for (const auto& [name, alignment] : kAlignments)
         component<gui::ToolButton>(name)->OnClick = [&text, alignment] { text.setAlignment(alignment); };
 }

@@ -40,8 +40,11 @@ void moveTo(gui::GroupBox& group, gui::Control& control, int row, int col, int c
 void showRow(gui::GroupBox& group, gui::Control& control, bool on) {
     control.SetVisible(on);
     QWidget& w = placed(control, group);
-    if (&w != &control.widget())
-        w.setVisible(on); // the label goes with its control
+    if (&w == &control.widget())
+        return;
+    w.setVisible(on); // the label goes with its control
+    for (gui::Label* label : w.findChildren<gui::Label*>(Qt::FindDirectChildrenOnly))
+        label->SetVisible(on);
 }
 
 } // namespace
@@ -49,11 +52,13 @@ void showRow(gui::GroupBox& group, gui::Control& control, bool on) {
 void TfrmCliente::applyRoleLayout() {
     auto& c = interloc;
     gui::GroupBox& group = *c.grbInterloc;
-    const customer::RoleLayout layout = customer::roleLayout(inModule(customer::ModuleRule::ShortContactPages));
+    const customer::RoleLayout layout =
+        customer::roleLayout(inModule(customer::ModuleRule::ShortContactPages));
     showRow(group, *c.dbeCargo, layout.freeRole);
     showRow(group, *c.dcbTipo, layout.freeRole);
-    for (gui::Control* coded : {static_cast<gui::Control*>(c.dbeCodCargo), static_cast<gui::Control*>(c.BtnCodCargo),
-                                static_cast<gui::Control*>(c.dbeNmCargo)})
+    for (gui::Control* coded :
+         {static_cast<gui::Control*>(c.dbeCodCargo), static_cast<gui::Control*>(c.BtnCodCargo),
+          static_cast<gui::Control*>(c.dbeNmCargo)})
         showRow(group, *coded, layout.codedRole);
     // The coded role takes the free-text role's row; the birth date moves to the left column below it.
     const int codedRow = layout.codedRoleOnFreeRow ? 1 : 2;

@@ -2,6 +2,7 @@
 // correspondence type is looked up, and what an observation without text becomes when it is posted.
 
 #include "customer/contact_rules.h"
+#include "customer/customer_dataset_rules.h"
 #include "customer_test_util.h"
 #include "platform/data/error.h"
 
@@ -30,9 +31,10 @@ TEST_F(ContactRules, ContactCodesShowTheirWordsAndAChosenWordStoresItsLetter) {
 
     Field& level = contacts.FieldByName("IDTPINTECLIE");
     const std::pair<const char*, const char*> kLevels[] = {
-        {"Proprietário", "R"}, {"Presidente", "P"},  {"Diretor", "D"},    {"Superintendente", "I"},
-        {"Gerente", "G"},      {"Coordenador", "N"}, {"Supervisor", "S"}, {"Funcionário", "F"},
-        {"Colaborador Vorlane", "C"}, {"Outros", "O"}};
+        {"Proprietário", "R"},    {"Presidente", "P"},  {"Diretor", "D"},
+        {"Superintendente", "I"}, {"Gerente", "G"},     {"Coordenador", "N"},
+        {"Supervisor", "S"},      {"Funcionário", "F"}, {"Colaborador Vorlane", "C"},
+        {"Outros", "O"}};
     for (const auto& [word, letter] : kLevels) {
         level.SetText(word);
         EXPECT_EQ(level.AsString(), letter) << word;

@@ -33,8 +33,8 @@ TEST_P(ContactMethodsTest, TakenContactCodeAndRepeatedCorrespondenceType) {
     EXPECT_EQ(fieldOf(one, 0, "NMFUNC"), Variant("Otávio Brandão"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Db, ContactMethodsTest, ::testing::Values(db::Dialect::SQLite, db::Dialect::PostgreSQL),
-                         dialectName);
+INSTANTIATE_TEST_SUITE_P(Db, ContactMethodsTest,
+                         ::testing::Values(db::Dialect::SQLite, db::Dialect::PostgreSQL), dialectName);
 
 } // namespace
 } // namespace vq::test
