@@ -95,8 +95,10 @@ void TfrmCliente::wireContacts() {
     ClientDataSet& contacts = data_->cdsInterloc();
     data_->sourceOf("cdsInterloc")->OnStateChange = [this](DataSource&) { dtsInterlocStateChange(); };
     customer::runBefore(contacts.BeforePost, [this](ClientDataSet&) { Vd_Nivel(); });
+    // The refresh and the record change read the correspondence themselves (boScroll).
     customer::runAfter(contacts.AfterScroll, [this](ClientDataSet&) {
-        if (onTab(Tab::Interloc) && detail.pgcInterloc->ActivePage() == detail.tshCorres)
+        if (!Vqm41200::unit().boScroll && onTab(Tab::Interloc) &&
+            detail.pgcInterloc->ActivePage() == detail.tshCorres)
             loadCorrespondence();
     });
 

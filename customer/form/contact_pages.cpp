@@ -101,10 +101,11 @@ void TfrmCliente::pgcInterlocChange() {
     // The copy fills the contact's address from the normal one: only on that page, and only for a change.
     cmd.mnuCopiaEndereo->SetEnabled(onTab(Tab::Interloc) && page == detail.tshEndeInter && changesAllowed());
     ControlaBotoes(browsingNow());
-    if (page == detail.tshCorres)
-        loadCorrespondence();
-    else
+    // Inside the refresh or a record change the correspondence is read once, by them.
+    if (page != detail.tshCorres)
         dtsInterlocStateChange();
+    else if (!Vqm41200::unit().boScroll)
+        loadCorrespondence();
 }
 
 // ---- State changes
