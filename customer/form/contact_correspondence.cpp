@@ -61,6 +61,15 @@ void TfrmCliente::wireCorrespondence() {
         if (field && field->FieldName() == "NMTIPOCORR" && key != 8 && key != 9 && key != 13 && key != u' ')
             key = 0;
     };
+    // Ctrl+Enter presses the type column's button also when no cell editor is open.
+    grid.OnKeyDown = [&grid, &correspondence](int& key, Qt::KeyboardModifiers modifiers) {
+        const Field* field = grid.SelectedField();
+        if (key == Qt::Key_Return && (modifiers & Qt::ControlModifier) && correspondence.editing() && field &&
+            field->FieldName() == "CDTIPOCORR") {
+            key = 0;
+            grid.EditButtonClick();
+        }
+    };
     grid.OnEditButtonClick = [this, &correspondence] {
         if (!changesAllowed())
             return;

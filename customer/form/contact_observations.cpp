@@ -45,9 +45,13 @@ void TfrmCliente::wireObservations() {
             Vd_Operador();
     };
     grid.OnExit = [this] { Vd_Operador(); };
-    grid.OnKeyDown = [this, &grid, operatorColumn](int& key, Qt::KeyboardModifiers) {
+    grid.OnKeyDown = [this, &grid, &observations, operatorColumn](int& key, Qt::KeyboardModifiers modifiers) {
         if (key == Qt::Key_Delete) {
             key = 0;
+        } else if (key == Qt::Key_Return && (modifiers & Qt::ControlModifier) && operatorColumn() &&
+                   observations.State() == DataSetState::Insert) {
+            key = 0; // the operator column's button, also when no cell editor is open
+            grid.EditButtonClick();
         } else if (key == Qt::Key_Tab && operatorColumn()) {
             key = 0;
             grid.SetEditing(false);

@@ -215,6 +215,12 @@ TEST_F(ContactE2E, CorrespondenceIsReadPerContactAndEachTypeOnlyOnce) {
               callAt(calls, "\"dspCorres\"])"));
     EXPECT_EQ(count("CORINTECLI WHERE CDINTECLIE = '02' AND CDTIPOCORR = '001'"), 1);
 
+    // The type search lists every type and writes the chosen one.
+    r = ok("click mnuCorres\nclick sbtIncluir\npick 004\nkey dbgCorres Ctrl+Enter\n"
+           "print cdsCorres.CDTIPOCORR calls\nanswer yes\nclick sbtCancelar\n");
+    EXPECT_EQ(printed(r, "cdsCorres.CDTIPOCORR"), "004");
+    EXPECT_GE(callAt(linesStarting(r, "call="), call("GetTipoCorr", "\"\",\"T\"")), 0);
+
     // An unknown type; then a move to another contact while the page is shown reads that contact's rows.
     r = ok(std::string(
                "click mnuCorres\nclick sbtIncluir\ncell dbgCorres 1 CDTIPOCORR 999\nclick sbtConfirmar\n"
@@ -238,21 +244,25 @@ TEST_F(ContactE2E, ACorrespondenceRowWaitsForItsContactToBeSaved) {
 }
 
 TEST_F(ContactE2E, ANewObservationCarriesTheOperatorAndIsSavedAfterItsCheck) {
-    const DriverResult r = ok(std::string(kOpen) +
-                              "click mnuObserv\nclick sbtIncluir\nprint cdsObserv.CDOPERADOR "
-                              "cdsObserv.NMOPERADOR dbgObserv.readOnly "
-                              "mnuInterloc.enabled mnuEndeClie.enabled calls\nset dreObserv \"Ligar na "
-                              "segunda\"\nclick sbtConfirmar\n"
-                              "print cdsObserv.state mnuEndeClie.enabled calls messages\n" +
-                              kClose);
+    const DriverResult r =
+        ok(std::string(kOpen) +
+           "click mnuObserv\nclick sbtIncluir\nprint cdsObserv.CDOPERADOR "
+           "cdsObserv.NMOPERADOR dbgObserv.readOnly "
+           "mnuInterloc.enabled mnuEndeClie.enabled calls\npick OPER03\nkey dbgObserv Ctrl+Enter\n"
+           "set dreObserv \"Ligar na segunda\"\nclick sbtConfirmar\n"
+           "print cdsObserv.state mnuEndeClie.enabled calls messages\n" +
+           kClose);
     EXPECT_EQ(printed(r, "cdsObserv.CDOPERADOR"), "OPER02");
     EXPECT_EQ(printed(r, "cdsObserv.NMOPERADOR"), "João Pereira");
     EXPECT_EQ(printedAll(r, "mnuEndeClie.enabled"), (std::vector<std::string>{"false", "true"}));
     EXPECT_EQ(printed(r, "cdsObserv.state"), "1");
     const std::vector<std::string> calls = linesStarting(r, "call=");
-    EXPECT_LT(callAt(calls, call("GetOperador", "\"OPER02\",\"\"")), callAt(calls, "\"dspObserv\"])"));
+    // The operator chosen in the search is checked before the save.
+    EXPECT_LT(callAt(calls, call("GetOperador", "\"\",\"T\"")),
+              callAt(calls, call("GetOperador", "\"OPER03\",\"\"")));
+    EXPECT_LT(callAt(calls, call("GetOperador", "\"OPER03\",\"\"")), callAt(calls, "\"dspObserv\"])"));
     EXPECT_GE(callAt(calls, "\"dspObserv\"])"), 0);
-    EXPECT_EQ(count("OBSERVCLIE WHERE CDOPERADOR = 'OPER02'"), 1);
+    EXPECT_EQ(count("OBSERVCLIE WHERE CDOPERADOR = 'OPER03'"), 1);
 }
 
 TEST_F(ContactE2E, EditingAContactLocksTheOtherPagesAndTheCopyFillsItsAddress) {
