@@ -3,9 +3,9 @@
 
 #include "customer/Vqm41200.h"
 #include "filter_report/Vqm41202.h"
+#include "framework/services/btn_pesquisa.h"
 #include "framework/services/framework_settings.h"
 #include "platform/data/error.h"
-#include "framework/services/btn_pesquisa.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/containers.h"
 #include "platform/gui/db_controls.h"
