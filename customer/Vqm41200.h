@@ -26,6 +26,7 @@
 #include "services/geography_lookup.h"
 
 #include <QPainter>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -372,6 +373,19 @@ public:
     void btpInscEstClick();
     void btpInscMuniClick();
 
+    // Contacts, correspondence and observations (contact_*.cpp; Vd_CodInterloc, Vd_NmInterloc,
+    // contactAddressChecks and Vd_CargoInterloc are declared with the record commands above).
+    customer::form::ContactControls interloc;
+    void Vd_Nivel();
+    void Vd_Funcionario(bool focus);
+    void Vd_Tipo(bool report);
+    void Vd_Operador();
+    void dtsInterlocStateChange();
+    void dtsCorresStateChange();
+    void dtsObservStateChange();
+    // The current contact's correspondence into cdsCorres (GetCorres), unless a row is being edited.
+    void loadCorrespondence();
+
     // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
     void vd_Divulg(gui::DbEdit& edit);
     void Vd_Idioma();
@@ -392,7 +406,7 @@ private:
     void wireAddresses();
     void wireAddressCommands();
     services::GeographyLookup& geographyOf(const gui::Edit* countryEdit) const;
-    void geographyFailed(gui::TabSheet* tabSheet, gui::Edit* edit, bool isContact);
+    void geographyFailed(gui::TabSheet* tabSheet, gui::Control* control, bool isContact);
     void addressCountryExit(customer::form::AddressPage& page);
     void startAutomaticRegistration();
     void showBatchForm(customer::BatchRoutine routine);
@@ -440,6 +454,17 @@ private:
     void deleteContact();
     std::string confirmCode_; // the customer confirmed, for repositioning
     bool paymentIndexTaken_ = false;
+
+    // Contacts concern (contact_*.cpp).
+    void buildContacts();
+    void wireContacts();
+    void wireContactAddress();
+    void wireCorrespondence();
+    void wireObservations();
+    void applyRoleLayout();
+    void contactFailed(gui::TabSheet* inner, gui::Control* control);
+    void contactSearched(TBtnPesquisa& button, std::initializer_list<const char*> fields);
+    void observationBeforePost(ClientDataSet& observations);
 
     // Payment concern (payment_*.cpp).
     void buildPayment();

@@ -6,7 +6,6 @@
 namespace vq {
 
 void TfrmCliente::Vd_Qualifica() {}
-void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::getRetECF() {}
@@ -20,10 +19,6 @@ void TfrmCliente::Vd_CdRamoAtividade() {}
 void TfrmCliente::Vd_SegMercado(bool) {}
 void TfrmCliente::Vd_CentCusto() {}
 void TfrmCliente::Vd_dbeCdSerie() {}
-void TfrmCliente::Vd_CodInterloc(bool) {}
-void TfrmCliente::Vd_NmInterloc() {}
-void TfrmCliente::contactAddressChecks(bool, bool) {}
-void TfrmCliente::Vd_CargoInterloc(bool) {}
 void TfrmCliente::Vd_ContCtbl(bool) {}
 void TfrmCliente::Vd_Indice(bool) {}
 void TfrmCliente::Vd_Vendedor(bool) {}

@@ -28,7 +28,7 @@ namespace {
 constexpr const char* kEditGroups[] = {
     "grbIdent",   "grbClassif",    "grbTransp",    "grbEndeClie",  "grbEndeClieCobr", "grbEndeExt",
     "grbEndeExp", "grbEndEntrega", "grbDadosAdic", "grbMesReaj",   "grbDadosFiscais", "grbFormPgto",
-    "grbIdioma",  "grbValidade",   "grbFormInter", "grbEndeInter", "grbDadoProsp",    "grbPedidos",
+    "grbIdioma",  "grbValidade",   "grbInterloc",  "grbEndeInter", "grbDadoProsp",    "grbPedidos",
 };
 
 bool editingState(DataSetState s) {

@@ -95,6 +95,15 @@ Variant getValidaCliente(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(std::make_shared<const DataPacket>(countCustomers(*conn, args)));
 }
 
+// getInteClie(code, contact): the contact code when the customer already has that contact, "" when free.
+Variant getInteClie(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    const DataPacket rows = requireLookup("GetVerificaInterlocutor").read(*conn, args);
+    if (rows.rowCount() == 0)
+        return Variant(std::string());
+    return Variant(rows.row(0).at(static_cast<std::size_t>(rows.fieldIndex("CDINTECLIE"))).toString());
+}
+
 // The commands that clear one kind of a customer's rows: how many went.
 Variant removeRows(Services& s, net::CallContext& ctx, VariantArray& args) {
     auto conn = s.pool.acquire();
@@ -219,6 +228,8 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
     {kModuleClientes, "GetInsEndeClie", "ss", getLookup},
     {kModuleClientes, "GetVdVendAdicClie", "Ss", getLookup},
+    {kModuleClientes, "getInteClie", "ss", getInteClie},
+    {kModuleClientes, "GetAuxCorres", "sss", getLookup},
 
     {kModuleClientes, "SetDelPrazoPagamento", "s", removeRows},
     {kModuleClientes, "SetExcPrcBase", "s", removeRows},
