@@ -85,6 +85,8 @@ constexpr DataSetDescriptor kDataSets[] = {
     work("cdsTransport"),
     work("cdsFuncionario"),
     work("cdsCargoInterloc"),
+    work("cdsVd_CargoInterloc"),
+    work("cdsVd_Func"),
     work("cdsPesqIdioma"),
     work("cdsProdMatAplic"),
     work("cdsCNAEFiscal"),

@@ -125,12 +125,15 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     buildLayout();
     wireAddresses();
     buildPayment();
+    buildContacts();
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();
     wireSaves();
     wirePayment();
     buildClassification();
+    wireProspect();
+    wireContacts();
     try {
         DoCreate();
     } catch (...) {

@@ -220,9 +220,10 @@ void TfrmCliente::confirmStep(ConfirmStep step) {
         confirmPosts();
         break;
     case ConfirmStep::ProspectTransfer:
+        // A failed conversion ends the command here, keeping the prospect chosen for another try.
         if (inModule(customer::ModuleRule::DuplicateTaxRefused))
             ApagaProspect(true);
-        u.boImpProsp = false;
+        forgetProspect();
         break;
     case ConfirmStep::SendTermsAndMessages:
         sendTermsAndMessages();

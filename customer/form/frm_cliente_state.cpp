@@ -29,7 +29,7 @@ namespace {
 constexpr const char* kEditGroups[] = {
     "grbIdent",        "grbClassif",   "grbTransp",     "grbEndeClie",  "grbEndeClieCobr",
     "grbEndeExt",      "grbEndeExp",   "grbEndEntrega", "grbDadosAdic", "grbMesReaj",
-    "grbDadosFiscais", "grbFormPgto",  "grbIdioma",     "grbValidade",  "grbFormInter",
+    "grbDadosFiscais", "grbFormPgto",  "grbIdioma",     "grbValidade",  "grbInterloc",
     "grbEndeInter",    "grbDadoProsp", "grbPedidos",    "grbMatAplic",  "grbIndice",
 };
 

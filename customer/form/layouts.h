@@ -10,6 +10,7 @@
 #include "platform/gui/containers.h"
 #include "platform/gui/db_controls.h"
 #include "platform/gui/db_grid.h"
+#include "platform/gui/db_navigator.h"
 #include "platform/gui/edit.h"
 #include "platform/gui/form_builder.h"
 #include "platform/gui/menus.h"
