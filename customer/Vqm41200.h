@@ -11,20 +11,24 @@
 // (the confirm's steps), frm_cliente_delete.cpp, frm_cliente_refresh.cpp, frm_cliente_save.cpp (the save
 // primitive and the saves after post and delete), frm_cliente_record_events.cpp (the master's events),
 // identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
-// completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
+// completion before a post), classification_*.cpp (the commercial classification lookups),
+// frm_cliente_pending.cpp (steps other concerns fill).
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
+#include "customer/form/classification_lookup.h"
 #include "customer/form/pages.h"
 #include "customer/form/satellites.h"
 #include "customer/form/unit_state.h"
 #include "customer/module_codes.h"
+#include "customer/prospect_conversion.h"
 #include "framework/forms/frm_padrao.h"
 #include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
 #include "services/geography_lookup.h"
 
 #include <QPainter>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -278,6 +282,7 @@ public:
     void ImportaProspect();
     void copyProspectAddress(); // the prospect's address of kind "P" into the new normal address
     void ApagaProspect(bool transfer);
+    void sbtImpProspClick();
 
     // Payment form, terms and collection fields (payment_*.cpp); the confirm calls the checks declared
     // above.
@@ -374,6 +379,19 @@ public:
     void btpInscEstClick();
     void btpInscMuniClick();
 
+    // Contacts, correspondence and observations (contact_*.cpp; Vd_CodInterloc, Vd_NmInterloc,
+    // contactAddressChecks and Vd_CargoInterloc are declared with the record commands above).
+    customer::form::ContactControls interloc;
+    void Vd_Nivel();
+    void Vd_Funcionario(bool focus);
+    void Vd_Tipo(bool report);
+    void Vd_Operador();
+    void dtsInterlocStateChange();
+    void dtsCorresStateChange();
+    void dtsObservStateChange();
+    // The current contact's correspondence into cdsCorres (GetCorres), unless a row is being edited.
+    void loadCorrespondence();
+
     // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
     void vd_Divulg(gui::DbEdit& edit);
     void Vd_Idioma();
@@ -429,6 +447,18 @@ public:
     void dtsSociosStateChange();
     void Vd_Socios();
 
+    // ---- Commercial classification (classification_*.cpp; the checks are declared above).
+    customer::form::ClassificationControls cls;
+    TADOIBQuery qryPesqRegiao{nullptr, "qryPesqRegiao"};
+    TADOIBQuery qryPesqFiliOrig{nullptr, "qryPesqFiliOrig"};
+    TADOIBQuery qryMoeda{nullptr, "qryMoeda"};
+    customer::form::ClassificationLookups& lookups() { return *lookups_; }
+    void Vd_CdTipTrans(bool report);
+    void Vd_Transport(bool report);
+    void Clear_MatAplic();
+    void dbeTransportadoraEnter();
+    void dbePesqTranspChange();
+
 private:
     // Bank and price-table concerns.
     void buildBanks();
@@ -444,6 +474,10 @@ private:
     void wirePartners();
     void normalisePartnerNumber();
     friend struct ClienteLayout;
+    void buildClassification();
+    void wireSpecialLookups();
+    void carrierMask();
+    std::unique_ptr<customer::form::ClassificationLookups> lookups_;
     void buildLayout();
     void bindIdentity();
     void requiredMissing(std::string_view key, gui::Control& control);
@@ -455,7 +489,7 @@ private:
     void wireAddresses();
     void wireAddressCommands();
     services::GeographyLookup& geographyOf(const gui::Edit* countryEdit) const;
-    void geographyFailed(gui::TabSheet* tabSheet, gui::Edit* edit, bool isContact);
+    void geographyFailed(gui::TabSheet* tabSheet, gui::Control* control, bool isContact);
     void addressCountryExit(customer::form::AddressPage& page);
     void startAutomaticRegistration();
     void showBatchForm(customer::BatchRoutine routine);
@@ -504,6 +538,17 @@ private:
     std::string confirmCode_; // the customer confirmed, for repositioning
     bool paymentIndexTaken_ = false;
 
+    // Contacts concern (contact_*.cpp).
+    void buildContacts();
+    void wireContacts();
+    void wireContactAddress();
+    void wireCorrespondence();
+    void wireObservations();
+    void applyRoleLayout();
+    void contactFailed(gui::TabSheet* inner, gui::Control* control);
+    void contactSearched(TBtnPesquisa& button, std::initializer_list<const char*> fields);
+    void observationBeforePost(ClientDataSet& observations);
+
     // Payment concern (payment_*.cpp).
     void buildPayment();
     void wirePayment();
@@ -516,6 +561,11 @@ private:
     void readLookup(ClientDataSet& list, std::string_view method, std::string code, std::string flag);
     ClientDataSet& lookupList(std::string_view name);
     bool adjustingPayment_ = false;
+
+    // Prospect concern (prospect_*.cpp).
+    void wireProspect();
+    void forgetProspect(); // the chosen prospect and its flags, once the insert is confirmed or cancelled
+    customer::ProspectChoice prospect_;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
     std::array<std::unique_ptr<services::GeographyLookup>, customer::kAddressKindCount> addressGeography_;

@@ -29,20 +29,19 @@ using enum customer::form::Tab;
 namespace {
 
 // While the record-change handling runs: boScroll set and the CFOP combos' change handlers detached,
-// both restored however the handling ends.
+// both restored however the handling ends. A record change inside the refresh leaves boScroll set for the
+// rest of the refresh.
 class ScrollScope {
 public:
     explicit ScrollScope(TfrmCliente& form)
         : u_(Vqm41200::unit()), cfop_(*form.extra.cbbEndCFOP), cfopPres_(*form.extra.cbbEndCFOPOPres),
           onCfop_(std::exchange(cfop_.OnChange, nullptr)),
-          onCfopPres_(std::exchange(cfopPres_.OnChange, nullptr)) {
-        u_.boScroll = true;
-    }
+          onCfopPres_(std::exchange(cfopPres_.OnChange, nullptr)), outer_(std::exchange(u_.boScroll, true)) {}
     ~ScrollScope() {
         cfop_.OnChange = std::move(onCfop_);
         cfopPres_.OnChange = std::move(onCfopPres_);
         u_.boEndeClie = false;
-        u_.boScroll = false;
+        u_.boScroll = outer_;
     }
     ScrollScope(const ScrollScope&) = delete;
     ScrollScope& operator=(const ScrollScope&) = delete;
@@ -53,6 +52,7 @@ private:
     gui::ComboBox& cfopPres_;
     gui::NotifyEvent onCfop_;
     gui::NotifyEvent onCfopPres_;
+    bool outer_;
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "server/core/customer_row_checks.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -172,12 +173,17 @@ Statement deleteStatement(const Provider& provider, const std::vector<const Prov
 } // namespace
 
 std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta) {
+    db::Transaction tx(conn);
+    const std::size_t written = applyDeltaInTransaction(conn, provider, delta);
+    tx.commit();
+    return written;
+}
+
+std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provider, const Delta& delta) {
+    if (!conn.inTransaction())
+        throw std::logic_error("applyDeltaInTransaction needs an open transaction");
     const auto cols = mapFields(provider, delta);
     checkValues(provider, delta, cols);
-    if (delta.rows().empty())
-        return 0;
-
-    db::Transaction tx(conn);
     std::size_t written = 0;
     for (const auto& row : delta.rows()) {
         std::optional<Statement> st;
@@ -215,7 +221,6 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
             removeOwnedRows(conn, provider.table(), deletedKey(provider, cols, row));
         ++written;
     }
-    tx.commit();
     return written;
 }
 

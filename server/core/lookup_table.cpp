@@ -48,10 +48,14 @@ constexpr LookupDef kLookups[] = {
     byCode({"GetOperador", "OPERADOR", "CDOPERADOR", "CDOPERADOR, NMOPERADOR", "", "", "T.CDOPERADOR"},
            "T.CDOPERADOR = :P_CODIGO"),
     // The employee list is asked for with two blanks, one employee with (code, "VD").
-    {{"GetFuncionario", "FUNCIONARIO", "CDFUNC", "CDFUNC, NMFUNC, CDEMPRESA", "", "", "T.CDFUNC"},
+    {{"GetFuncionario", "FUNCIONARIO", "CDFUNC", "CDFUNC, CDEMPRESA, NMFUNC", "", "", "T.CDFUNC"},
      "P_CODIGO, P_MODO",
      "T.CDFUNC = :P_CODIGO",
      {"P_CODIGO", AllRows::OnEmpty}},
+    // A contact's correspondence rows of one type: any row means the contact already receives it.
+    {{"GetAuxCorres", "CORINTECLI", "CDCLIENTE, CDINTECLIE, CDTIPOCORR", "CDCLIENTE, CDINTECLIE, CDTIPOCORR",
+      "", "T.CDCLIENTE = :P_CDCLIENTE AND T.CDINTECLIE = :P_CDINTECLIE AND T.CDTIPOCORR = :P_CDTIPOCORR", ""},
+     "P_CDCLIENTE, P_CDINTECLIE, P_CDTIPOCORR"},
     // A product by its tree code, or "T" in its place for every product.
     {{"GetProdMatAplic", "PRODUTO", "CDPRODUTO", "CDPRODUTO, NMPRODUTO, CDARVPROD", "", "", "T.CDARVPROD"},
      "P_CDARVPROD",
