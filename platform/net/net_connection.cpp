@@ -1,6 +1,7 @@
 #include "platform/net/net_connection.h"
 
 #include "platform/data/error.h"
+#include "platform/data/log.h"
 #include "platform/net/frame_reader.h"
 #include "platform/net/framing.h"
 #include "platform/net/rpc_message.h"
@@ -236,6 +237,8 @@ void TNetConnection::Open() {
         std::string reason;
         if (openOne(order[i], reason)) {
             if (i > 0) { // the servers passed over are tried last next time
+                log::warn("application server moved to " + order[i].text() + " for " + ServerName + ": " +
+                          reasons);
                 Host = order[i].host;
                 Port = order[i].port;
                 Fallbacks.assign(order.begin() + static_cast<std::ptrdiff_t>(i) + 1, order.end());

@@ -60,6 +60,7 @@ TEST_F(Failover, MovesToTheNextServerWhenOneCannotBeConnected) {
     EXPECT_EQ(conn->Port, live.port());
     EXPECT_EQ(conn->Fallbacks, (std::vector<ServerAddress>{{"127.0.0.1", dead}}));
     EXPECT_EQ(conn->Call("Add", {2, 2}), Variant(4));
+    EXPECT_TRUE(logs.contains("moved to 127.0.0.1:" + std::to_string(live.port())));
 
     conn->Port = deadPort();
     conn->Fallbacks = {{"127.0.0.1", dead}};
