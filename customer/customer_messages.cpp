@@ -114,6 +114,8 @@ constexpr MessageText kMsgPadrao02[] = {
     {"InscEstad_cad", "Inscrição Estadual não cadastrada."},
     {"InscMuni_cad", "Inscrição Municipal não cadastrada."},
     {"VendAdicClie_Inf", "Grupo de vendedores adicionais deve ser informado."},
+    {"Mesma_Raiz", "Empresa com a mesma raiz de CNPJ já cadastrada: %s."},
+    {"Mesma_Raiz_Mais", "%s e mais %s"},
 };
 // clang-format on
 
