@@ -359,6 +359,9 @@ public:
     void dbeNrInsJurClieKeyPress(char16_t& key);
     void dbeNrInsJurClieEnter();
     void dbeNrInsJurClieExit();
+    // The notice of the companies registered under a new company's CNPJ root (identity_same_root.cpp).
+    void showSameRoot(const std::string& number);
+    void hideSameRoot();
     void dbeNmRazaoSocEnter();
     void dbeNmFantasiaEnter();
     void dbeNmFantasiaChange();

@@ -175,6 +175,8 @@ constexpr MessageText kMsgPadrao02[] = {
     {"VendAdicClie_Inf", "Grupo de vendedores adicionais deve ser informado."},
     // Commercial classification.
     {"CentCust_Nc", "Centro de custo não cadastrado"},
+    {"Mesma_Raiz", "Empresa com a mesma raiz de CNPJ já cadastrada: %s."},
+    {"Mesma_Raiz_Mais", "%s e mais %s"},
 };
 // clang-format on
 

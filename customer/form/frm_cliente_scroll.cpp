@@ -206,6 +206,7 @@ void TfrmCliente::cdsClienteAfterScroll() {
         showLanguage();
     form.lblInadimplente->SetVisible(fieldText(master, "IDCLIEATIV") == "N" &&
                                      fieldText(master, "IDCLINADIMPLENTE") == "S");
+    hideSameRoot(); // the notice belongs to the number typed for the record left
     HabilitaCampos();
 }
 

@@ -47,12 +47,14 @@ void TfrmCliente::Vd_Inscricao(bool report) {
     try {
         const std::string typed = form.dbeInscricao->Text();
         if (Consiste::EmptyString(typed)) {
+            hideSameRoot();
             if (report)
                 failWith(*this, "Insc_inf");
             return;
         }
         if (report && !form.dbeInscricao->Focused())
             return;
+        hideSameRoot(); // the number is checked again: a refused one names no company
         const auto reg = customer::classifyRegistration(typed, RegistrationEdit::Code);
         if (!reg)
             failWith(*this, "CGC_inv");
@@ -79,6 +81,9 @@ void TfrmCliente::Vd_Inscricao(bool report) {
             }
         }
         assign(m, "IDTPIJURCLIE", kind);
+        // After the registration checks, so their calls keep their order; a notice, never a refusal.
+        if (reg->kind == Consiste::kindCompany)
+            showSameRoot(reg->number);
     } catch (...) {
         validationFailed(tshFormulario, form.dbeInscricao->CanFocus()
                                             ? static_cast<gui::Control*>(form.dbeInscricao)

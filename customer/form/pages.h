@@ -82,6 +82,7 @@ struct IdentityControls {
     gui::DbDateEdit* depDtNascFund = nullptr;
     gui::ToolButton *btnCNAEFiscal = nullptr, *sbtProcuraEmpresa = nullptr, *btpInscEst = nullptr,
                     *btpInscMuni = nullptr;
+    gui::Label* lblMesmaRaiz = nullptr; // companies already registered under the CNPJ root
 };
 
 // One address tab: the same controls on each of the five, named per kind.

@@ -96,6 +96,11 @@ Variant getValidaCliente(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(std::make_shared<const DataPacket>(countCustomers(*conn, args)));
 }
 
+Variant getMesmaRaiz(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(findSameRootCompanies(*conn, args)));
+}
+
 // getInteClie(code, contact): the contact code when the customer already has that contact, "" when free.
 Variant getInteClie(Services& s, net::CallContext&, VariantArray& args) {
     auto conn = s.pool.acquire();
@@ -235,6 +240,7 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetFuncionario", "ss", getLookup},
     {kModuleClientes, "GetOperador", "ss", getLookup},
     {kModuleClientes, "GetValidaCliente", "sss", getValidaCliente},
+    {kModuleClientes, "GetMesmaRaiz", "s", getMesmaRaiz},
     {kModuleClientes, "CNAEFiscal", "s", getLookup},
     {kModuleClientes, "Atualiza_Situacao", "ss", atualizaSituacao},
     {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
