@@ -370,6 +370,40 @@ public:
     void btpInscEstClick();
     void btpInscMuniClick();
 
+    // Fiscal attributes, invoice texts, ECF retentions, invoice series and permits (fiscal_*.cpp).
+    customer::form::FiscalControls fiscalCtl;
+    TADOIBQuery qryPesqMensagem{nullptr, "qryPesqMensagem"};
+    TADOIBQuery qrySerieNF{nullptr, "qrySerieNF"};
+    void cdsMensClienteBeforeInsert();
+    void cdsMensClienteAfterChange(); // AfterInsert, AfterEdit and AfterDelete
+    void Vd_DadosAdicNF();
+    void cdsMensClienteDSMENSCLIENTEChange();
+    void dbgMensClienteEditButtonClick();
+    void dbgMensClienteKeyPress(char16_t& key);
+    void dbgMensClienteExit();
+    void grbMensClienteExit();
+    void btpCodRecIRPJAfterPesq();
+    void btpCodRecCSLLAfterPesq();
+    void dbeCdRetIRPJExit();
+    void dbeCdRetCSLLExit();
+    void grbECFExit();
+    void dbeCdSerieExit();
+    void btpSerieNFBeforePesq(bool& allow);
+    void btpSerieNFAfterPesq();
+    void cbbLancExpChange();
+    void dbcContribuinteICMSClick();
+    void dbcConsFinalClick();
+    void dbcDigiCSTKeyPress(char16_t& key);
+    void dbcSituAtivKeyPress(char16_t& key);
+    void dbcSituAtivChange();
+    void sbtAlvaraClick();
+    void mnuAlvaraClick();
+    void mnuAlvaraPEdClick();
+    void mnuAlvaraGerClick();
+    // Algorithm of the record's before-post check: the address choices, the ordering mode, the situation
+    // (an inactivation is told to the server) and the ICMS-contributor and final-consumer marks.
+    void storeFiscalChoices();
+
     // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
     void vd_Divulg(gui::DbEdit& edit);
     void Vd_Idioma();
@@ -393,6 +427,14 @@ private:
     void geographyFailed(gui::TabSheet* tabSheet, gui::Edit* edit, bool isContact);
     void addressCountryExit(customer::form::AddressPage& page);
     void startAutomaticRegistration();
+    void buildFiscal();
+    void wireFiscal();
+    void wireInvoiceTexts();
+    // The retention edit's exit check (IRPJ or CSLL).
+    void retentionExit(gui::DbEdit& edit, const char* sequentialField, const char* descriptionField);
+    void retentionChosen(TBtnPesquisa& button, const char* codeField, const char* sequentialField,
+                         const char* descriptionField);
+    void editMasterIfBrowsing();
     void showBatchForm(customer::BatchRoutine routine);
 
     // Reads a detail dataset from the server with the current code.

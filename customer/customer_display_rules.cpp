@@ -66,18 +66,8 @@ constexpr CheckBoxValues kCheckBoxes[] = {
 };
 
 constexpr PendingConversion kPending[] = {
-    {"cdsCliente", "CDEXCLIENTE", "fiscal"},
     {"cdsCliente", "NRMESREAJCLIE", "payment"},
     {"cdsCliente", "IDPGFRETTRANCLI", "classification"},
-    {"cdsCliente", "CDATIVCLI", "fiscal"},
-    {"cdsCliente", "CDSEGMER", "fiscal"},
-    {"cdsCliente", "CDQUALIF", "fiscal"},
-    {"cdsCliente", "CDMODODIVULG", "fiscal"},
-    {"cdsCliente", "DSHOMEPACLI", "fiscal"},
-    {"cdsCliente", "IDINDCPRB", "fiscal"},
-    {"cdsCliente", "IDIDENTCLIE", "fiscal"},
-    {"cdsCliente", "CDCSTDIG1CLI", "fiscal"},
-    {"cdsCliente", "CDSERIE", "fiscal"},
     {"cdsCliente", "IDGARANTCLIE", "financial"},
     {"cdsCliente", "IDGRAUGARANT", "financial"},
     {"cdsCliente", "IDPFINAPRPED", "financial"},
@@ -89,10 +79,6 @@ constexpr PendingConversion kPending[] = {
     {"cdsBancoPref", "CDCONTCORR", "banks"},
     {"cdsPrecoBaseCli", "IDPRBASEPRIN", "price_tables"},
     {"cdsSocios", "NRINSSOCCLIE", "financial"},
-    {"cdsMensCliente", "IDENTRSAIDMENS", "fiscal"},
-    {"cdsRetECF", "IDORGPUB", "fiscal"},
-    {"cdsRetECF", "IDIRPJ", "fiscal"},
-    {"cdsRetECF", "IDCSLL", "fiscal"},
 };
 
 // clang-format on

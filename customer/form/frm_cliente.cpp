@@ -137,11 +137,13 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     buildLayout();
     wireAddresses();
     buildPayment();
+    buildFiscal();
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();
     wireSaves();
     wirePayment();
+    wireFiscal();
     try {
         DoCreate();
     } catch (...) {

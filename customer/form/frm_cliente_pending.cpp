@@ -9,9 +9,6 @@ void TfrmCliente::Vd_Qualifica() {}
 void TfrmCliente::pgcInterlocChange() {}
 void TfrmCliente::pgcSituFinancChange() {}
 void TfrmCliente::ControlaSituacaoFinanceira() {}
-void TfrmCliente::getRetECF() {}
-void TfrmCliente::cbbEndCFOPChange() {}
-void TfrmCliente::cbbEndCFOPOPresChange() {}
 void TfrmCliente::ImportaEnderecoProspectCliente(ClientDataSet& dataSet) {
     (void)dataSet;
 }
@@ -22,7 +19,6 @@ void TfrmCliente::Vd_Sigla(bool) {}
 void TfrmCliente::Vd_CdRamoAtividade() {}
 void TfrmCliente::Vd_SegMercado(bool) {}
 void TfrmCliente::Vd_CentCusto() {}
-void TfrmCliente::Vd_dbeCdSerie() {}
 void TfrmCliente::Vd_CodInterloc(bool) {}
 void TfrmCliente::Vd_NmInterloc() {}
 void TfrmCliente::contactAddressChecks(bool, bool) {}

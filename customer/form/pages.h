@@ -132,6 +132,21 @@ struct DetailPages {
     gui::DbCheckBox* dcbIDUTGRFXVENDADIC = nullptr;
 };
 
+// Fiscal attributes on tshDadosFiscais, the invoice texts on tshDadosAdic, the invoice series on tshGeral,
+// and the permit commands.
+struct FiscalControls {
+    gui::DbComboBox *dbcEndEmissao = nullptr, *dbcCPRB = nullptr, *cbbIdentClie = nullptr,
+                    *dbcDigiCST = nullptr;
+    gui::DbCheckBox *dbcContribuinteICMS = nullptr, *dbcConsFinal = nullptr;
+    gui::GroupBox *grbECF = nullptr, *grbMensCliente = nullptr;
+    gui::DbEdit *dbeCdRetIRPJ = nullptr, *dbeDsRetIRPJ = nullptr, *dbeCdRetCSLL = nullptr,
+                *dbeDsRetCSLL = nullptr, *dbeCdSerie = nullptr;
+    TBtnPesquisa *btpCodRecIRPJ = nullptr, *btpCodRecCSLL = nullptr, *btpSerieNF = nullptr;
+    gui::DbGrid* dbgMensCliente = nullptr;
+    gui::PopupMenu* pmnAlvara = nullptr;
+    gui::MenuItem *mnuAlvaraPEd = nullptr, *mnuAlvaraGer = nullptr;
+};
+
 // The tabs of pgcPadrao after the base's two pages, in order, with their menu items.
 enum class Tab {
     FolhaDados,

@@ -3,6 +3,7 @@
 #include "platform/data/error.h"
 #include "platform/db/transaction.h"
 #include "server/core/customer_removals.h"
+#include "server/core/row_numbering.h"
 
 #include <optional>
 #include <string>
@@ -181,7 +182,13 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
         std::optional<Statement> st;
         switch (row.status) {
         case UpdateStatus::Inserted:
-            st = insertStatement(provider, cols, row);
+            if (numbersRows(provider)) {
+                DeltaRow numbered = row;
+                numberInsertedRow(conn, provider, cols, numbered.newValues);
+                st = insertStatement(provider, cols, numbered);
+            } else {
+                st = insertStatement(provider, cols, row);
+            }
             break;
         case UpdateStatus::Modified:
             st = updateStatement(provider, cols, row);
