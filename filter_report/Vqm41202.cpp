@@ -10,7 +10,6 @@
 #include "framework/services/pesquisa.h"
 #include "framework/services/vorlane.h"
 #include "framework/validation/consiste.h"
-#include "platform/data/edit_mask.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/containers.h"
 #include "platform/gui/form_builder.h"
@@ -76,14 +75,6 @@ std::vector<gui::ControlSpec> criteriaLayout() {
     return rows;
 }
 
-// The tax number of qryCliente's rows, shown with the mask of the row's registration kind.
-void showTaxNumberMasked(ClientDataSet& list) {
-    list.FieldByName("NRINSJURCLIE").OnGetText = [](Field& sender, std::string& text, bool) {
-        const std::string mask = Consiste::PictPess(sender.DataSet().FieldByName("IDTPIJURCLIE").AsString());
-        text = mask.empty() ? sender.AsString() : formatMaskText(mask, sender.AsString());
-    };
-}
-
 } // namespace
 
 TfrmFilCliente::TfrmFilCliente(QWidget* parent) : TfrmFiltroPadrao("TfrmFilCliente", parent) {
@@ -106,7 +97,7 @@ TfrmFilCliente::TfrmFilCliente(QWidget* parent) : TfrmFiltroPadrao("TfrmFilClien
         addDataSet(std::string(c.source), *lists_[i]);
     }
     rbtCliente = controls_[Vqm41202::kCliente].list;
-    showTaxNumberMasked(*lists_[Vqm41202::kCliente]);
+    Vqm41202::showTaxNumberMasked(*lists_[Vqm41202::kCliente]);
     Vqm41202::unit().frmFilCliente = this;
     DoCreate();
 }

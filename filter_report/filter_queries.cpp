@@ -1,5 +1,10 @@
 #include "filter_report/filter_queries.h"
 
+#include "framework/validation/consiste.h"
+#include "platform/data/client_data_set.h"
+#include "platform/data/edit_mask.h"
+#include "services/region_queries.h"
+
 namespace vq::Vqm41202 {
 namespace {
 
@@ -9,7 +14,7 @@ constexpr ListQuery kQueries[] = {
     {"qryCliente",
      "SELECT NRINSJURCLIE, IDTPIJURCLIE, NMFANTCLIE, NMRAZSOCCLIE, CDCLIENTE FROM CLIENTE ORDER BY CDCLIENTE",
      "", "", ""},
-    {"qryPais", "SELECT CDPAIS, NMPAIS FROM PAIS ORDER BY CDPAIS", "", "", ""},
+    {"qryPais", services::region::kRegionPais.sql, "", "", ""},
     {"qrySegMercado", "SELECT CDSEGMER, DSSEGMER FROM SEGMERCADO ORDER BY CDSEGMER", "", "", ""},
     {"qryEstado",
      "SELECT ES.SGESTADO, ES.NMESTADO, PA.NMPAIS, ES.CDPAIS || ES.SGESTADO AS ESTADO "
@@ -135,6 +140,13 @@ std::span<const FieldSpec> listFields(std::string_view source) {
         if (l.source == source)
             return l.fields;
     return {};
+}
+
+void showTaxNumberMasked(ClientDataSet& list) {
+    list.FieldByName("NRINSJURCLIE").OnGetText = [](Field& sender, std::string& text, bool) {
+        const std::string mask = Consiste::PictPess(sender.DataSet().FieldByName("IDTPIJURCLIE").AsString());
+        text = mask.empty() ? sender.AsString() : formatMaskText(mask, sender.AsString());
+    };
 }
 
 } // namespace vq::Vqm41202

@@ -8,6 +8,10 @@
 #include <span>
 #include <string_view>
 
+namespace vq {
+class ClientDataSet;
+}
+
 namespace vq::Vqm41202 {
 
 struct ListQuery {
@@ -22,5 +26,8 @@ const ListQuery* findListQuery(std::string_view name); // nullptr for the remote
 
 // The fields of a picker list (a query's or a remote list dataset's); empty when unknown.
 std::span<const FieldSpec> listFields(std::string_view source);
+
+// A customer list's tax number (NRINSJURCLIE) shown with the mask of the row's kind (IDTPIJURCLIE).
+void showTaxNumberMasked(ClientDataSet& list);
 
 } // namespace vq::Vqm41202

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <variant>
 
 using namespace vq;
 using namespace vq::net;
@@ -27,13 +28,23 @@ const MethodRegistry& registry() {
             return Variant(static_cast<std::int64_t>(a[0].asDelta().rowCount()));
         });
         m.add("Fuzz.rdm", "Fail", {}, [](CallContext&, VariantArray&) -> Variant { throw Error("falhou"); });
+        m.add("Fuzz.rdm", "Steps", {ArgKind::Int}, [](CallContext& ctx, VariantArray& a) {
+            const std::int64_t n = std::clamp<std::int64_t>(a[0].toInt(), 0, 4);
+            for (std::int64_t i = 1; i <= n; ++i)
+                reportProgress(ctx, i, n);
+            return Variant(n);
+        });
         return m;
     }();
     return r;
 }
 
 void serve(std::string_view input, const HandlerOptions& options) {
-    RequestHandler handler(registry(), options, 1, "fuzz");
+    // Every progress message the server writes must decode as one, as the client reads it.
+    RequestHandler handler(registry(), options, 1, "fuzz", [](std::string_view payload) {
+        if (!std::holds_alternative<RpcProgress>(decodeServerMessage(payload, DecodeLimits{64})))
+            __builtin_trap();
+    });
     std::string message;
     while (input.size() >= kFrameHeaderSize) {
         FrameHeader header{};
@@ -51,6 +62,10 @@ void serve(std::string_view input, const HandlerOptions& options) {
         input.remove_prefix(frame.length);
         if (frame.continued)
             continue;
+        try { // the client's reading of whatever a server might send
+            (void)decodeServerMessage(message, DecodeLimits{64});
+        } catch (const Error&) {
+        }
         const auto reply = handler.handleFrame(message);
         message.clear();
         if (reply.payload)

@@ -1,5 +1,6 @@
 #include "host/backend.h"
 
+#include "framework/reports/report_engine.h"
 #include "framework/services/db_geral.h"
 #include "platform/data/error.h"
 #include "platform/data/log.h"
@@ -62,6 +63,14 @@ Backend::Backend(BackendConfig config) {
         auto lookups = std::make_shared<db::Connection>(databaseUrl_);
         lookups->setFieldResolver(schema::fieldResolver());
         setDtmDBGeral(std::move(lookups));
+        // Reports read through the shared connection as it stands when they run.
+        reports::setDefaultQueryRunner([](const reports::ReportDefinition& definition,
+                                          const db::Params& params) {
+            db::Connection* connection = dtmDBGeral();
+            if (!connection)
+                throw Error("Não há conexão com o banco de dados para o relatório " + definition.code + ".");
+            return reports::connectionRunner(*connection)(definition, params);
+        });
     } catch (const std::exception& e) {
         server_.reset();
         throw Error("Não foi possível abrir o banco de dados " + db::redactUrl(databaseUrl_) + ": " +
@@ -70,6 +79,7 @@ Backend::Backend(BackendConfig config) {
 }
 
 Backend::~Backend() {
+    reports::setDefaultQueryRunner(nullptr);
     setDtmDBGeral(nullptr);
     if (server_) {
         server_->stop();

@@ -1,3 +1,5 @@
+#include "framework/reports/report_engine.h"
+#include "framework/reports/report_seams.h"
 #include "host/driver_impl.h"
 #include "platform/gui/form_base.h"
 #include "platform/gui/form_registry.h"
@@ -31,7 +33,7 @@ const std::array<Command, 15> kCommands{{
     {"type", 3, 3, &I::cmdType},
     {"key", 3, 3, &I::cmdKey},
     {"focus", 2, 2, &I::cmdFocus},
-    {"answer", 2, 2, &I::cmdAnswer},
+    {"answer", 2, 3, &I::cmdAnswer},
     {"pick", 2, 2, &I::cmdPick},
     {"select", 3, 3, &I::cmdSelect},
     {"cell", 5, 5, &I::cmdCell},
@@ -105,6 +107,7 @@ void Driver::Impl::ensureSession() {
     settings.apply(options.settings);
     settings.apply(pendingSettings);
     backend = std::make_unique<Backend>(BackendConfig{settings, options.defaultDatabaseUrl, seedCustomers});
+    reports::lastRun() = {};
     try {
         module = std::make_unique<ModuleLibrary>(options.moduleDir);
     } catch (...) {
@@ -126,6 +129,8 @@ DriverResult Driver::Impl::runLines(const std::vector<ScriptLine>& script) {
     waitingPc = static_cast<std::size_t>(-1);
     answers.clear();
     picks.clear();
+    files.clear();
+    texts.clear();
     deferredError.reset();
 
     using gui::SeamOverride;
@@ -135,6 +140,15 @@ DriverResult Driver::Impl::runLines(const std::vector<ScriptLine>& script) {
     SeamOverride search(seams::search(), [this](const gui::ChoiceRequest& r) { return onChoice(r); });
     SeamOverride picker(seams::listPicker(), [this](const gui::ChoiceRequest& r) { return onListPicker(r); });
     SeamOverride modal(seams::showModal(), [this](gui::FormBase& f) { return onShowModal(f); });
+    namespace rs = reports::seams;
+    SeamOverride preview(rs::preview(), [this](const reports::ReportDocument& d) { onReportShown(d); });
+    SeamOverride print(rs::print(), [this](const reports::ReportDocument& d) {
+        onReportShown(d);
+        return true;
+    });
+    SeamOverride saveAs(rs::saveFileName(), [this](const std::string&) { return onReportFile(); });
+    SeamOverride prompt(rs::inputText(), [this](const reports::TextPrompt&) { return onReportText(); });
+    SeamOverride progress(rs::pageProgress(), [](const std::string&) { return reports::PageProgress{}; });
     net::TNetConnection::setCallObserver(
         [this](std::string_view mod, std::string_view method, const VariantArray& args) {
             calls.push_back(std::string(mod) + "." + std::string(method) + "(" +

@@ -92,6 +92,12 @@ gui::RowsChoice Driver::Impl::onListPicker(const gui::ChoiceRequest& request) {
 
 void Driver::Impl::cmdAnswer(const ScriptLine& line) {
     const std::string& value = line.words[1];
+    if (line.words.size() == 3) {
+        if (value != "file" && value != "text")
+            throw DriverError("answer espera file CAMINHO ou text TEXTO");
+        (value == "file" ? files : texts).push_back({line.words[2], line.line});
+        return;
+    }
     if (value != "yes" && value != "no" && value != "ok")
         throw DriverError("answer espera yes, no ou ok");
     answers.push_back({value, line.line});

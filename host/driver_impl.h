@@ -21,6 +21,9 @@ class ClientDataSet;
 namespace vq::gui {
 class FormBase;
 }
+namespace vq::reports {
+struct ReportDocument;
+}
 
 namespace vq::host {
 
@@ -59,6 +62,7 @@ struct Driver::Impl {
     };
     std::deque<Queued> answers;
     std::deque<Queued> picks;
+    std::deque<Queued> files, texts; // `answer file PATH`, `answer text TEXT`: report seams
     struct Shown {
         gui::MessageKind kind;
         std::string text;
@@ -84,6 +88,12 @@ struct Driver::Impl {
     gui::RowChoice onChoice(const gui::ChoiceRequest& request);
     gui::RowsChoice onListPicker(const gui::ChoiceRequest& request);
     int onShowModal(gui::FormBase& form);
+
+    // driver_reports.cpp: report seams and `print report.ITEM`
+    void onReportShown(const reports::ReportDocument& doc);
+    std::optional<std::string> onReportFile();
+    std::optional<std::string> onReportText();
+    bool reportItem(const std::string& name, std::string& out) const;
 
     // driver_find.cpp
     gui::FormBase* findForm(std::string_view name) const;    // throws DriverError

@@ -217,6 +217,8 @@ std::string Driver::Impl::printItem(const std::string& item) const {
     const std::string name = item.substr(dot + 1);
 
     Variant value;
+    if (std::string text; owner == "report" && reportItem(name, text))
+        return item + "=" + text;
     if (module->unitValue(owner, name, value))
         return item + "=" + variantText(value);
     if (ClientDataSet* ds = findDataSet(owner)) {

@@ -1,14 +1,14 @@
 #include "framework/reports/report_engine.h"
 
-#include "framework/reports/report_renderer.h"
+#include "framework/reports/report_output.h"
 #include "framework/reports/report_seams.h"
+#include "framework/services/showavi.h"
 #include "platform/data/client_data_set.h"
 #include "platform/data/error.h"
 #include "platform/db/connection.h"
 #include "platform/db/dialect.h"
 #include "platform/db/sql_text.h"
 
-#include <QPdfWriter>
 #include <memory>
 
 namespace vq::reports {
@@ -37,17 +37,7 @@ QueryRunner connectionRunner(db::Connection& connection) {
 }
 
 int writePdf(const ReportDocument& doc, const std::string& path) {
-    QPdfWriter writer(QString::fromStdString(path));
-    writer.setTitle(QString::fromStdString(doc.definition.title));
-    writer.setCreator(QStringLiteral("VQ"));
-    writer.setResolution(300);
-    const ReportRenderer renderer(doc);
-    renderer.setUpDevice(writer);
-    try {
-        return renderer.render(writer);
-    } catch (const Error&) {
-        throw Error("Não foi possível gravar o arquivo " + path + ".");
-    }
+    return writePdf(doc, path, PageProgress{}).value_or(0);
 }
 
 const ReportDefinition& ReportEngine::Definition() const {
@@ -64,9 +54,12 @@ ReportDefinition& ReportEngine::Definition() {
 
 ReportDocument ReportEngine::Prepare() {
     const ReportDefinition& definition = Definition();
+    // Parameters, query and snapshot of a long listing take a while: the search indicator shows meanwhile.
+    const Showavi::Scope busy(nullptr, Showavi::kSearching);
     ReportParams params(declaredParams(definition));
     if (OnBeforeGetQueryParams)
         OnBeforeGetQueryParams(params);
+    lastParams_ = params;
     if (data_)
         return takeSnapshot(definition, *data_, nowText());
     if (definition.sql.empty())
@@ -79,24 +72,48 @@ ReportDocument ReportEngine::Prepare() {
     return takeSnapshot(definition, rows, nowText());
 }
 
+ReportRun& lastRun() {
+    static ReportRun run;
+    return run;
+}
+
+void ReportEngine::record(std::string action, const ReportDocument& doc, int pages, std::string file) const {
+    ReportRun& run = lastRun();
+    run.action = std::move(action);
+    run.code = doc.definition.code;
+    run.title = doc.definition.title;
+    run.rows = doc.rows.size();
+    run.pages = pages;
+    run.file = std::move(file);
+    run.declared = declaredParams(doc.definition);
+    run.params = lastParams_.values();
+}
+
 bool ReportEngine::Print() {
-    return seams::print()(Prepare());
+    const ReportDocument doc = Prepare();
+    record("print", doc);
+    return seams::print()(doc);
 }
 
 void ReportEngine::Preview() {
-    seams::preview()(Prepare());
+    const ReportDocument doc = Prepare();
+    record("preview", doc);
+    seams::preview()(doc);
 }
 
 bool ReportEngine::SaveAs() {
     const auto path = seams::saveFileName()(Definition().code + ".pdf");
     if (!path || path->empty())
         return false;
-    SaveAsPdf(*path);
-    return true;
+    return SaveAsPdf(*path) > 0;
 }
 
 int ReportEngine::SaveAsPdf(const std::string& path) {
-    return writePdf(Prepare(), path);
+    const ReportDocument doc = Prepare();
+    const auto pages = writePdf(doc, path, seams::pageProgress()(doc.definition.title));
+    if (pages)
+        record("pdf", doc, *pages, path);
+    return pages.value_or(0);
 }
 
 } // namespace vq::reports

@@ -31,9 +31,22 @@ void setDefaultQueryRunner(QueryRunner runner);
 // the default text; read-only statements only.
 QueryRunner connectionRunner(db::Connection& connection);
 
-// Writes the document as a PDF file; returns the number of pages. vq::Error when the file cannot be
-// written.
+// Writes the document as a PDF file, without progress (report_output.h); returns the number of pages.
+// vq::Error when the file cannot be written.
 int writePdf(const ReportDocument& doc, const std::string& path);
+
+// What the last run of any engine handed over (for the automation driver): set by Print, Preview (before
+// the document goes to its seam) and SaveAsPdf (once the file is written).
+struct ReportRun {
+    std::string action = "none"; // preview, print, pdf
+    std::string code, title;
+    std::size_t rows = 0;
+    int pages = 0; // written pages of a PDF; the seams of print and preview may fill it in
+    std::string file;
+    std::vector<std::string> declared;
+    db::Params params; // the values handed to the query
+};
+ReportRun& lastRun();
 
 class ReportEngine {
 public:
@@ -54,10 +67,14 @@ public:
     void Preview();
     // Asks for a file name (suggesting <code>.pdf) and writes it; false when the user gave up.
     bool SaveAs();
+    // The number of pages written; 0 when the output was cancelled (an existing file stays).
     int SaveAsPdf(const std::string& path);
 
 private:
+    void record(std::string action, const ReportDocument& doc, int pages = 0, std::string file = {}) const;
+
     std::optional<ReportDefinition> definition_;
+    ReportParams lastParams_{std::vector<std::string>{}};
     ClientDataSet* data_ = nullptr;
     QueryRunner runner_;
 };

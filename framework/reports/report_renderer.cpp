@@ -33,7 +33,16 @@ Qt::Alignment alignmentOf(Align a) {
     return Qt::AlignLeft;
 }
 
+std::function<void(int)>& pageDrawnHook() {
+    static std::function<void(int)> hook;
+    return hook;
+}
+
 } // namespace
+
+void setPageDrawnHook(std::function<void(int index)> hook) {
+    pageDrawnHook() = std::move(hook);
+}
 
 ReportRenderer::ReportRenderer(const ReportDocument& doc)
     : doc_(doc), body_(QStringLiteral("Sans Serif"), 9), bold_(body_), title_(body_) {
@@ -89,30 +98,45 @@ std::vector<Page> ReportRenderer::layout(QPagedPaintDevice& device) const {
     const Geometry g = geometry(device);
     const auto bands =
         buildBands(doc_, g.lineHeight, [&](const ReportRow& row) { return wrappedLines(row, g, device); });
-    return paginate(bands, g.height - g.headerHeight);
+    return reports::paginate(bands, g.height - g.headerHeight);
 }
 
 int ReportRenderer::render(QPagedPaintDevice& device) const {
-    const Geometry g = geometry(device);
-    const auto pages = layout(device);
+    ReportRenderer once(doc_);
+    once.paginate(device);
     QPainter painter;
     if (!painter.begin(&device))
         throw Error("Não foi possível iniciar a impressão do relatório " + doc_.definition.code + ".");
-    const int count = static_cast<int>(pages.size());
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < once.pageCount(); ++i) {
         if (i > 0 && !device.newPage())
             throw Error("Não foi possível criar a página " + std::to_string(i + 1) + " do relatório.");
-        painter.setClipping(false);
-        drawHeader(painter, g, i + 1, count);
-        painter.setClipRect(QRectF(0, g.headerHeight, g.width, g.height - g.headerHeight));
-        double y = g.headerHeight;
-        for (const Band& band : pages[static_cast<std::size_t>(i)]) {
-            drawBand(painter, g, band, y);
-            y += band.height;
-        }
+        once.drawPage(painter, i);
     }
     painter.end();
-    return count;
+    return once.pageCount();
+}
+
+void ReportRenderer::paginate(QPagedPaintDevice& device) {
+    geometry_ = geometry(device);
+    pages_ = layout(device);
+}
+
+void ReportRenderer::drawPage(QPainter& painter, int index) const {
+    if (!geometry_ || index < 0 || index >= pageCount())
+        throw Error("Página " + std::to_string(index + 1) + " fora do relatório " + doc_.definition.code +
+                    ".");
+    const Geometry& g = *geometry_;
+    painter.setClipping(false);
+    drawHeader(painter, g, index + 1, pageCount());
+    painter.setClipRect(QRectF(0, g.headerHeight, g.width, g.height - g.headerHeight));
+    double y = g.headerHeight;
+    for (const Band& band : pages_[static_cast<std::size_t>(index)]) {
+        drawBand(painter, g, band, y);
+        y += band.height;
+    }
+    painter.setClipping(false);
+    if (pageDrawnHook())
+        pageDrawnHook()(index);
 }
 
 void ReportRenderer::drawHeader(QPainter& p, const Geometry& g, int page, int pages) const {

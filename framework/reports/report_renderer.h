@@ -10,6 +10,8 @@
 #include "framework/reports/report_layout.h"
 
 #include <QFont>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,12 @@ public:
     // Draws every page; returns the number of pages. The device must be set up and not yet painted.
     int render(QPagedPaintDevice& device) const;
 
+    // Paginates once for this device (set up first); drawPage then draws any single page with that
+    // layout, on the device or on an image of the device's page size and resolution (the preview).
+    void paginate(QPagedPaintDevice& device);
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    void drawPage(QPainter& painter, int index) const; // index from 0
+
 private:
     struct Geometry {
         double dpmm = 0; // device pixels per millimetre
@@ -43,6 +51,11 @@ private:
 
     const ReportDocument& doc_;
     QFont body_, bold_, title_;
+    std::optional<Geometry> geometry_; // set by paginate
+    std::vector<Page> pages_;
 };
+
+// Told of every page drawn (index from 0), for tests that count the pages a step draws.
+void setPageDrawnHook(std::function<void(int index)> hook);
 
 } // namespace vq::reports

@@ -1,15 +1,16 @@
 #include "framework/reports/report_seams.h"
 
 #include "framework/reports/report_document.h"
+#include "framework/reports/report_preview.h"
 #include "framework/reports/report_renderer.h"
-#include "platform/gui/guard.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <memory>
 
 namespace vq::reports::seams {
 namespace {
@@ -19,14 +20,7 @@ QString qs(const std::string& s) {
 } // namespace
 
 void defaultPreview(const ReportDocument& doc) {
-    QPrinter printer(QPrinter::HighResolution);
-    const ReportRenderer renderer(doc);
-    renderer.setUpDevice(printer);
-    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(qs(doc.definition.title));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&renderer](QPrinter* target) {
-        gui::guarded("Visualizar relatório", [&] { renderer.render(*target); });
-    });
+    ReportPreviewDialog dialog(doc, QApplication::activeWindow());
     dialog.exec();
 }
 
@@ -36,10 +30,25 @@ bool defaultPrint(const ReportDocument& doc) {
     renderer.setUpDevice(printer);
     printer.setDocName(qs(doc.definition.title));
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    renderer.render(printer);
-    return true;
+    return printDocument(doc, printer, pageProgress()(doc.definition.title));
+}
+
+PageProgress defaultPageProgress(const std::string& title) {
+    auto dialog = std::make_shared<QProgressDialog>(QString(), QStringLiteral("Cancelar"), 0, 1,
+                                                    QApplication::activeWindow());
+    dialog->setWindowTitle(qs(title));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(300);
+    return [dialog](int page, int pages) {
+        dialog->setMaximum(pages);
+        dialog->setValue(page - 1);
+        dialog->setLabelText(qs(pageProgressText(page, pages)));
+        QApplication::processEvents();
+        return !dialog->wasCanceled();
+    };
 }
 
 std::optional<std::string> defaultSaveFileName(const std::string& suggested) {
@@ -77,6 +86,11 @@ gui::Seam<std::optional<std::string>(const std::string&)>& saveFileName() {
 
 gui::Seam<std::optional<std::string>(const TextPrompt&)>& inputText() {
     static gui::Seam<std::optional<std::string>(const TextPrompt&)> seam(defaultInputText);
+    return seam;
+}
+
+gui::Seam<PageProgress(const std::string&)>& pageProgress() {
+    static gui::Seam<PageProgress(const std::string&)> seam(defaultPageProgress);
     return seam;
 }
 

@@ -38,8 +38,8 @@ std::string resultFailure(const Variant& result, ResultKind kind) {
     case ResultKind::Payload:
         return {};
     case ResultKind::ErrorText:
-        return result.is(VariantKind::String) && !EmptyString(result.asString()) ? result.asString()
-                                                                                 : std::string{};
+        // The callers recognised their success texts first: whatever is left, blank included, failed.
+        return textOf(result.is(VariantKind::String) ? Variant(failureText(result.asString())) : result);
     case ResultKind::StatusArray:
         if (result.is(VariantKind::String))
             return failureText(result.asString());

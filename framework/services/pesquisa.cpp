@@ -1,5 +1,6 @@
 #include "framework/services/pesquisa.h"
 
+#include "contract/code_list.h"
 #include "framework/services/host_catalogue.h"
 #include "framework/validation/consiste.h"
 #include "platform/data/error.h"
@@ -87,21 +88,7 @@ std::string makeList(const std::vector<std::string>& codes) {
 }
 
 std::vector<std::string> listCodes(std::string_view list) {
-    std::vector<std::string> codes;
-    std::size_t pos = 0;
-    while (pos < list.size()) {
-        const std::size_t open = list.find('_', pos);
-        if (open == std::string_view::npos)
-            break;
-        const std::size_t close = list.find('_', open + 1);
-        if (close == std::string_view::npos)
-            break;
-        const std::string code = Consiste::AllTrim(list.substr(open + 1, close - open - 1));
-        if (!code.empty())
-            codes.push_back(code);
-        pos = close + 1;
-    }
-    return codes;
+    return contract::listCodes(list);
 }
 
 bool listContains(std::string_view list, std::string_view code) {

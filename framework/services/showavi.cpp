@@ -88,6 +88,14 @@ void DeactiveShowAvi() {
         showTop(ind);
 }
 
+void SetText(std::string_view text) {
+    Indicator& ind = indicator();
+    if (ind.levels.empty())
+        return;
+    ind.levels.back().text = std::string(text);
+    showTop(ind);
+}
+
 State current() {
     const Indicator& ind = indicator();
     if (ind.levels.empty())

@@ -19,6 +19,8 @@ inline constexpr int kSearching = 6;
 // default text from the host catalogue.
 void ActiveShowAvi(QWidget* form, int kind, std::string_view text = {});
 void DeactiveShowAvi();
+// Replaces the text of the level shown (a long update telling how far it is); nothing when none is active.
+void SetText(std::string_view text);
 
 struct State {
     bool active = false;

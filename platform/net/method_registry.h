@@ -35,7 +35,16 @@ struct CallContext {
     std::uint32_t requestId = 0;
     std::uint64_t connectionId = 0;
     std::string_view peer; // "address:port" of the client
+    // Set when the client asked for progress: sends (done, total) before the answer. Throws when the
+    // client is gone, so that the work of the call is abandoned (and its transaction rolled back).
+    std::function<void(std::int64_t done, std::int64_t total)> progress;
 };
+
+// Reports progress when the caller asked for it.
+inline void reportProgress(const CallContext& ctx, std::int64_t done, std::int64_t total) {
+    if (ctx.progress)
+        ctx.progress(done, total);
+}
 
 // Returns the method's result. Throwing vq::Error reports its message to the caller; any other
 // exception is reported as an internal failure.

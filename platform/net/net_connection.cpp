@@ -14,6 +14,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/uio.h>
+#include <variant>
 
 namespace vq::net {
 
@@ -170,9 +171,7 @@ struct TNetConnection::Impl {
         }
     }
 
-    RpcResponse receive(std::uint32_t expectedId, const std::optional<Clock::time_point>& until) {
-        reader.clear();
-        waitFor(POLLIN, until); // the answer is never there the moment the request has gone
+    std::string_view receiveMessage(const std::optional<Clock::time_point>& until) {
         std::optional<std::string_view> body;
         while (!(body = reader.take())) {
             const auto room = reader.prepare();
@@ -187,12 +186,31 @@ struct TNetConnection::Impl {
                 throw TransportFailure{reasonOf(asio::error_code(errno, asio::system_category()))};
             }
         }
-        auto response = decodeResponse(*body, DecodeLimits{kClientMaxDepth});
-        reader.releaseIfLarge();
-        if (response.id != expectedId)
-            throw DecodeError("resposta para a chamada " + std::to_string(response.id) +
-                              " quando se esperava " + std::to_string(expectedId));
-        return response;
+        return *body;
+    }
+
+    // The answer of call `expectedId`. Progress messages before it go to `progress` (a call that asked
+    // for them), and each moves the deadline: the time limit counts from the last message received.
+    RpcResponse receive(std::uint32_t expectedId, std::optional<Clock::time_point> until,
+                        const ProgressCallback* progress = nullptr) {
+        reader.clear();
+        waitFor(POLLIN, until); // the answer is never there the moment the request has gone
+        for (;;) {
+            auto message = decodeServerMessage(receiveMessage(until), DecodeLimits{kClientMaxDepth});
+            if (auto* response = std::get_if<RpcResponse>(&message)) {
+                reader.releaseIfLarge();
+                if (response->id != expectedId)
+                    throw DecodeError("resposta para a chamada " + std::to_string(response->id) +
+                                      " quando se esperava " + std::to_string(expectedId));
+                return std::move(*response);
+            }
+            const RpcProgress& p = std::get<RpcProgress>(message);
+            if (!progress || p.id != expectedId)
+                throw DecodeError("progresso não pedido para a chamada " + std::to_string(p.id));
+            if (until)
+                until = deadline();
+            (*progress)(p.done, p.total);
+        }
     }
 
     // The server may have closed an idle connection since the last call; that shows as end of stream
@@ -271,6 +289,10 @@ Variant TNetConnection::Call(std::string_view method, std::initializer_list<Vari
 }
 
 Variant TNetConnection::Call(std::string_view method, VariantArray& args) {
+    return Call(method, args, ProgressCallback{});
+}
+
+Variant TNetConnection::Call(std::string_view method, VariantArray& args, const ProgressCallback& progress) {
     auto& d = *impl_;
     if (ServerName.empty())
         throw Error("Conexão sem módulo do servidor (ServerName) definido.");
@@ -288,7 +310,8 @@ Variant TNetConnection::Call(std::string_view method, VariantArray& args) {
         Open();
 
     d.lastId = d.lastId == UINT32_MAX ? 1 : d.lastId + 1;
-    const auto payload = encodeRequest(RpcRequest{d.lastId, ServerName, std::string(method), args});
+    const auto payload = encodeRequest(
+        RpcRequest{d.lastId, ServerName, std::string(method), args, static_cast<bool>(progress)});
     if (payload.size() > kMaxMessageSize)
         throw Error("Os argumentos de " + std::string(method) + " excedem o tamanho máximo de mensagem.");
 
@@ -297,7 +320,7 @@ Variant TNetConnection::Call(std::string_view method, VariantArray& args) {
     try {
         const auto until = d.deadline();
         d.send(payload, until);
-        response = d.receive(d.lastId, until);
+        response = d.receive(d.lastId, until, progress ? &progress : nullptr);
         if (response.status == RpcStatus::Ok && response.byref.size() != args.size())
             throw DecodeError("resposta com " + std::to_string(response.byref.size()) + " argumentos para " +
                               std::to_string(args.size()));
@@ -309,6 +332,9 @@ Variant TNetConnection::Call(std::string_view method, VariantArray& args) {
         Close();
         throw ConnectionError("Resposta inválida do servidor " + where + " ao chamar " + std::string(method) +
                               ": " + e.what());
+    } catch (...) { // the progress callback failed: the answer still on its way is of no use
+        Close();
+        throw;
     }
 
     if (response.status != RpcStatus::Ok)

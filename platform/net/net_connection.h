@@ -5,6 +5,7 @@
 #include "platform/data/variant.h"
 #include "platform/net/net_error.h"
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -45,6 +46,10 @@ public:
     // connection, a timeout or a malformed answer throws ConnectionError and leaves the connection closed.
     Variant Call(std::string_view method, VariantArray& args);
     Variant Call(std::string_view method, std::initializer_list<Variant> args);
+    // The same, asking the server for progress: `progress(done, total)` runs for each progress message
+    // that arrives before the answer, and the time limit then counts from the last message received.
+    using ProgressCallback = std::function<void(std::int64_t done, std::int64_t total)>;
+    Variant Call(std::string_view method, VariantArray& args, const ProgressCallback& progress);
 
     // Process-wide observer of every call of every connection (the automation driver's call log); an
     // empty function removes it.

@@ -3,7 +3,9 @@
 #include "platform/data/error.h"
 #include "platform/data/log.h"
 #include "platform/net/framing.h"
+#include "platform/net/progress_throttle.h"
 
+#include <memory>
 #include <variant>
 
 namespace vq::net {
@@ -28,9 +30,9 @@ bool secretsEqual(std::string_view a, std::string_view b) {
 }
 
 RequestHandler::RequestHandler(const MethodRegistry& registry, const HandlerOptions& options,
-                               std::uint64_t connectionId, std::string peer)
+                               std::uint64_t connectionId, std::string peer, ProgressWriter progressWriter)
     : registry_(registry), options_(options), connectionId_(connectionId), peer_(std::move(peer)),
-      authenticated_(options.secret.empty()) {}
+      progressWriter_(std::move(progressWriter)), authenticated_(options.secret.empty()) {}
 
 FrameReply RequestHandler::handleFrame(std::string_view payload) {
     ClientMessage message;
@@ -74,12 +76,22 @@ FrameReply RequestHandler::onRequest(RpcRequest& request) {
 }
 
 RpcResponse RequestHandler::dispatch(RpcRequest& request) {
-    CallContext ctx{request.module, request.method, request.id, connectionId_, peer_};
+    CallContext ctx{request.module, request.method, request.id, connectionId_, peer_, {}};
+    if (request.wantsProgress && progressWriter_) {
+        auto throttle = std::make_shared<ProgressThrottle>();
+        ctx.progress = [this, id = request.id, throttle](std::int64_t done, std::int64_t total) {
+            if (throttle->due(done, total, ProgressThrottle::Clock::now()))
+                progressWriter_(encodeProgress(RpcProgress{id, done, total}));
+        };
+    }
     try {
         Variant result = registry_.invoke(ctx, request.args);
         log::debug("rpc call module=" + request.module + " method=" + request.method + " peer=" + peer_);
         return {request.id, RpcStatus::Ok, std::move(result), std::move(request.args)};
     } catch (const Error& e) {
+        log::warn(callFailureLine(request.module, request.method, peer_, e.what()));
+        return failureResponse(request.id, e.what());
+    } catch (const ProgressLost& e) { // the work was abandoned; the answer will find no one either
         log::warn(callFailureLine(request.module, request.method, peer_, e.what()));
         return failureResponse(request.id, e.what());
     } catch (const std::exception& e) {

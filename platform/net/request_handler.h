@@ -6,7 +6,9 @@
 #include "platform/net/rpc_message.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -22,11 +24,19 @@ struct FrameReply {
     bool close = false;                 // close the connection after sending it (or at once)
 };
 
+// Sends one progress message to the client at once; throws ProgressLost when the client is gone.
+using ProgressWriter = std::function<void(std::string_view payload)>;
+
+struct ProgressLost : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // One per connection; holds whether the connection has presented the secret.
 class RequestHandler {
 public:
+    // Without a writer no progress is ever sent, whatever a request asks.
     RequestHandler(const MethodRegistry& registry, const HandlerOptions& options, std::uint64_t connectionId,
-                   std::string peer);
+                   std::string peer, ProgressWriter progressWriter = {});
 
     FrameReply handleFrame(std::string_view payload);
 
@@ -40,6 +50,7 @@ private:
     const HandlerOptions& options_;
     std::uint64_t connectionId_;
     std::string peer_;
+    ProgressWriter progressWriter_;
     bool authenticated_;
 };
 

@@ -11,6 +11,8 @@ namespace vq::net {
 namespace {
 
 constexpr std::uint32_t kRequestLength = 5;
+constexpr std::uint32_t kProgressRequestLength = 6;
+constexpr std::uint32_t kProgressLength = 4;
 constexpr std::uint32_t kResponseLength = 5;
 constexpr std::uint32_t kHelloLength = 2;
 
@@ -60,10 +62,12 @@ MessageKind readKind(MsgReader& r, std::uint32_t length) {
     const auto kind = r.readInt();
     if (kind == 0 && length == kHelloLength)
         return MessageKind::Hello;
-    if (kind == 1 && length == kRequestLength)
+    if (kind == 1 && (length == kRequestLength || length == kProgressRequestLength))
         return MessageKind::Request;
     if (kind == 2 && length == kResponseLength)
         return MessageKind::Response;
+    if (kind == 3 && length == kProgressLength)
+        return MessageKind::Progress;
     throw DecodeError("Mensagem de tipo " + std::to_string(kind) + " com " + std::to_string(length) +
                       " elementos não é reconhecida.");
 }
@@ -79,12 +83,17 @@ void expectEnd(const MsgReader& r) {
         throw DecodeError("Bytes sobrando após a mensagem.");
 }
 
-RpcRequest readRequestBody(MsgReader& r, const DecodeLimits& limits) {
+RpcRequest readRequestBody(MsgReader& r, std::uint32_t length, const DecodeLimits& limits) {
     RpcRequest req;
     req.id = readId(r);
     req.module = readName(r, "módulo");
     req.method = readName(r, "método");
     req.args = readArgs(r, limits);
+    if (length == kProgressRequestLength) {
+        if (r.peekType() != MsgType::Bool)
+            throw DecodeError("Pedido de progresso deve ser lógico.");
+        req.wantsProgress = r.readBool();
+    }
     expectEnd(r);
     return req;
 }
@@ -102,11 +111,23 @@ std::string encodeHello(const RpcHello& hello) {
 std::string encodeRequest(const RpcRequest& request) {
     std::string out;
     MsgWriter w(out);
-    writeHead(w, kRequestLength, MessageKind::Request);
+    writeHead(w, request.wantsProgress ? kProgressRequestLength : kRequestLength, MessageKind::Request);
     w.integer(request.id);
     w.str(request.module);
     w.str(request.method);
     writeArgs(w, request.args);
+    if (request.wantsProgress)
+        w.boolean(true);
+    return out;
+}
+
+std::string encodeProgress(const RpcProgress& progress) {
+    std::string out;
+    MsgWriter w(out);
+    writeHead(w, kProgressLength, MessageKind::Progress);
+    w.integer(progress.id);
+    w.integer(progress.done);
+    w.integer(progress.total);
     return out;
 }
 
@@ -143,8 +164,9 @@ ClientMessage decodeClientMessage(std::string_view payload, const DecodeLimits& 
         return RpcHello{std::string(secret)};
     }
     case MessageKind::Request:
-        return readRequestBody(r, limits);
+        return readRequestBody(r, length, limits);
     case MessageKind::Response:
+    case MessageKind::Progress:
         break;
     }
     throw DecodeError("Resposta enviada ao servidor.");
@@ -158,9 +180,30 @@ RpcRequest decodeRequest(std::string_view payload, const DecodeLimits& limits) {
 }
 
 RpcResponse decodeResponse(std::string_view payload, const DecodeLimits& limits) {
+    auto message = decodeServerMessage(payload, limits);
+    if (auto* resp = std::get_if<RpcResponse>(&message))
+        return std::move(*resp);
+    throw DecodeError("Mensagem não é uma resposta.");
+}
+
+ServerMessage decodeServerMessage(std::string_view payload, const DecodeLimits& limits) {
     MsgReader r(payload);
     const auto length = readEnvelope(r);
-    if (readKind(r, length) != MessageKind::Response)
+    const MessageKind kind = readKind(r, length);
+    if (kind == MessageKind::Progress) {
+        RpcProgress p;
+        p.id = readId(r);
+        for (std::int64_t* v : {&p.done, &p.total}) {
+            if (r.peekType() != MsgType::Int)
+                throw DecodeError("Progresso deve ser inteiro.");
+            *v = r.readInt();
+        }
+        if (p.done < 0 || p.total < 0)
+            throw DecodeError("Progresso negativo.");
+        expectEnd(r);
+        return p;
+    }
+    if (kind != MessageKind::Response)
         throw DecodeError("Mensagem não é uma resposta.");
     RpcResponse resp;
     resp.id = readId(r);
@@ -181,7 +224,9 @@ RpcResponse decodeResponse(std::string_view payload, const DecodeLimits& limits)
 std::optional<std::uint32_t> recoverRequestId(std::string_view payload) {
     try {
         MsgReader r(payload);
-        if (readEnvelope(r) != kRequestLength || r.peekType() != MsgType::Int || r.readInt() != 1)
+        const auto length = readEnvelope(r);
+        if ((length != kRequestLength && length != kProgressRequestLength) || r.peekType() != MsgType::Int ||
+            r.readInt() != 1)
             return std::nullopt;
         return readId(r);
     } catch (const DecodeError&) {

@@ -14,7 +14,7 @@
 
 namespace vq::net {
 
-enum class MessageKind : std::int64_t { Hello = 0, Request = 1, Response = 2 };
+enum class MessageKind : std::int64_t { Hello = 0, Request = 1, Response = 2, Progress = 3 };
 enum class RpcStatus : std::int64_t { Ok = 0, Failed = 1 };
 
 inline constexpr std::size_t kMaxNameLength = 256;    // module and method names, in bytes
@@ -29,6 +29,15 @@ struct RpcRequest {
     std::string module;
     std::string method;
     VariantArray args;
+    // Sent as a sixth element `true` only when set, so a call without it keeps the five-element bytes.
+    bool wantsProgress = false;
+};
+
+// [3, id, done, total]: how far a call that asked for progress is, sent before its response.
+struct RpcProgress {
+    std::uint32_t id = 0;
+    std::int64_t done = 0;
+    std::int64_t total = 0;
 };
 
 struct RpcResponse {
@@ -41,6 +50,7 @@ struct RpcResponse {
 std::string encodeHello(const RpcHello& hello);
 std::string encodeRequest(const RpcRequest& request);
 std::string encodeResponse(const RpcResponse& response);
+std::string encodeProgress(const RpcProgress& progress);
 
 // Invalid UTF-8 in the message becomes U+FFFD, so that the answer always decodes.
 RpcResponse failureResponse(std::uint32_t id, std::string message);
@@ -50,6 +60,9 @@ using ClientMessage = std::variant<RpcHello, RpcRequest>;
 ClientMessage decodeClientMessage(std::string_view payload, const DecodeLimits& limits = {});
 RpcRequest decodeRequest(std::string_view payload, const DecodeLimits& limits = {});
 RpcResponse decodeResponse(std::string_view payload, const DecodeLimits& limits = {});
+// What a client accepts from a server: a response, or the progress of the call it waits for.
+using ServerMessage = std::variant<RpcResponse, RpcProgress>;
+ServerMessage decodeServerMessage(std::string_view payload, const DecodeLimits& limits = {});
 
 // The id of a request whose later parts are malformed, so that the failure can still be answered;
 // empty when even the head [1, id, ...] is unreadable.

@@ -4,6 +4,10 @@
 #include "platform/data/log.h"
 #include "platform/net/frame_buffers.h"
 
+#include <cerrno>
+#include <poll.h>
+#include <sys/socket.h>
+
 namespace vq::net::detail {
 
 namespace {
@@ -31,7 +35,8 @@ Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, std:
                  std::function<void(std::uint64_t)> onEnded)
     : socket_(std::move(socket)), timer_(socket_.get_executor()), config_(config), id_(id),
       peer_(peerName(socket_)), onEnded_(std::move(onEnded)),
-      handler_(config.registry, config.handler, id, peer_),
+      handler_(config.registry, config.handler, id, peer_,
+               [this](std::string_view payload) { writeProgress(payload); }),
       reader_(config.maxFrameSize, config.maxRequestSize) {}
 
 Session::~Session() {
@@ -182,6 +187,36 @@ void Session::waitTimer(std::chrono::steady_clock::time_point when) {
             self->close();
         }
     });
+}
+
+// The call runs on this session's strand, so nothing else writes meanwhile. A client that has gone shows
+// as end of stream (it sends nothing while it waits) or as a failed write; either abandons the call.
+void Session::writeProgress(std::string_view payload) {
+    const int fd = socket_.native_handle();
+    char c = 0;
+    const ssize_t peeked = ::recv(fd, &c, 1, MSG_PEEK | MSG_DONTWAIT);
+    if (peeked == 0 || (peeked < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR))
+        throw ProgressLost("cliente desconectado durante a chamada");
+    const auto frames = splitIntoFrames(payload);
+    for (const FrameSlice& f : frames)
+        for (std::string_view part : {std::string_view(f.header.data(), f.header.size()), f.body}) {
+            while (!part.empty()) {
+                const ssize_t n = ::send(fd, part.data(), part.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+                if (n > 0) {
+                    part.remove_prefix(static_cast<std::size_t>(n));
+                    continue;
+                }
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                    pollfd p{fd, POLLOUT, 0};
+                    const auto ms = static_cast<int>(config_.idleTimeout.count());
+                    if (::poll(&p, 1, ms) > 0)
+                        continue;
+                }
+                throw ProgressLost("cliente não recebe o progresso da chamada");
+            }
+        }
 }
 
 void Session::close() {

@@ -45,6 +45,7 @@ private:
     void disarmTimer();
     void waitTimer(std::chrono::steady_clock::time_point when);
     void close();
+    void writeProgress(std::string_view payload); // at once, from inside the running call
 
     asio::ip::tcp::socket socket_;
     asio::steady_timer timer_;

@@ -4,6 +4,7 @@
 #include "platform/data/log.h"
 #include "server/core/address_removal.h"
 #include "server/core/apply_delta.h"
+#include "server/core/batch_assign.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
 #include "server/core/detail_loads.h"
@@ -143,6 +144,27 @@ Variant confirmaListaTP(Services& s, net::CallContext&, VariantArray& args) {
         std::make_shared<const DataPacket>(saveCarrierList(*conn, args[0].asDelta(), args[1].toString())));
 }
 
+// The batch assignments: one transaction each, progress reported to a client that asked.
+Variant setCadAuto(Services& s, net::CallContext& ctx, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(assignRetentions(*conn, ctx, args));
+}
+
+Variant getClientesEnd(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(customersByAddress(*conn, args)));
+}
+
+Variant setCadAutoTabPrecoClie(Services& s, net::CallContext& ctx, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(assignPriceTable(*conn, ctx, args));
+}
+
+Variant setCadAutGrupoClie(Services& s, net::CallContext& ctx, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(assignGroup(*conn, ctx, args));
+}
+
 constexpr MethodDef kMethods[] = {
     {kModuleClientes, contract::kGetCliente, "SSSSSSSSSSSSSSSS", getCliente},
     {kModuleClientes, "Confirmar", "ds", confirmar},
@@ -208,6 +230,11 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetEmailClieFil", "S", getLookup},
     {kModuleClientes, "SetEmailClie", "d", setEmailClie},
     {kModuleClientes, "ExcluirEndereco", "ss", excluirEndereco},
+
+    {kModuleClientes, "setCadAuto", "SII", setCadAuto},
+    {kModuleClientes, "getClientesEnd", "SSSS", getClientesEnd},
+    {kModuleClientes, "setCadAutoTabPrecoClie", "sbSSSSS", setCadAutoTabPrecoClie},
+    {kModuleClientes, "setCadAutGrupoClie", "sSSSSS", setCadAutGrupoClie},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", getLayout},

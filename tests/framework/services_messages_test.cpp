@@ -143,7 +143,8 @@ TEST(CheckResultServTest, ReturnsPayloadsAndNeverPassesAFailureOn) {
 TEST(CheckResultServTest, ClassicAnswerConventions) {
     using Consiste::ResultKind;
     EXPECT_EQ(Consiste::resultFailure(Variant("Falhou."), ResultKind::ErrorText), "Falhou.");
-    EXPECT_EQ(Consiste::resultFailure(Variant(""), ResultKind::ErrorText), "");
+    EXPECT_EQ(Consiste::resultFailure(Variant(" "), ResultKind::ErrorText), HostMsg("Erro_Servidor"));
+    EXPECT_EQ(Consiste::resultFailure(Variant(), ResultKind::ErrorText), HostMsg("Erro_Servidor"));
     EXPECT_EQ(Consiste::resultFailure(Variant(VariantArray{"S", 1, 2}), ResultKind::StatusArray), "");
     EXPECT_EQ(Consiste::resultFailure(Variant(VariantArray{"N", "Sem índice."}), ResultKind::StatusArray),
               "Sem índice.");

@@ -23,6 +23,9 @@ TEST(ShowaviTest, NestedLevelsShowTheInnermostAndUnwindInOrder) {
     EXPECT_EQ(box->parentWidget(), &form);
     EXPECT_EQ(box->text().toStdString(), "Verificando dados no servidor...");
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    Showavi::SetText("Atualizando clientes: 1.200 de 5.000"); // the shown level only
+    EXPECT_EQ(Showavi::current().text, "Atualizando clientes: 1.200 de 5.000");
+    EXPECT_EQ(box->text().toStdString(), "Atualizando clientes: 1.200 de 5.000");
 
     Showavi::DeactiveShowAvi();
     s = Showavi::current();
@@ -36,6 +39,8 @@ TEST(ShowaviTest, NestedLevelsShowTheInnermostAndUnwindInOrder) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     Showavi::DeactiveShowAvi(); // a second hide on a failure path does nothing
     EXPECT_EQ(Showavi::current().depth, 0);
+    Showavi::SetText("sem nível"); // nothing shown: nothing to change
+    EXPECT_EQ(Showavi::widget(), nullptr);
 }
 
 TEST(ShowaviTest, ScopeUnwindsOnExceptionsAndForgottenInnerLevels) {

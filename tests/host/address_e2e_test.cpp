@@ -3,6 +3,7 @@
 // address with the calls it makes, the telephone key filters and the page lock.
 
 #include "host/driver.h"
+#include "tests/host/e2e_support.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -10,21 +11,7 @@
 namespace vq::host {
 namespace {
 
-std::string printed(const DriverResult& r, const std::string& name) {
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            return line.substr(name.size() + 1);
-    ADD_FAILURE() << name << " not printed";
-    return {};
-}
-
-std::vector<std::string> lines(const DriverResult& r, std::string_view prefix) {
-    std::vector<std::string> out;
-    for (const std::string& line : r.output)
-        if (line.rfind(prefix, 0) == 0)
-            out.push_back(line);
-    return out;
-}
+using namespace e2e;
 
 class AddressE2E : public ::testing::Test {
 protected:
@@ -132,7 +119,7 @@ TEST_F(AddressE2E, ANewCustomerWithoutAddressStopsOnItsCountry) {
     EXPECT_EQ(printed(r, "dbePaisNorm.focused"), "true");
     EXPECT_EQ(printed(r, "cdsCliente.state"), "3");
     // The code's own checks look it up again; nothing is sent.
-    for (const std::string& call : lines(r, "call="))
+    for (const std::string& call : linesStarting(r, "call="))
         EXPECT_EQ(call.find(".Confirmar("), std::string::npos) << call;
 }
 
@@ -174,7 +161,7 @@ TEST_F(AddressE2E, BillingAddressClearsItsChainOnAnyNewCountryAndCopiesTheNormal
                   printed(r, std::string("cdsEndeClieNorm.") + f))
             << f;
     EXPECT_EQ(printed(r, "cdsEndeClieCobr.NRCEPCLIE").find('-'), std::string::npos);
-    EXPECT_TRUE(lines(r, "call=").empty()); // copying sends nothing
+    EXPECT_TRUE(linesStarting(r, "call=").empty()); // copying sends nothing
 
     // Key filters: telephone keeps digits, blanks, parentheses and dashes; extension only digits.
     r = run("focus dbeNrTelClieCobr\nset dbeNrTelClieCobr \"(11) 9a9x-1.2\"\nfocus dbeNrRamalCobr\n"
@@ -204,11 +191,11 @@ TEST_F(AddressE2E, DeletingABillingAddressAsksThenCallsTheServerAndSaysWhenThere
         print calls cdsEndeClieCobr.recordCount
     )");
     ok(r);
-    EXPECT_TRUE(lines(r, "call=").empty());
+    EXPECT_TRUE(linesStarting(r, "call=").empty());
 
     r = run("answer yes\nclick sbtExcluirEndereco\nprint calls\n");
     ok(r);
-    const auto calls = lines(r, "call=");
+    const auto calls = linesStarting(r, "call=");
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.front(), "call=Vqm41200.rdmClientes.ExcluirEndereco([\"" + code + "\",\"C\"])");
 
@@ -226,7 +213,7 @@ TEST_F(AddressE2E, DeletingABillingAddressAsksThenCallsTheServerAndSaysWhenThere
         print calls
     )");
     ok(r);
-    EXPECT_TRUE(lines(r, "call=").empty()) << lines(r, "call=").front();
+    EXPECT_TRUE(linesStarting(r, "call=").empty()) << linesStarting(r, "call=").front();
 
     // Elsewhere the command is off and worded generally.
     r = run("select pgcPadrao tshEndeClie\nprint mnuExcluirEndereco.enabled mnuExcluirEndereco.caption\n");

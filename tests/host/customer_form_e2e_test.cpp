@@ -4,6 +4,7 @@
 
 #include "host/driver.h"
 #include "platform/db/connection.h"
+#include "tests/host/e2e_support.h"
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -14,11 +15,9 @@
 namespace vq::host {
 namespace {
 
-using Lines = std::vector<std::string>;
+using namespace e2e;
 
-std::string describe(const DriverResult& r) {
-    return "line " + std::to_string(r.line) + ": " + r.error;
-}
+using Lines = std::vector<std::string>;
 
 // The remote calls printed, without the server's module name: `GetBancoPref(["F1"])`.
 Lines callsOf(const DriverResult& r) {
@@ -37,15 +36,6 @@ Lines messagesOf(const DriverResult& r) {
         if (line.rfind("message=", 0) == 0)
             shown.push_back(line.substr(8));
     return shown;
-}
-
-// The value printed for `name` (the last one when printed more than once).
-std::string printed(const DriverResult& r, const std::string& name) {
-    for (auto it = r.output.rbegin(); it != r.output.rend(); ++it)
-        if (it->rfind(name + "=", 0) == 0)
-            return it->substr(name.size() + 1);
-    ADD_FAILURE() << name << " not printed";
-    return {};
 }
 
 std::string call(const std::string& method, const std::string& code) {
@@ -143,8 +133,8 @@ TEST_F(CustomerFormScript, BillingAddressIsReadAgainOnlyWhileThereIsNone) {
         const std::string read = call("GetEndeClieCobr", codes_[who]);
         if (who == *withBilling_) {
             EXPECT_EQ(callsOf(r), Lines{read});
-            EXPECT_EQ(printed(r, "dbeCdCEPClie.mask"),
-                      printed(r, "cdsEndeClieCobr.CDPAIS") == "0055" ? "99.999-999;0;_" : "");
+            EXPECT_EQ(printedLast(r, "dbeCdCEPClie.mask"),
+                      printedLast(r, "cdsEndeClieCobr.CDPAIS") == "0055" ? "99.999-999;0;_" : "");
         } else {
             EXPECT_EQ(callsOf(r), (Lines{read, read}));
         }
@@ -172,17 +162,17 @@ TEST_F(CustomerFormScript, RowsBeingEditedOrUnsentSurviveTabChangesAndStopMoves)
                          "click Proximo1\nclick Ultimo1\nclick Primeiro1\nclick Anterior1\n"
                          "print calls cdsCliente.CDCLIENTE Vqm41200.boScroll\n");
     EXPECT_TRUE(callsOf(r).empty()) << callsOf(r).front();
-    EXPECT_EQ(printed(r, "cdsBancoPref.state"), "2");
-    EXPECT_EQ(printed(r, "cdsBancoPref.CDCONTCORR"), "98765");
-    EXPECT_EQ(printed(r, "cdsCliente.CDCLIENTE"), code) << "no move while a bank is edited";
-    EXPECT_EQ(printed(r, "Vqm41200.boScroll"), "false");
+    EXPECT_EQ(printedLast(r, "cdsBancoPref.state"), "2");
+    EXPECT_EQ(printedLast(r, "cdsBancoPref.CDCONTCORR"), "98765");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDCLIENTE"), code) << "no move while a bank is edited";
+    EXPECT_EQ(printedLast(r, "Vqm41200.boScroll"), "false");
     run("answer yes\nclose TfrmCliente\nprint Vqm41200.boStCriado\n");
 
     // An invoice message typed and posted, not yet sent: still there after leaving and returning.
     open();
     const std::string before =
-        printed(run(goTo(*withBanks_) + "click mnuDadAdic\nprint calls cdsMensCliente.recordCount\n"),
-                "cdsMensCliente.recordCount");
+        printedLast(run(goTo(*withBanks_) + "click mnuDadAdic\nprint calls cdsMensCliente.recordCount\n"),
+                    "cdsMensCliente.recordCount");
     r = run("key dbgMensCliente Insert\ncell dbgMensCliente 0 DSMENSCLIENTE \"Mensagem da nota\"\n"
             "click mnuFolhaDados\nclick mnuDadAdic\n"
             "print calls cdsMensCliente.state cdsMensCliente.DSMENSCLIENTE\n"
@@ -192,10 +182,10 @@ TEST_F(CustomerFormScript, RowsBeingEditedOrUnsentSurviveTabChangesAndStopMoves)
             "print calls cdsMensCliente.state cdsMensCliente.recordCount cdsMensCliente.DSMENSCLIENTE "
             "messages\n");
     EXPECT_TRUE(callsOf(r).empty()) << callsOf(r).front();
-    EXPECT_EQ(printed(r, "cdsCliente.CDCLIENTE"), code) << "no move while a message is inserted";
-    EXPECT_EQ(printed(r, "cdsMensCliente.state"), "1");
-    EXPECT_EQ(printed(r, "cdsMensCliente.recordCount"), std::to_string(std::stoi(before) + 1));
-    EXPECT_EQ(printed(r, "cdsMensCliente.DSMENSCLIENTE"), "Mensagem da nota");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDCLIENTE"), code) << "no move while a message is inserted";
+    EXPECT_EQ(printedLast(r, "cdsMensCliente.state"), "1");
+    EXPECT_EQ(printedLast(r, "cdsMensCliente.recordCount"), std::to_string(std::stoi(before) + 1));
+    EXPECT_EQ(printedLast(r, "cdsMensCliente.DSMENSCLIENTE"), "Mensagem da nota");
     EXPECT_TRUE(messagesOf(r).empty()) << messagesOf(r).front();
 }
 
@@ -226,8 +216,8 @@ TEST_F(CustomerFormScript, AMoveOnEachTabReadsOnlyThatTabsData) {
         SCOPED_TRACE(c.item);
         const DriverResult r = run(goTo(2) + "click " + c.item + "\nprint calls\nclick Proximo1\n" +
                                    "print calls cdsCliente.CDCLIENTE Vqm41200.boScroll messages\n");
-        EXPECT_EQ(printed(r, "cdsCliente.CDCLIENTE"), codes_[3]);
-        EXPECT_EQ(printed(r, "Vqm41200.boScroll"), "false");
+        EXPECT_EQ(printedLast(r, "cdsCliente.CDCLIENTE"), codes_[3]);
+        EXPECT_EQ(printedLast(r, "Vqm41200.boScroll"), "false");
         EXPECT_TRUE(messagesOf(r).empty()) << messagesOf(r).front();
         const Lines calls = callsOf(r);
         if (!c.method) {
@@ -255,9 +245,9 @@ TEST_F(CustomerFormScript, AFailedLoadShowsOnceAndRestoresTheScrollFlag) {
         db::Connection db(databaseUrl_);
         db.execute("ALTER TABLE BANCOPREF_FORA RENAME TO BANCOPREF");
     }
-    EXPECT_EQ(printed(moved, "Vqm41200.boScroll"), "false");
-    EXPECT_EQ(printed(moved, "pgcPadrao.activePage"), "tshBancoPref") << "the tab changes all the same";
-    EXPECT_EQ(printed(moved, "cdsBancoPref.recordCount"), "0") << "no banks of the customer before";
+    EXPECT_EQ(printedLast(moved, "Vqm41200.boScroll"), "false");
+    EXPECT_EQ(printedLast(moved, "pgcPadrao.activePage"), "tshBancoPref") << "the tab changes all the same";
+    EXPECT_EQ(printedLast(moved, "cdsBancoPref.recordCount"), "0") << "no banks of the customer before";
     const Lines shown = messagesOf(moved);
     ASSERT_EQ(shown.size(), 2u) << "one message for the move, one for the entry";
     for (const std::string& m : shown)
@@ -299,14 +289,14 @@ TEST_F(CustomerFormScript, AFailureWhileCreatingLeavesNoForm) {
         db.execute("ALTER TABLE PARAMFISCAL_FORA RENAME TO PARAMFISCAL");
     }
     EXPECT_EQ(r.exitCode, 0) << describe(r);
-    EXPECT_EQ(printed(r, "Vqm41200.boStCriado"), "false");
-    EXPECT_EQ(printed(r, "Vqm41200.frmCliente"), "");
+    EXPECT_EQ(printedLast(r, "Vqm41200.boStCriado"), "false");
+    EXPECT_EQ(printedLast(r, "Vqm41200.frmCliente"), "");
     const Lines shown = messagesOf(r);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rfind("error: ", 0), 0u) << shown[0];
     // The next launch builds the form.
     open();
-    EXPECT_EQ(printed(run("print Vqm41200.boStCriado\n"), "Vqm41200.boStCriado"), "true");
+    EXPECT_EQ(printedLast(run("print Vqm41200.boStCriado\n"), "Vqm41200.boStCriado"), "true");
 }
 
 TEST_F(CustomerFormScript, InsertAndEditFollowTheCustomerWithItsNormalAddress) {
@@ -316,12 +306,12 @@ TEST_F(CustomerFormScript, InsertAndEditFollowTheCustomerWithItsNormalAddress) {
                          "dbeInscricao.enabled lblInscricao.enabled dbeNrInsJurClie.enabled\n");
     EXPECT_EQ(r.output[0], "dbeInscricao.enabled=false");
     EXPECT_EQ(r.output[1], "dbeNrInsJurClie.enabled=false");
-    EXPECT_EQ(printed(r, "pgcPadrao.activePage"), "tshFormulario");
-    EXPECT_EQ(printed(r, "cdsCliente.state"), "3");
-    EXPECT_EQ(printed(r, "cdsEndeClieNorm.state"), "3") << "a normal-address row is appended";
-    EXPECT_EQ(printed(r, "dbeInscricao.enabled"), "true");
-    EXPECT_EQ(printed(r, "lblInscricao.enabled"), "true");
-    EXPECT_EQ(printed(r, "dbeNrInsJurClie.enabled"), "true");
+    EXPECT_EQ(printedLast(r, "pgcPadrao.activePage"), "tshFormulario");
+    EXPECT_EQ(printedLast(r, "cdsCliente.state"), "3");
+    EXPECT_EQ(printedLast(r, "cdsEndeClieNorm.state"), "3") << "a normal-address row is appended";
+    EXPECT_EQ(printedLast(r, "dbeInscricao.enabled"), "true");
+    EXPECT_EQ(printedLast(r, "lblInscricao.enabled"), "true");
+    EXPECT_EQ(printedLast(r, "dbeNrInsJurClie.enabled"), "true");
     // Tabs that need a saved customer wait, with their menu items.
     std::string script = "print";
     for (const char* tab : {"EndeClieCobr", "EndeExt", "EndeExp", "EndEntrega", "FormPgto", "Interloc",
@@ -345,12 +335,12 @@ TEST_F(CustomerFormScript, InsertAndEditFollowTheCustomerWithItsNormalAddress) {
     const Lines calls = callsOf(r);
     EXPECT_NE(std::ranges::find(calls, call("GetEndeClieNorm", code)), calls.end())
         << "the normal address is read again for the edit";
-    EXPECT_EQ(printed(r, "cdsCliente.state"), "2");
-    EXPECT_EQ(printed(r, "cdsEndeClieNorm.state"), "2");
-    EXPECT_EQ(printed(r, "cdsEndeClieNorm.CDCLIENTE"), code);
-    EXPECT_EQ(printed(r, "dbeInscricao.enabled"), "false") << "tax numbers are typed only in insert";
-    EXPECT_EQ(printed(r, "dbeNrInsJurClie.enabled"), "false");
-    EXPECT_EQ(printed(r, "dbeNrInsJurClie.color"), "required");
+    EXPECT_EQ(printedLast(r, "cdsCliente.state"), "2");
+    EXPECT_EQ(printedLast(r, "cdsEndeClieNorm.state"), "2");
+    EXPECT_EQ(printedLast(r, "cdsEndeClieNorm.CDCLIENTE"), code);
+    EXPECT_EQ(printedLast(r, "dbeInscricao.enabled"), "false") << "tax numbers are typed only in insert";
+    EXPECT_EQ(printedLast(r, "dbeNrInsJurClie.enabled"), "false");
+    EXPECT_EQ(printedLast(r, "dbeNrInsJurClie.color"), "required");
     run("answer yes\nclick sbtCancelar\n");
 }
 
@@ -385,7 +375,7 @@ TEST_F(CustomerFormScript, ViewingOnlyEnablesNoRecordCommandOnAnyTab) {
     run("click mnuBancoPref\nprint messages\n");
     const DriverResult typed =
         run("cell dbgBancoPref 0 CDCONTCORR 98765\nprint cdsBancoPref.state messages\n");
-    EXPECT_EQ(printed(typed, "cdsBancoPref.state"), "1") << "the grid does not edit in place";
+    EXPECT_EQ(printedLast(typed, "cdsBancoPref.state"), "1") << "the grid does not edit in place";
     ASSERT_EQ(messagesOf(typed).size(), 1u) << messagesOf(typed).front();
     EXPECT_NE(messagesOf(typed)[0].find("não pode ser editada"), std::string::npos) << messagesOf(typed)[0];
 }
@@ -411,19 +401,20 @@ TEST_F(CustomerFormScript, ModuleCodeShowsAndColoursItsControls) {
             "mnuPersonalizao.visible sbtImpProsp.visible mnuImpProsp.visible sbtAlvara.visible "
             "mnuAlvara.visible lblSigla.visible dbeSigla.visible depClieDesde.color dbeSegMerc.color "
             "depProspDesde.color\nclose TfrmCliente\n");
-        EXPECT_EQ(printed(r, "grbMesReaj.visible"), flag(c.adjustmentMonth));
-        EXPECT_EQ(printed(r, "tshDadoProsp.visible"), flag(c.prospectTab));
-        EXPECT_EQ(printed(r, "mnuDadoProsp.visible"), flag(c.prospectTab));
-        EXPECT_EQ(printed(r, "tshPersonalizacao.visible"), flag(c.personalisation));
-        EXPECT_EQ(printed(r, "mnuPersonalizao.visible"), flag(c.personalisation));
-        EXPECT_EQ(printed(r, "sbtImpProsp.visible"), flag(c.prospectImport));
-        EXPECT_EQ(printed(r, "mnuImpProsp.visible"), flag(c.prospectImport));
-        EXPECT_EQ(printed(r, "sbtAlvara.visible"), flag(c.permit));
-        EXPECT_EQ(printed(r, "mnuAlvara.visible"), flag(c.permit));
-        EXPECT_EQ(printed(r, "lblSigla.visible"), flag(c.abbreviation));
-        EXPECT_EQ(printed(r, "dbeSigla.visible"), flag(c.abbreviation));
+        EXPECT_EQ(printedLast(r, "grbMesReaj.visible"), flag(c.adjustmentMonth));
+        EXPECT_EQ(printedLast(r, "tshDadoProsp.visible"), flag(c.prospectTab));
+        EXPECT_EQ(printedLast(r, "mnuDadoProsp.visible"), flag(c.prospectTab));
+        EXPECT_EQ(printedLast(r, "tshPersonalizacao.visible"), flag(c.personalisation));
+        EXPECT_EQ(printedLast(r, "mnuPersonalizao.visible"), flag(c.personalisation));
+        EXPECT_EQ(printedLast(r, "sbtImpProsp.visible"), flag(c.prospectImport));
+        EXPECT_EQ(printedLast(r, "mnuImpProsp.visible"), flag(c.prospectImport));
+        EXPECT_EQ(printedLast(r, "sbtAlvara.visible"), flag(c.permit));
+        EXPECT_EQ(printedLast(r, "mnuAlvara.visible"), flag(c.permit));
+        EXPECT_EQ(printedLast(r, "lblSigla.visible"), flag(c.abbreviation));
+        EXPECT_EQ(printedLast(r, "dbeSigla.visible"), flag(c.abbreviation));
         for (const char* edit : {"depClieDesde", "dbeSegMerc", "depProspDesde"})
-            EXPECT_EQ(printed(r, std::string(edit) + ".color"), c.required ? "required" : "normal") << edit;
+            EXPECT_EQ(printedLast(r, std::string(edit) + ".color"), c.required ? "required" : "normal")
+                << edit;
     }
 }
 

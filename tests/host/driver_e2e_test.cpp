@@ -9,6 +9,7 @@
 #include "platform/gui/form_base.h"
 #include "platform/gui/form_registry.h"
 #include "platform/gui/seams.h"
+#include "tests/host/e2e_support.h"
 
 #include <QTcpSocket>
 #include <algorithm>
@@ -18,6 +19,8 @@
 
 namespace vq::host {
 namespace {
+
+using namespace e2e;
 
 int threadCount() {
     int n = 0;
@@ -42,23 +45,10 @@ int liveForms(std::string_view className) {
     return n;
 }
 
-// The value of "name=value" lines printed for `name`.
-std::string printed(const DriverResult& r, const std::string& name) {
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            return line.substr(name.size() + 1);
-    ADD_FAILURE() << name << " not printed";
-    return {};
-}
-
 DriverOptions options() {
     DriverOptions o;
     o.moduleDir = VQ_HOST_MODULE_DIR;
     return o;
-}
-
-std::string describe(const DriverResult& r) {
-    return "line " + std::to_string(r.line) + ": " + r.error;
 }
 
 TEST(HostSession, EmbeddedServerStartsAndStopsCleanly) {

@@ -5,6 +5,7 @@
 #include "framework/services/db_geral.h"
 #include "host/driver.h"
 #include "platform/db/connection.h"
+#include "tests/host/e2e_support.h"
 #include "tests/support/pg_fixture.h"
 
 #include <QSettings>
@@ -15,21 +16,7 @@
 namespace vq::host {
 namespace {
 
-std::string printed(const DriverResult& r, const std::string& name) {
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            return line.substr(name.size() + 1);
-    ADD_FAILURE() << name << " not printed";
-    return {};
-}
-
-std::vector<std::string> printedAll(const DriverResult& r, const std::string& name) {
-    std::vector<std::string> out;
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            out.push_back(line.substr(name.size() + 1));
-    return out;
-}
+using namespace e2e;
 
 // The calls printed after the first line printed for `marker` (scripts flush older calls before it).
 std::vector<std::string> callsAfter(const DriverResult& r, const std::string& marker) {
@@ -42,10 +29,6 @@ std::vector<std::string> callsAfter(const DriverResult& r, const std::string& ma
     }
     EXPECT_TRUE(seen) << marker << " not printed";
     return out;
-}
-
-std::string describe(const DriverResult& r) {
-    return "line " + std::to_string(r.line) + ": " + r.error;
 }
 
 // The GetCliente call as the driver prints it, with `list` at pair `pair` and every other pair "all".

@@ -2,6 +2,7 @@
 // edits, the names, the billing company, the CNAE and the value key filter, with the remote calls made.
 
 #include "host/driver.h"
+#include "tests/host/e2e_support.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,22 +11,7 @@
 namespace vq::host {
 namespace {
 
-std::vector<std::string> printedAll(const DriverResult& r, const std::string& name) {
-    std::vector<std::string> values;
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            values.push_back(line.substr(name.size() + 1));
-    return values;
-}
-
-std::string printed(const DriverResult& r, const std::string& name) {
-    const auto values = printedAll(r, name);
-    if (values.empty()) {
-        ADD_FAILURE() << name << " not printed";
-        return {};
-    }
-    return values.back();
-}
+using namespace e2e;
 
 // The calls of this concern's methods, in order (the form's other reads are left out).
 std::vector<std::string> identityCalls(const DriverResult& r) {
@@ -99,16 +85,16 @@ TEST_F(Identity, IndividualInsertLooksTheCodeUpTwiceAndNamesTheCompanyAfterTheTr
     EXPECT_EQ(calls[0], R"(Vqm41200.rdmClientes.GetValidaCliente(["F40364478829","",""]))");
     EXPECT_EQ(calls[1], R"(Vqm41200.rdmClientes.GetValidaCliente(["","40364478829","F"]))");
     EXPECT_TRUE(printedAll(r, "message").empty());
-    EXPECT_EQ(printed(r, "cdsCliente.IDTPIJURCLIE"), "F");
-    EXPECT_EQ(printed(r, "dbeInscricao.mask"), "999.999.999-99;0;_");
-    EXPECT_EQ(printed(r, "dbeNrInsJurClie.color"), "disabled");
-    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
-    EXPECT_EQ(printed(r, "cdsCliente.CDCLIENTE"), "F40364478829");
+    EXPECT_EQ(printedLast(r, "cdsCliente.IDTPIJURCLIE"), "F");
+    EXPECT_EQ(printedLast(r, "dbeInscricao.mask"), "999.999.999-99;0;_");
+    EXPECT_EQ(printedLast(r, "dbeNrInsJurClie.color"), "disabled");
+    EXPECT_EQ(printedLast(r, "cdsCliente.state"), "1");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDCLIENTE"), "F40364478829");
     // The service code typed after the registration does not touch it.
-    EXPECT_EQ(printed(r, "cdsCliente.NRINSJURINFO"), "40364478829");
-    EXPECT_EQ(printed(r, "cdsCliente.CDIDCLIENTE"), "123");
-    EXPECT_EQ(printed(r, "cdsCliente.NMRAZSOCCLIE"), "Maria Souza");
-    EXPECT_EQ(printed(r, "cdsCliente.IDGRAVOBSCLIPED"), "S");
+    EXPECT_EQ(printedLast(r, "cdsCliente.NRINSJURINFO"), "40364478829");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDIDCLIENTE"), "123");
+    EXPECT_EQ(printedLast(r, "cdsCliente.NMRAZSOCCLIE"), "Maria Souza");
+    EXPECT_EQ(printedLast(r, "cdsCliente.IDGRAVOBSCLIPED"), "S");
 }
 
 TEST_F(Identity, AlphanumericCnpjKeepsItsLettersAndAnInvalidOneIsRefusedBeforeAnyLookup) {
@@ -139,16 +125,16 @@ TEST_F(Identity, AlphanumericCnpjKeepsItsLettersAndAnInvalidOneIsRefusedBeforeAn
     )");
     EXPECT_EQ(printedAll(r, "message"), std::vector<std::string>{"error: CNPJ inválido."});
     EXPECT_EQ(printedAll(r, "cdsCliente.state").front(), "3");
-    EXPECT_EQ(printed(r, "dbeInscricao.focused"), "true");
+    EXPECT_EQ(printedLast(r, "dbeInscricao.focused"), "true");
     const auto calls = identityCalls(r);
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0], R"(Vqm41200.rdmClientes.GetValidaCliente(["J12ABC34501DE35","",""]))");
-    EXPECT_EQ(printed(r, "cdsCliente.IDTPIJURINFO"), "J");
+    EXPECT_EQ(printedLast(r, "cdsCliente.IDTPIJURINFO"), "J");
     // Saved and read again with its letters.
     EXPECT_EQ(printedAll(r, "message").size(), 1u);
-    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
-    EXPECT_EQ(printed(r, "cdsCliente.CDCLIENTE"), "J12ABC34501DE35");
-    EXPECT_EQ(printed(r, "cdsCliente.NRINSJURCLIE"), "12ABC34501DE35");
+    EXPECT_EQ(printedLast(r, "cdsCliente.state"), "1");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDCLIENTE"), "J12ABC34501DE35");
+    EXPECT_EQ(printedLast(r, "cdsCliente.NRINSJURCLIE"), "12ABC34501DE35");
 }
 
 TEST_F(Identity, BirthDateAndExternalCodeAtConfirm) {
@@ -192,23 +178,23 @@ TEST_F(Identity, BirthDateAndExternalCodeAtConfirm) {
     EXPECT_EQ(messages[1], "error: Dt.Nascimento/fundação deve ser menor do que a data atual.");
     EXPECT_EQ(messages[2], "error: Código Externo já Cadastrado para outro Cliente.");
     EXPECT_EQ(messages[3], "error: Código Externo já Cadastrado para outro Cliente.");
-    EXPECT_EQ(printed(r, "depDtNascFund.focused"), "true");
+    EXPECT_EQ(printedLast(r, "depDtNascFund.focused"), "true");
     EXPECT_EQ(printedAll(r, "cdsCliente.state").front(), "2");
-    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
-    EXPECT_EQ(printed(r, "cdsCliente.CDEXCLIENTE"), "EXT-2");
+    EXPECT_EQ(printedLast(r, "cdsCliente.state"), "1");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDEXCLIENTE"), "EXT-2");
 }
 
 TEST_F(Identity, DuplicateCodeAndDuplicateFreeRegistration) {
     const DriverResult first = run("print cdsCliente.NRINSJURINFO cdsCliente.NRINSJURCLIE\n");
-    const std::string taken = printed(first, "cdsCliente.NRINSJURINFO");
+    const std::string taken = printedLast(first, "cdsCliente.NRINSJURINFO");
     DriverResult r = run("click sbtIncluir\nfocus dbeInscricao\ntype dbeInscricao " + taken +
                          "\nfocus dbeNmFantasia\nprint messages cdsCliente.state\n");
     EXPECT_EQ(printedAll(r, "message"), std::vector<std::string>{"error: Cliente já cadastrado."});
-    EXPECT_EQ(printed(r, "cdsCliente.state"), "3");
+    EXPECT_EQ(printedLast(r, "cdsCliente.state"), "3");
     // A free code ("O"): the issuing registration of another customer asks, and No keeps the focus.
     r = run("set dbeInscricao 123\nfocus dbeNrInsJurClie\nprint messages cdsCliente.IDTPIJURINFO\n"
             "type dbeNrInsJurClie " +
-            printed(first, "cdsCliente.NRINSJURCLIE") +
+            printedLast(first, "cdsCliente.NRINSJURCLIE") +
             "\nanswer no\nfocus dbeNmFantasia\nprint messages dbeNrInsJurClie.focused\n"
             "settings module=16\nfocus dbeNmFantasia\nprint messages\nsettings module=0\nanswer yes\nclick "
             "sbtCancelar\n");
@@ -217,7 +203,7 @@ TEST_F(Identity, DuplicateCodeAndDuplicateFreeRegistration) {
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0], "confirm: Inscrição já cadastrada. Confirma operação?");
     EXPECT_EQ(messages[1], "error: Inscrição já cadastrada.");
-    EXPECT_EQ(printed(r, "dbeNrInsJurClie.focused"), "true");
+    EXPECT_EQ(printedLast(r, "dbeNrInsJurClie.focused"), "true");
 }
 
 TEST_F(Identity, BillingCompanyRegistrationsCnaeAndValueKeys) {
@@ -254,22 +240,22 @@ TEST_F(Identity, BillingCompanyRegistrationsCnaeAndValueKeys) {
         answer yes
         click sbtCancelar
     )");
-    EXPECT_EQ(printed(r, "cdsCliente.CDEMPRESA"), "02");
-    EXPECT_EQ(printed(r, "cdsCliente.NMEMPRESA"), "Indústria Exemplo S.A.");
-    EXPECT_EQ(printed(r, "cdsCliente.CDINSCESTA"), "*");
-    EXPECT_EQ(printed(r, "cdsCliente.CDINSCMUNI"), "*");
-    EXPECT_EQ(printed(r, "dbeInscEsta.text"), " ");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDEMPRESA"), "02");
+    EXPECT_EQ(printedLast(r, "cdsCliente.NMEMPRESA"), "Indústria Exemplo S.A.");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDINSCESTA"), "*");
+    EXPECT_EQ(printedLast(r, "cdsCliente.CDINSCMUNI"), "*");
+    EXPECT_EQ(printedLast(r, "dbeInscEsta.text"), " ");
     const auto messages = printedAll(r, "message");
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0], "error: Inscrição Estadual não cadastrada.");
     EXPECT_EQ(messages[1], "error: CNAE fiscal não cadastrado.");
-    EXPECT_EQ(printed(r, "dbeInscEsta.focused"), "true");
+    EXPECT_EQ(printedLast(r, "dbeInscEsta.focused"), "true");
     // Leaving an empty CNAE calls nothing; an unknown one is asked for once.
     const auto calls = identityCalls(r);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0], R"(Vqm41200.rdmClientes.CNAEFiscal(["9999999"]))");
-    EXPECT_EQ(printed(r, "dbeDsCNAEFiscal.text"), "CULTIVO DE ARROZ");
-    EXPECT_EQ(printed(r, "dbeVrMulta.text"), "123,45");
+    EXPECT_EQ(printedLast(r, "dbeDsCNAEFiscal.text"), "CULTIVO DE ARROZ");
+    EXPECT_EQ(printedLast(r, "dbeVrMulta.text"), "123,45");
 }
 
 TEST_F(Identity, InactivationIsAnnouncedBeforeTheSave) {
@@ -284,8 +270,8 @@ TEST_F(Identity, InactivationIsAnnouncedBeforeTheSave) {
     const auto calls = identityCalls(r);
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.front(), R"(Vqm41200.rdmClientes.Atualiza_Situacao(["D",")" +
-                                 printed(r, "cdsCliente.CDCLIENTE") + R"("]))");
-    EXPECT_EQ(printed(r, "cdsCliente.IDCLIEATIV"), "N");
+                                 printedLast(r, "cdsCliente.CDCLIENTE") + R"("]))");
+    EXPECT_EQ(printedLast(r, "cdsCliente.IDCLIEATIV"), "N");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // 60/50.
 
 #include "host/driver.h"
+#include "tests/host/e2e_support.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -11,23 +12,7 @@
 namespace vq::host {
 namespace {
 
-// Every value printed under `name`, in order.
-std::vector<std::string> printedAll(const DriverResult& r, const std::string& name) {
-    std::vector<std::string> values;
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            values.push_back(line.substr(name.size() + 1));
-    return values;
-}
-
-std::string printed(const DriverResult& r, const std::string& name) {
-    const auto values = printedAll(r, name);
-    if (values.empty()) {
-        ADD_FAILURE() << name << " not printed";
-        return {};
-    }
-    return values.front();
-}
+using namespace e2e;
 
 using Lines = std::vector<std::string>;
 

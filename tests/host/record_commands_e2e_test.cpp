@@ -3,6 +3,7 @@
 
 #include "host/driver.h"
 #include "platform/db/connection.h"
+#include "tests/host/e2e_support.h"
 
 #include <QDir>
 #include <algorithm>
@@ -14,25 +15,7 @@
 namespace vq::host {
 namespace {
 
-std::string describe(const DriverResult& r) {
-    return "line " + std::to_string(r.line) + ": " + r.error;
-}
-
-std::string printed(const DriverResult& r, const std::string& name) {
-    for (const std::string& line : r.output)
-        if (line.rfind(name + "=", 0) == 0)
-            return line.substr(name.size() + 1);
-    ADD_FAILURE() << name << " not printed";
-    return {};
-}
-
-std::vector<std::string> linesStarting(const DriverResult& r, std::string_view prefix) {
-    std::vector<std::string> lines;
-    for (const std::string& line : r.output)
-        if (line.rfind(prefix, 0) == 0)
-            lines.push_back(line);
-    return lines;
-}
+using namespace e2e;
 
 // Position of the first call line containing `text`; -1 when none.
 long callAt(const std::vector<std::string>& calls, std::string_view text) {
