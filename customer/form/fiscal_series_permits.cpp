@@ -24,7 +24,8 @@ Variant textOf(const gui::DbEdit* edit) {
 // The series must be one of the billing company's, for its state and municipal registrations.
 void TfrmCliente::Vd_dbeCdSerie() {
     gui::DbEdit& edit = *fiscalCtl.dbeCdSerie;
-    if (!cdsCliente().editing() || edit.Text().empty())
+    // The "*" placeholder (no series) shows as a blank: nothing to look up.
+    if (!cdsCliente().editing() || edit.Text().find_first_not_of(' ') == std::string::npos)
         return;
     if (customer::form::found(qrySerieNF, {{"P_CDEMPRESA", textOf(ident.dbeCDEmpresa)},
                                            {"P_CDINSCESTA", textOf(ident.dbeInscEsta)},
