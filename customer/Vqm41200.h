@@ -11,23 +11,32 @@
 // (the confirm's steps), frm_cliente_delete.cpp, frm_cliente_refresh.cpp, frm_cliente_save.cpp (the save
 // primitive and the saves after post and delete), frm_cliente_record_events.cpp (the master's events),
 // identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
-// completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
+// completion before a post), classification_*.cpp (the commercial classification lookups),
+// contact_*.cpp, bank_*.cpp, price_table_*.cpp, financial_form.cpp, partner_grid.cpp, fiscal_*.cpp,
+// prospect_*.cpp.
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
+#include "customer/form/classification_lookup.h"
 #include "customer/form/pages.h"
 #include "customer/form/satellites.h"
 #include "customer/form/unit_state.h"
 #include "customer/module_codes.h"
+#include "customer/prospect_conversion.h"
 #include "framework/forms/frm_padrao.h"
 #include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
 #include "services/geography_lookup.h"
 
 #include <QPainter>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
+
+namespace vq::gui {
+struct GridColumn;
+}
 
 namespace vq {
 
@@ -274,6 +283,7 @@ public:
     void ImportaProspect();
     void copyProspectAddress(); // the prospect's address of kind "P" into the new normal address
     void ApagaProspect(bool transfer);
+    void sbtImpProspClick();
 
     // Payment form, terms and collection fields (payment_*.cpp); the confirm calls the checks declared
     // above.
@@ -404,15 +414,105 @@ public:
     // (an inactivation is told to the server) and the ICMS-contributor and final-consumer marks.
     void storeFiscalChoices();
 
-    // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
+    // Contacts, correspondence and observations (contact_*.cpp; Vd_CodInterloc, Vd_NmInterloc,
+    // contactAddressChecks and Vd_CargoInterloc are declared with the record commands above).
+    customer::form::ContactControls interloc;
+    void Vd_Nivel();
+    void Vd_Funcionario(bool focus);
+    void Vd_Tipo(bool report);
+    void Vd_Operador();
+    void dtsInterlocStateChange();
+    void dtsCorresStateChange();
+    void dtsObservStateChange();
+    // The current contact's correspondence into cdsCorres (GetCorres), unless a row is being edited.
+    void loadCorrespondence();
+
+    // Checks of other concerns run at their step of cdsClienteBeforePost.
     void vd_Divulg(gui::DbEdit& edit);
     void Vd_Idioma();
     void Vd_GrupClie();
     void Vd_Regiao();
     void Vd_FiliCad();
 
+    // Preferred banks (bank_*.cpp): each row is sent when it is posted or deleted.
+    gui::DbGrid* dbgBancoPref = nullptr;
+    TADOIBQuery qryContCorr{nullptr, "qryContCorr"};
+    TADOIBQuery qryPesqCCorrente{nullptr, "qryPesqCCorrente"};
+    void dbgBancoPrefEditButtonClick();
+    void dbgBancoPrefColEnter();
+    void dbgBancoPrefColExit();
+    void dbgBancoPrefKeyPress(char16_t& key);
+    void dbgBancoPrefKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void dbgBancoPrefCellClick(gui::GridColumn& column);
+    void dbgBancoPrefDrawColumnCell(QPainter& canvas, const QRect& rect, gui::GridColumn& column);
+    void cdsBancoPrefNewRecord();
+    void cdsBancoPrefBeforePost();
+    void cdsBancoPrefAfterPost();
+    void dtsBancoPrefStateChange();
+    void Vd_ReduCont(bool report);
+    void Vd_InstCobr(std::string_view field);
+    void ControlaBPref_PriOper();
+
+    // Base price tables (price_table_*.cpp).
+    gui::DbGrid* dbgPrecoBase = nullptr;
+    TADOIBQuery qryPrecoBase{nullptr, "qryPrecoBase"};
+    void dbgPrecoBaseEditButtonClick();
+    void dbgPrecoBaseColExit();
+    void dbgPrecoBaseKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void cdsPrecoBaseCliAfterInsert();
+    void cdsPrecoBaseCliAfterEdit();
+    void cdsPrecoBaseCliAfterCancel();
+    void cdsPrecoBaseCliBeforePost();
+    void cdsPrecoBaseCliAfterPost();
+    void dtsPrecoBaseCliStateChange();
+    void Vd_PrecoBase(bool report);
+
+    // Financial situation and partners (financial_*.cpp, partner_*.cpp).
+    gui::DbGrid* dbgSocios = nullptr;
+    void dbeValueExit(std::string_view field, std::string_view kind);
+    void depValLimCreditoExit();
+    void depValValoresExit();
+    void chbIdSitFinCliClick();
+    void dbcAprovPedChange();
+    void nedDiasKeyPress(char16_t& key);
+    void dbgSociosColExit();
+    void cdsSociosAfterInsert();
+    void cdsSociosAfterEdit();
+    void cdsSociosBeforePost();
+    void dtsSociosStateChange();
+    void Vd_Socios();
+
+    // ---- Commercial classification (classification_*.cpp; the checks are declared above).
+    customer::form::ClassificationControls cls;
+    TADOIBQuery qryPesqRegiao{nullptr, "qryPesqRegiao"};
+    TADOIBQuery qryPesqFiliOrig{nullptr, "qryPesqFiliOrig"};
+    TADOIBQuery qryMoeda{nullptr, "qryMoeda"};
+    customer::form::ClassificationLookups& lookups() { return *lookups_; }
+    void Vd_CdTipTrans(bool report);
+    void Vd_Transport(bool report);
+    void Clear_MatAplic();
+    void dbeTransportadoraEnter();
+    void dbePesqTranspChange();
+
 private:
+    // Bank and price-table concerns.
+    void buildBanks();
+    void wireBanks();
+    void buildPriceTables();
+    void wirePriceTables();
+    // Refuses Delete and Backspace outside insert, and Ctrl+Delete always.
+    static void dropDeleteKeys(int& key, Qt::KeyboardModifiers modifiers, const ClientDataSet& dataSet);
+    bool clearingPrincipal_ = false; // the other principal rows are being posted
+    void buildFinancial();
+    void wireFinancial();
+    void buildPartners();
+    void wirePartners();
+    void normalisePartnerNumber();
     friend struct ClienteLayout;
+    void buildClassification();
+    void wireSpecialLookups();
+    void carrierMask();
+    std::unique_ptr<customer::form::ClassificationLookups> lookups_;
     void buildLayout();
     void bindIdentity();
     void requiredMissing(std::string_view key, gui::Control& control);
@@ -424,7 +524,7 @@ private:
     void wireAddresses();
     void wireAddressCommands();
     services::GeographyLookup& geographyOf(const gui::Edit* countryEdit) const;
-    void geographyFailed(gui::TabSheet* tabSheet, gui::Edit* edit, bool isContact);
+    void geographyFailed(gui::TabSheet* tabSheet, gui::Control* control, bool isContact);
     void addressCountryExit(customer::form::AddressPage& page);
     void startAutomaticRegistration();
     void buildFiscal();
@@ -481,6 +581,17 @@ private:
     std::string confirmCode_; // the customer confirmed, for repositioning
     bool paymentIndexTaken_ = false;
 
+    // Contacts concern (contact_*.cpp).
+    void buildContacts();
+    void wireContacts();
+    void wireContactAddress();
+    void wireCorrespondence();
+    void wireObservations();
+    void applyRoleLayout();
+    void contactFailed(gui::TabSheet* inner, gui::Control* control);
+    void contactSearched(TBtnPesquisa& button, std::initializer_list<const char*> fields);
+    void observationBeforePost(ClientDataSet& observations);
+
     // Payment concern (payment_*.cpp).
     void buildPayment();
     void wirePayment();
@@ -493,6 +604,11 @@ private:
     void readLookup(ClientDataSet& list, std::string_view method, std::string code, std::string flag);
     ClientDataSet& lookupList(std::string_view name);
     bool adjustingPayment_ = false;
+
+    // Prospect concern (prospect_*.cpp).
+    void wireProspect();
+    void forgetProspect(); // the chosen prospect and its flags, once the insert is confirmed or cancelled
+    customer::ProspectChoice prospect_;
 
     std::unique_ptr<customer::CustomerDataSets> data_;
     std::array<std::unique_ptr<services::GeographyLookup>, customer::kAddressKindCount> addressGeography_;

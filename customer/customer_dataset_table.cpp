@@ -85,6 +85,8 @@ constexpr DataSetDescriptor kDataSets[] = {
     work("cdsTransport"),
     work("cdsFuncionario"),
     work("cdsCargoInterloc"),
+    work("cdsVd_CargoInterloc"),
+    work("cdsVd_Func"),
     work("cdsPesqIdioma"),
     work("cdsProdMatAplic"),
     work("cdsCNAEFiscal"),
@@ -98,6 +100,10 @@ constexpr DataSetDescriptor kDataSets[] = {
     work("cdsEvolPros"),
     work("cdsObsPros"),
     work("cdsInsEndClie"),
+    // Classification checks.
+    work("cdsVd_TipoTransp"),
+    work("cdsVd_Transportadora"),
+    work("cdsVdSigla"),
 };
 
 } // namespace

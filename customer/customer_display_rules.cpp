@@ -23,6 +23,14 @@ constexpr CodedValue kCfopAddresses[] = {
     {"P", "Endereço do Cliente"},    {"C", "Endereço de Cobrança"}, {"E", "Endereço do Exterior"},
     {"X", "Endereço de Exportação"}, {"T", "Endereço de Entrega"},  {"I", "Endereço da Inscrição Estadual"}};
 constexpr CodedValue kCarrierSearch[] = {{"P", "TP_PADRAO"}, {"L", "TP_LISTA"}};
+// Contacts: level (in the combo's item order), status and address kind.
+constexpr CodedValue kContactLevels[] = {
+    {"R", "Proprietário"},    {"P", "Presidente"},  {"D", "Diretor"},
+    {"I", "Superintendente"}, {"G", "Gerente"},     {"N", "Coordenador"},
+    {"S", "Supervisor"},      {"F", "Funcionário"}, {"C", "Colaborador Vorlane"},
+    {"O", "Outros"}};
+constexpr CodedValue kContactStatus[] = {{"A", "Ativo"}, {"D", "Inativo"}};
+constexpr CodedValue kContactAddressKinds[] = {{"C", "Comercial"}, {"R", "Residencial"}};
 
 // clang-format off
 constexpr FieldDisplayRule kRules[] = {
@@ -39,6 +47,11 @@ constexpr FieldDisplayRule kRules[] = {
     {"cdsCliente", {.field = "IDENDCFOPCLI", .values = kCfopAddresses, .mode = Codes}},
     {"cdsCliente", {.field = "IDENDCFOPCLIPRES", .values = kCfopAddresses, .mode = Codes}},
     {"cdsCliente", {.field = "IDPESQTRANSP", .values = kCarrierSearch, .mode = Items, .messageKeys = true}},
+    {"cdsInterloc", {.field = "IDTPINTECLIE", .values = kContactLevels, .mode = Items, .messageKeys = true}},
+    // No status reads as active.
+    {"cdsInterloc", {.field = "IDSTINTECLIE", .values = kContactStatus, .mode = Items, .messageKeys = true,
+                     .emptyShows = "Ativo"}},
+    {"cdsInterloc", {.field = "IDENDEINCLIE", .values = kContactAddressKinds, .mode = Items, .messageKeys = true}},
 };
 
 constexpr CheckBoxValues kCheckBoxes[] = {
@@ -67,15 +80,10 @@ constexpr CheckBoxValues kCheckBoxes[] = {
 
 constexpr PendingConversion kPending[] = {
     {"cdsCliente", "NRMESREAJCLIE", "payment"},
-    {"cdsCliente", "IDPGFRETTRANCLI", "classification"},
     {"cdsCliente", "IDGARANTCLIE", "financial"},
     {"cdsCliente", "IDGRAUGARANT", "financial"},
     {"cdsCliente", "IDPFINAPRPED", "financial"},
     {"cdsCliente", "IDSFINAPRPED", "financial"},
-    {"cdsInterloc", "IDTPINTECLIE", "contacts"},
-    {"cdsInterloc", "IDENDEINCLIE", "contacts"},
-    {"cdsInterloc", "IDSTINTECLIE", "contacts"},
-    {"cdsObserv", "CDOPERADOR", "contacts"},
     {"cdsBancoPref", "CDCONTCORR", "banks"},
     {"cdsPrecoBaseCli", "IDPRBASEPRIN", "price_tables"},
     {"cdsSocios", "NRINSSOCCLIE", "financial"},

@@ -15,6 +15,7 @@
 #include "platform/net/net_connection.h"
 
 #include <QPointer>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -81,6 +82,7 @@ public:
 private:
     void loadFileList();
     void readFile(const std::string& path);
+    bool yieldDue();
     void yieldToEvents();
     void setLoading(bool on);
     void showProgressPanel(bool loading);
@@ -94,6 +96,7 @@ private:
     bool loading_ = false;
     bool cancelRequested_ = false;
     bool closeRequested_ = false;
+    std::chrono::steady_clock::time_point lastYield_{};
 };
 
 namespace Vqm41204 {

@@ -8,6 +8,10 @@
 #include <cstring>
 #include <filesystem>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vq::import {
 
 namespace fs = std::filesystem;
@@ -70,7 +74,17 @@ void ImportFileReader::lineError(const char* key) const {
 }
 
 bool ImportFileReader::readLine(std::string& line) {
-    raw_.clear();
+    std::string_view view;
+    if (!readLine(view))
+        return false;
+    line.assign(view);
+    return true;
+}
+
+// The line is decoded where it lies in the buffer; only a line crossing the buffer's end is copied.
+bool ImportFileReader::readLine(std::string_view& line) {
+    spill_.clear();
+    std::string_view raw;
     bool ended = false; // by a line feed
     bool any = false;
     while (!ended) {
@@ -81,11 +95,10 @@ bool ImportFileReader::readLine(std::string& line) {
         const auto* nl = static_cast<const char*>(std::memchr(begin, '\n', avail));
         const std::size_t take = nl ? static_cast<std::size_t>(nl - begin) : avail;
         any = true;
-        if (raw_.size() + take > kMaxLineBytes) {
+        if (spill_.size() + take > kMaxLineBytes) {
             ++lineNumber_;
             lineError("LINHA_LONGA");
         }
-        raw_.append(begin, take);
         pos_ += take;
         consumed_ += take;
         if (nl) {
@@ -93,33 +106,106 @@ bool ImportFileReader::readLine(std::string& line) {
             ++consumed_;
             ended = true;
         }
+        if (ended && spill_.empty()) {
+            raw = std::string_view(begin, take);
+        } else {
+            spill_.append(begin, take);
+            raw = spill_;
+        }
     }
     if (!any)
         return false;
-    if (!ended && !raw_.empty() && raw_.back() == '\x1A') {
-        raw_.pop_back();
-        if (raw_.empty())
+    if (!ended && !raw.empty() && raw.back() == '\x1A') {
+        raw.remove_suffix(1);
+        if (raw.empty())
             return false;
     }
     ++lineNumber_;
-    decode(raw_, line);
+    line = decode(raw);
     return true;
 }
 
-void ImportFileReader::decode(std::string& raw, std::string& line) {
-    raw.erase(std::remove(raw.begin(), raw.end(), '\r'), raw.end());
-    line.clear();
+namespace {
+
+bool plainByte(unsigned char b) {
+    return b >= 0x20 && b < 0x7F;
+}
+
+// Length of the run of printable ASCII (0x20..0x7E) at the start of [p, p + n): what is copied as it is.
+std::size_t plainRun(const char* p, std::size_t n) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Signed bytes: 0x80..0xFF are negative, so one "less than 0x20" also finds them.
+    const __m128i space = _mm_set1_epi8(0x20);
+    const __m128i del = _mm_set1_epi8(0x7F);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmplt_epi8(v, space), _mm_cmpeq_epi8(v, del)));
+        if (mask != 0)
+            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+#endif
+    while (i < n && plainByte(static_cast<unsigned char>(p[i])))
+        ++i;
+    return i;
+}
+
+std::size_t highRun(std::string_view raw, std::size_t i) {
+    std::size_t end = i;
+    while (end < raw.size() && static_cast<unsigned char>(raw[end]) >= 0x80)
+        ++end;
+    return end;
+}
+
+} // namespace
+
+// One pass: CR dropped, high bytes decoded, control characters noted. A line invalid for its encoding is
+// "CODIF_INV" before it is "ARQUIV_BIN".
+std::string_view ImportFileReader::decode(std::string_view raw) {
     if (encoding_ == Encoding::Undecided && hasHighByte(raw))
         encoding_ = isValidUtf8(raw) ? Encoding::Utf8 : Encoding::Windows1252;
-    if (encoding_ == Encoding::Windows1252) {
-        appendWindows1252(line, raw);
-    } else {
-        if (encoding_ == Encoding::Utf8 && !isValidUtf8(raw))
+    if (out_.size() < raw.size() * 3)
+        out_.resize(std::max<std::size_t>(raw.size() * 3, 1024));
+    char* const start = out_.data();
+    char* out = start;
+    bool control = false;
+    std::size_t i = 0;
+    const std::size_t n = raw.size();
+    while (i < n) {
+        const std::size_t run = plainRun(raw.data() + i, n - i);
+        std::memcpy(out, raw.data() + i, run);
+        out += run;
+        i += run;
+        if (i == n)
+            break;
+        const auto b = static_cast<unsigned char>(raw[i]);
+        if (b < 0x80) {
+            if (b != '\r') {
+                control = control || (b < 0x20 && b != '\t') || b == 0x7F;
+                *out++ = static_cast<char>(b);
+            }
+            ++i;
+            continue;
+        }
+        if (encoding_ == Encoding::Windows1252) {
+            out = appendWindows1252Byte(out, b);
+            control = control || isWindows1252Control(b);
+            ++i;
+            continue;
+        }
+        // UTF-8: the run of non-ASCII bytes is whole sequences when the text is valid.
+        const std::size_t end = highRun(raw, i);
+        const std::string_view high = raw.substr(i, end - i);
+        if (!isValidUtf8(high))
             lineError("CODIF_INV");
-        line.swap(raw);
+        control = control || hasControlCharacter(high);
+        std::memcpy(out, high.data(), high.size());
+        out += high.size();
+        i = end;
     }
-    if (hasControlCharacter(line))
+    if (control)
         lineError("ARQUIV_BIN");
+    return {start, static_cast<std::size_t>(out - start)};
 }
 
 } // namespace vq::import

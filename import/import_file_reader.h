@@ -24,8 +24,9 @@ public:
     // `path` is trimmed of blanks; only its directory is checked, the process's directory never moves.
     explicit ImportFileReader(std::string_view path, std::size_t bufferBytes = 64 * 1024);
 
-    // The next line as UTF-8; false at the end of the file.
-    bool readLine(std::string& line);
+    // The next line as UTF-8, valid until the next read; false at the end of the file.
+    bool readLine(std::string_view& line);
+    bool readLine(std::string& line); // a copy
 
     const std::string& path() const { return path_; }
     const std::string& fileName() const { return fileName_; } // without directory
@@ -40,7 +41,7 @@ private:
     };
 
     bool fill();
-    void decode(std::string& raw, std::string& line);
+    std::string_view decode(std::string_view raw);
     [[noreturn]] void lineError(const char* key) const;
 
     std::string path_;
@@ -54,7 +55,8 @@ private:
     std::uint64_t consumed_ = 0;
     long long lineNumber_ = 0;
     Encoding encoding_ = Encoding::Undecided;
-    std::string raw_;
+    std::string spill_;     // the start of a line that crosses the buffer's end
+    std::vector<char> out_; // the decoded line; sized once for the longest line
 };
 
 } // namespace vq::import

@@ -25,6 +25,7 @@ namespace vq {
 namespace {
 
 constexpr auto kYieldEvery = std::chrono::milliseconds(50);
+constexpr std::size_t kBatchRows = 4096;
 
 // Thrown by the load loop when the user cancels; shown as "IMP_CANCEL".
 struct Cancelled {};
@@ -61,12 +62,15 @@ void TfrmImportCliente::hideProgressPanel() {
     panAnimacao->SetVisible(false);
 }
 
-void TfrmImportCliente::yieldToEvents() {
-    static thread_local auto last = std::chrono::steady_clock::now();
+bool TfrmImportCliente::yieldDue() {
     const auto now = std::chrono::steady_clock::now();
-    if (now - last < kYieldEvery)
-        return;
-    last = now;
+    if (now - lastYield_ < kYieldEvery)
+        return false;
+    lastYield_ = now;
+    return true;
+}
+
+void TfrmImportCliente::yieldToEvents() {
     QCoreApplication::processEvents();
     if (cancelRequested_)
         throw Cancelled{};
@@ -91,8 +95,6 @@ void TfrmImportCliente::btfCarregarClick() {
     struct Restore {
         TfrmImportCliente& f;
         ~Restore() {
-            if (f.cdsCliente.State() == DataSetState::Insert)
-                f.cdsCliente.Cancel();
             f.cdsCliente.EnableControls();
             f.hideProgressPanel();
             f.setLoading(false);
@@ -107,6 +109,10 @@ void TfrmImportCliente::btfCarregarClick() {
     Restore restore{*this};
 
     import::RowFiller filler(cdsCliente);
+    // Rows go to cdsCliente in batches; the rows read before a failure or a cancel stay.
+    std::vector<PackedRow> batch;
+    batch.reserve(kBatchRows);
+    const auto flush = [&] { cdsCliente.appendPacked(batch); };
     try {
         for (cdsArquivo.First(); !cdsArquivo.Eof(); cdsArquivo.Next()) {
             const std::string path = cdsArquivo.FieldByName("NMARQLAYIMP").AsString();
@@ -114,23 +120,30 @@ void TfrmImportCliente::btfCarregarClick() {
             lblArquivo->SetCaption(Msg(*this, "LendoArq") + " " + reader.fileName());
             pgbImport->SetMax(static_cast<std::int64_t>(reader.size()));
             pgbImport->SetPosition(0);
-            std::string line;
+            std::string_view line;
             while (reader.readLine(line)) {
                 converter.convert(line, reader.fileName(), reader.lineNumber());
-                cdsCliente.Append();
-                filler.fill(converter, reader.fileName(), reader.lineNumber());
-                cdsCliente.Post();
+                batch.push_back(filler.fill(converter, reader.fileName(), reader.lineNumber()));
                 rowLines_.push_back(reader.lineNumber());
-                pgbImport->SetPosition(static_cast<std::int64_t>(reader.consumed()));
-                yieldToEvents();
+                if (batch.size() == kBatchRows)
+                    flush();
+                if (yieldDue()) {
+                    flush();
+                    pgbImport->SetPosition(static_cast<std::int64_t>(reader.consumed()));
+                    yieldToEvents();
+                }
             }
+            flush();
+            pgbImport->SetPosition(static_cast<std::int64_t>(reader.consumed()));
             log::info("import: " + std::to_string(reader.lineNumber()) + " linhas lidas de " + path);
         }
         loaded_ = true;
     } catch (const Cancelled&) {
+        flush();
         log::info("import: carga do layout " + layout + " cancelada");
         Consiste::MensErro(Msg(*this, "IMP_CANCEL"));
     } catch (const import::ImportError& e) {
+        flush();
         log::warn("import: layout " + layout + ": " + e.what());
         Consiste::MensErro(e.describe(Msg(*this, e.key())));
     }

@@ -6,6 +6,7 @@
 #include "platform/data/text_ptbr.h"
 #include "platform/data/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -40,11 +41,11 @@ constexpr ImportColumn kColumns[] = {
     {FieldSpec{"CDCLIENTE", FieldType::String, 21, "Código do Cliente"}, "", Fill::CustomerCode},
     str("IDTPIJURCLIE", 1, "Tipo de Inscrição", Fill::Trimmed),
     str("NRINSJURCLIE", 20, "Número Inscrição", Fill::Trimmed),
-    str("NMRAZSOCCLIE", 50, "Razão Social"),
-    str("NMFANTCLIE", 50, "Nome Fantasia"),
+    str("NMRAZSOCCLIE", 50, "Razão Social", Fill::Trimmed),
+    str("NMFANTCLIE", 50, "Nome Fantasia", Fill::Trimmed),
     str("NRINSESTCLIE", 20, "Inscr. Estadual"),
-    str("NMAVALCLIE", 40),
-    str("CDTPINDICE", 1, "Tipo de Índice"),
+    str("NMAVALCLIE", 40, {}, Fill::Trimmed),
+    str("CDTPINDICE", 1, "Tipo de Índice", Fill::Trimmed),
     code("CDINDICE", 4, "Código do Índice"),
     code("CDCONTCTBL", 20, "Conta Contábil"),
     code("CDPERFCLIE", 3, "Perfil do Cliente"),
@@ -54,13 +55,13 @@ constexpr ImportColumn kColumns[] = {
     code("CDSEGMER", 5, "Segmento Mercado"),
     code("CDATIVCLI", 5, "Atividade Cliente"),
     code("CDTPCTRECEB", 6, "Tipo de Conta Rec."),
-    str("CDCSTDIG1CLI", 1),
+    str("CDCSTDIG1CLI", 1, {}, Fill::Trimmed),
     code("CDVENDEDOR", 4, "Vendedor"),
     code("CDCFOPCLIE", 4),
     code("CDMODODIVULG", 5, "Modo de divulgação"),
-    str("CDESTACIVIL", 1, "Estado Civil"),
+    str("CDESTACIVIL", 1, "Estado Civil", Fill::Trimmed),
     code("CDPROSPECT", 21, "Prospect"),
-    {FieldSpec{"CDESCOLARIDADE", FieldType::String, 1, "Escolaridade"}, "CDESCOLARIDA", Fill::Text},
+    {FieldSpec{"CDESCOLARIDADE", FieldType::String, 1, "Escolaridade"}, "CDESCOLARIDA", Fill::Trimmed},
     code("CDESCOLA", 10, "Escola"),
     code("CDFIAVALESTA", 4),
     code("CDAVALESTA", 3),
@@ -107,11 +108,11 @@ constexpr ImportColumn kColumns[] = {
     flag("IDZERSALDCON", "Zera Saldo"),
     str("DSHOMEPACLI", 50),
     str("DSCFOPCLIE", 50),
-    str("NMMAECLIE", 50, "Nome Mãe"),
-    str("NMPAICLIE", 50, "Nome Pai"),
+    str("NMMAECLIE", 50, "Nome Mãe", Fill::Trimmed),
+    str("NMPAICLIE", 50, "Nome Pai", Fill::Trimmed),
     str("DSNATURCLIE", 40, "Naturalidade"),
     str("DSLOCTRCLIE", 50),
-    str("NMRESPCLIE", 50),
+    str("NMRESPCLIE", 50, {}, Fill::Trimmed),
     str("NRCPFCLIE", 11, "CPF"),
     str("NRRGCLIE", 15, "RG"),
     str("NRTURNO", 2),
@@ -161,81 +162,19 @@ const std::array<FieldSpec, kImportColumnCount> kSpecs = [] {
 
 [[noreturn]] void fail(const char* key, const SlotValue& slot, const std::string& fileName, long long line) {
     const std::string column = slot.column ? slot.column->name : std::string();
-    throw ImportError(key, fileName, line, column, slot.text);
-}
-
-// Text of a slot: an empty "D" or "N" value reads "0", numbers and dates their pt-BR text.
-std::string textOf(const Variant& v) {
-    switch (v.kind()) {
-    case VariantKind::Null:
-        return {};
-    case VariantKind::String:
-        return v.asString();
-    case VariantKind::Double:
-        return formatNumber(v.toDouble());
-    case VariantKind::DateTime: {
-        const DateTime dt = v.toDateTime();
-        return dt.days == std::floor(dt.days) ? formatDate(dt) : formatDateTime(dt);
-    }
-    default:
-        return v.toString();
-    }
+    throw ImportError(key, fileName, line, column, std::string(slot.text()));
 }
 
 // A value too long for its field loses its trailing blanks; still too long, it is refused.
-std::string fitted(std::string text, const Field& field, const SlotValue& slot, const std::string& fileName,
-                   long long line) {
-    const auto size = static_cast<std::size_t>(field.Size());
-    if (utf8Length(text) <= size)
+std::string_view fitted(std::string_view text, std::size_t size, const SlotValue& slot,
+                        const std::string& fileName, long long line) {
+    if (text.size() <= size || utf8Length(text) <= size)
         return text;
-    text.erase(text.find_last_not_of(" \t") + 1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
     if (utf8Length(text) > size)
         fail("TAM_INV", slot, fileName, line);
     return text;
-}
-
-Variant numberOf(const Field& field, const SlotValue& slot, const std::string& fileName, long long line) {
-    const Variant& v = slot.value;
-    if (field.DataType() == FieldType::DateTime) {
-        switch (v.kind()) {
-        case VariantKind::Null:
-            return Variant(DateTime{});
-        case VariantKind::DateTime:
-            return v;
-        case VariantKind::String: {
-            const auto date = parseDateTime(trimBlanks(v.asString()));
-            if (!date && !trimBlanks(v.asString()).empty())
-                fail("DATA_INV", slot, fileName, line);
-            return Variant(date.value_or(DateTime{}));
-        }
-        default:
-            return Variant(DateTime{v.toDouble()});
-        }
-    }
-    double number = 0;
-    switch (v.kind()) {
-    case VariantKind::Null:
-        break;
-    case VariantKind::String: {
-        const std::string_view text = trimBlanks(v.asString());
-        const auto parsed = text.empty() ? std::optional<double>(0.0) : parseNumber(text);
-        if (!parsed)
-            fail("NUM_INV", slot, fileName, line);
-        number = *parsed;
-        break;
-    }
-    case VariantKind::DateTime:
-        number = v.toDateTime().days;
-        break;
-    default:
-        number = v.toDouble();
-    }
-    if (field.DataType() == FieldType::Float)
-        return Variant(number);
-    const double limit = field.DataType() == FieldType::SmallInt ? 32767.0 : 2147483647.0;
-    if (number != std::floor(number) || number > limit || number < -limit - 1)
-        fail("NUM_INV", slot, fileName, line);
-    return Variant(static_cast<std::int64_t>(number));
 }
 
 } // namespace
@@ -248,48 +187,124 @@ std::span<const FieldSpec> importFieldSpecs() {
     return kSpecs;
 }
 
-RowFiller::RowFiller(ClientDataSet& rows) : rows_(rows) {
+RowFiller::RowFiller(const ClientDataSet& rows) : builder_(static_cast<std::size_t>(rows.FieldCount())) {
     for (const ImportColumn& column : kColumns)
-        targets_.push_back({&column, &rows.FieldByName(column.field.name),
+        targets_.push_back({&column, static_cast<std::size_t>(rows.FieldByName(column.field.name).Index()),
                             column.slot.empty() ? -1 : findImportField(column.slot)});
+    std::sort(targets_.begin(), targets_.end(),
+              [](const Target& a, const Target& b) { return a.field < b.field; });
     kindSlot_ = findImportField("IDTPIJURCLIE");
     numberSlot_ = findImportField("NRINSJURCLIE");
 }
 
-void RowFiller::fill(const LineConverter& converter, const std::string& fileName, long long lineNumber) {
-    static const SlotValue kNone;
-    for (const Target& t : targets_) {
-        const SlotValue& slot = t.slot >= 0 ? converter.slot(static_cast<std::size_t>(t.slot)) : kNone;
-        Variant value;
-        switch (t.column->fill) {
-        case Fill::FileName:
-            value = Variant(fitted(fileName, *t.field, slot, fileName, lineNumber));
-            break;
-        case Fill::CustomerCode: {
-            const SlotValue& kind = converter.slot(static_cast<std::size_t>(kindSlot_));
-            const SlotValue& number = converter.slot(static_cast<std::size_t>(numberSlot_));
-            const std::string text =
-                std::string(trimBlanks(textOf(kind.value))) + std::string(trimBlanks(textOf(number.value)));
-            value = Variant(fitted(text, *t.field, number, fileName, lineNumber));
-            break;
-        }
-        case Fill::Trimmed:
-            value = Variant(
-                fitted(std::string(trimBlanks(textOf(slot.value))), *t.field, slot, fileName, lineNumber));
-            break;
-        case Fill::Text:
-            value = Variant(fitted(textOf(slot.value), *t.field, slot, fileName, lineNumber));
-            break;
-        case Fill::Code:
-            value = Variant(fitted(Consiste::Ajusta(textOf(slot.value), t.column->width), *t.field, slot,
-                                   fileName, lineNumber));
-            break;
-        case Fill::Number:
-            value = numberOf(*t.field, slot, fileName, lineNumber);
-            break;
-        }
-        t.field->SetValue(value);
+// Text of a slot: an empty "D" or "N" value reads "0", numbers and dates their pt-BR text.
+std::string_view RowFiller::textOf(const SlotValue& slot, std::string& scratch) const {
+    switch (slot.kind) {
+    case SlotKind::Empty:
+        return {};
+    case SlotKind::Text:
+        return slot.raw;
+    case SlotKind::Zero:
+        return "0";
+    case SlotKind::Number:
+        scratch = formatNumber(slot.number);
+        return scratch;
+    case SlotKind::Date: {
+        const DateTime dt{slot.number};
+        scratch = dt.days == std::floor(dt.days) ? formatDate(dt) : formatDateTime(dt);
+        return scratch;
     }
+    }
+    return {};
+}
+
+// An empty text is no value, as Field::SetValue stores it.
+void RowFiller::putText(const Target& t, std::string_view text, const SlotValue& slot,
+                        const std::string& fileName, long long lineNumber) {
+    text = fitted(text, static_cast<std::size_t>(t.column->field.size), slot, fileName, lineNumber);
+    if (!text.empty())
+        builder_.putText(t.field, VariantKind::String, text);
+}
+
+void RowFiller::putNumber(const Target& t, const SlotValue& slot, const std::string& fileName,
+                          long long lineNumber) {
+    const FieldType type = t.column->field.type;
+    double number = 0;
+    switch (slot.kind) {
+    case SlotKind::Empty:
+    case SlotKind::Zero:
+        break;
+    case SlotKind::Number:
+    case SlotKind::Date:
+        number = slot.number;
+        break;
+    case SlotKind::Text: {
+        const std::string_view text = slot.text();
+        if (type == FieldType::DateTime) {
+            const auto date = parseDateTime(text);
+            if (!date)
+                fail("DATA_INV", slot, fileName, lineNumber);
+            number = date->days;
+        } else {
+            const auto parsed = parseNumber(text);
+            if (!parsed)
+                fail("NUM_INV", slot, fileName, lineNumber);
+            number = *parsed;
+        }
+        break;
+    }
+    }
+    if (type == FieldType::DateTime) {
+        builder_.putDateTime(t.field, number);
+        return;
+    }
+    if (type == FieldType::Float) {
+        builder_.putDouble(t.field, number);
+        return;
+    }
+    const double limit = type == FieldType::SmallInt ? 32767.0 : 2147483647.0;
+    if (number != std::floor(number) || number > limit || number < -limit - 1)
+        fail("NUM_INV", slot, fileName, lineNumber);
+    builder_.putInt(t.field, static_cast<std::int64_t>(number));
+}
+
+void RowFiller::put(const Target& t, const SlotValue& slot, const std::string& fileName,
+                    long long lineNumber) {
+    switch (t.column->fill) {
+    case Fill::FileName:
+        putText(t, fileName, slot, fileName, lineNumber);
+        break;
+    case Fill::CustomerCode: {
+        const SlotValue& kind = converter_->slot(static_cast<std::size_t>(kindSlot_));
+        const SlotValue& number = converter_->slot(static_cast<std::size_t>(numberSlot_));
+        code_.assign(trimBlanks(textOf(kind, scratch_)));
+        code_.append(trimBlanks(textOf(number, scratch_)));
+        putText(t, code_, number, fileName, lineNumber);
+        break;
+    }
+    case Fill::Trimmed:
+        putText(t, trimBlanks(textOf(slot, scratch_)), slot, fileName, lineNumber);
+        break;
+    case Fill::Text:
+        putText(t, textOf(slot, scratch_), slot, fileName, lineNumber);
+        break;
+    case Fill::Code:
+        scratch2_ = Consiste::Ajusta(textOf(slot, scratch_), t.column->width);
+        putText(t, scratch2_, slot, fileName, lineNumber);
+        break;
+    case Fill::Number:
+        putNumber(t, slot, fileName, lineNumber);
+        break;
+    }
+}
+
+PackedRow RowFiller::fill(const LineConverter& converter, const std::string& fileName, long long lineNumber) {
+    static const SlotValue kNone;
+    converter_ = &converter;
+    builder_.clear();
+    for (const Target& t : targets_)
+        put(t, t.slot >= 0 ? converter.slot(static_cast<std::size_t>(t.slot)) : kNone, fileName, lineNumber);
+    return builder_.finish();
 }
 
 } // namespace vq::import

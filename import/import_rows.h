@@ -5,6 +5,7 @@
 #include "import/line_converter.h"
 #include "platform/data/client_data_set.h"
 #include "platform/data/field.h"
+#include "platform/data/row_builder.h"
 
 #include <span>
 #include <string_view>
@@ -15,8 +16,8 @@ namespace vq::import {
 enum class Fill {
     FileName,     // the file name without directory
     CustomerCode, // IDTPIJURCLIE + NRINSJURCLIE, both trimmed
-    Trimmed,      // text without blanks around
-    Text,         // text as read
+    Trimmed,      // text without blanks around: names, codes and registration, padded in fixed-width files
+    Text,         // text as read (a text too long for its field still loses its trailing blanks)
     Code,         // Consiste::Ajusta to `width`
     Number        // the field's type: float, integer, small integer or date-time
 };
@@ -33,24 +34,33 @@ inline constexpr std::size_t kImportColumnCount = 111;
 std::span<const ImportColumn> importColumns();
 std::span<const FieldSpec> importFieldSpecs(); // the fields of cdsCliente and cdsInsCliente
 
-// Fills the record being inserted from the converter's slots. Throws ImportError (value form): "TAM_INV" for
-// a text that does not fit after dropping its trailing blanks, "NUM_INV" for a value that cannot feed a
-// numeric field (integers refuse fractions and their range), "DATA_INV" for a text that is not a date.
+// Packs the row of the converter's current line for ClientDataSet::appendPacked, with the values each
+// field would hold after Field::SetValue (an empty text is null). Throws ImportError (value form): "TAM_INV"
+// for a text that does not fit after dropping its trailing blanks, "NUM_INV" for a value that cannot feed
+// a numeric field (integers refuse fractions and their range), "DATA_INV" for a text that is not a date.
 class RowFiller {
 public:
-    explicit RowFiller(ClientDataSet& rows);
-    void fill(const LineConverter& converter, const std::string& fileName, long long lineNumber);
+    explicit RowFiller(const ClientDataSet& rows); // fields of importFieldSpecs, in any order
+    PackedRow fill(const LineConverter& converter, const std::string& fileName, long long lineNumber);
 
 private:
     struct Target {
         const ImportColumn* column;
-        Field* field;
+        std::size_t field;
         int slot; // -1: none
     };
-    ClientDataSet& rows_;
-    std::vector<Target> targets_;
+    std::string_view textOf(const SlotValue& slot, std::string& scratch) const;
+    void put(const Target& t, const SlotValue& slot, const std::string& fileName, long long lineNumber);
+    void putText(const Target& t, std::string_view text, const SlotValue& slot, const std::string& fileName,
+                 long long lineNumber);
+    void putNumber(const Target& t, const SlotValue& slot, const std::string& fileName, long long lineNumber);
+
+    std::vector<Target> targets_; // by field index: the builder takes values in field order
+    RowBuilder builder_;
     int kindSlot_ = -1;
     int numberSlot_ = -1;
+    const LineConverter* converter_ = nullptr; // during fill
+    std::string scratch_, scratch2_, code_;
 };
 
 } // namespace vq::import

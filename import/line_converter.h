@@ -6,6 +6,7 @@
 #include "platform/data/variant.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@ struct LayoutColumn {
     int length = 0;   // characters
     int decimals = 0;
     std::string defaultValue; // replaces the line's text when not blank
+    bool hasDefault = false;  // defaultValue is not blank (set by the converter)
     char type = ' ';          // 'D' date, 'N' number, anything else text
     std::string name;         // NMCOLUNAIMP
     int slot = -1;            // index in arFields; -1: not recognised, ignored
@@ -28,12 +30,18 @@ struct LayoutColumn {
 // Every row of the layout columns dataset (GetDescLayout's packet), in the order received.
 std::vector<LayoutColumn> layoutColumns(ClientDataSet& descLayout);
 
-// A slot's value: empty (null), text, a number (integer 0 for an empty "D" or "N" value, double
-// otherwise) or a date-time; with the layout column that wrote it and its text, for messages.
+// A slot's value: empty, text, the integer 0 (an empty "D" or "N" value), a number or a date-time; with
+// the layout column that wrote it, for messages. Kept without Variants so that a line costs no allocation.
+enum class SlotKind { Empty, Text, Zero, Number, Date };
+
 struct SlotValue {
-    Variant value;
-    std::string text; // trimmed
+    SlotKind kind = SlotKind::Empty;
+    std::string raw;   // Text: as read, blanks included; the other kinds: the trimmed text read
+    double number = 0; // Number: the value; Date: days
     const LayoutColumn* column = nullptr;
+
+    std::string_view text() const; // trimmed, for messages
+    Variant value() const;
 };
 
 class LineConverter {
@@ -53,8 +61,9 @@ private:
 
     std::vector<LayoutColumn> columns_;
     std::array<SlotValue, kSlotCount> slots_;
-    std::vector<std::size_t> offsets_; // byte offset of each character of a non-ASCII line
+    std::vector<std::uint32_t> offsets_; // byte offset of each character of a non-ASCII line
     bool ascii_ = true;
+    std::string scratch_;
 };
 
 // Text with blanks around removed (space and tab).

@@ -14,11 +14,31 @@ constexpr std::array<char16_t, 32> kHigh1252 = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+constexpr std::array<detail::Utf8Of, 128> makeWindows1252() {
+    std::array<detail::Utf8Of, 128> out{};
+    for (unsigned b = 0x80; b <= 0xFF; ++b) {
+        const char16_t c = b < 0xA0 ? kHigh1252[b - 0x80] : static_cast<char16_t>(b);
+        detail::Utf8Of& u = out[b - 0x80];
+        u.control = c < 0xA0;
+        if (c < 0x800) {
+            u.bytes = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0};
+            u.length = 2;
+        } else {
+            u.bytes = {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                       static_cast<char>(0x80 | (c & 0x3F))};
+            u.length = 3;
+        }
+    }
+    return out;
+}
+
 bool startsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
 } // namespace
+
+const std::array<detail::Utf8Of, 128> detail::kWindows1252 = makeWindows1252();
 
 ByteOrderMark byteOrderMark(std::string_view head, std::size_t& length) {
     using namespace std::string_view_literals;
@@ -37,30 +57,6 @@ ByteOrderMark byteOrderMark(std::string_view head, std::size_t& length) {
 bool hasHighByte(std::string_view bytes) {
     return std::any_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
-void appendWindows1252(std::string& out, std::string_view bytes) {
-    out.reserve(out.size() + bytes.size() + bytes.size() / 8);
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        // ASCII runs are copied whole.
-        std::size_t run = i;
-        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
-            ++run;
-        out.append(bytes.data() + i, run - i);
-        if (run == bytes.size())
-            break;
-        const auto b = static_cast<unsigned char>(bytes[run]);
-        i = run + 1;
-        const char16_t c = b < 0xA0 ? kHigh1252[b - 0x80] : char16_t{b};
-        if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        }
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
 }
 
 bool hasControlCharacter(std::string_view utf8) {

@@ -110,11 +110,15 @@ void TfrmCliente::sbtCopiarClick() {
     }
     if (activeTab() != Tab::Interloc || detail.pgcInterloc->ActivePage() != detail.tshEndeInter)
         return;
-    ClientDataSet& contact = data_->cdsInterloc();
-    customer::checkCopyFits(normal, contact, customer::contactAddressFields());
-    if (contact.State() == DataSetState::Browse)
-        contact.Edit();
-    customer::copyFields(normal, contact, customer::contactAddressFields());
+    // The contact pages never read the normal address: the copy reads the current customer's.
+    loadIfNeeded(normal, "GetEndeClieNorm");
+    if (!normal.Active() || normal.IsEmpty())
+        return;
+    ClientDataSet& contacts = data_->cdsInterloc();
+    customer::checkCopyFits(normal, contacts, customer::contactAddressFields());
+    if (contacts.State() == DataSetState::Browse)
+        contacts.Edit();
+    customer::copyFields(normal, contacts, customer::contactAddressFields());
 }
 
 void TfrmCliente::CopiaEndereco(ClientDataSet& target) {

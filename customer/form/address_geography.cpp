@@ -89,7 +89,7 @@ services::GeographyLookup& TfrmCliente::geographyOf(const gui::Edit* countryEdit
     throw Error("Edição de país sem cadeia de consulta geográfica no cadastro de clientes.");
 }
 
-void TfrmCliente::geographyFailed(gui::TabSheet* tabSheet, gui::Edit* edit, bool isContact) {
+void TfrmCliente::geographyFailed(gui::TabSheet* tabSheet, gui::Control* edit, bool isContact) {
     if (!isContact) {
         validationFailed(tabSheet, edit);
         return;

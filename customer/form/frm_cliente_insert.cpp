@@ -2,8 +2,6 @@
 
 #include "customer/Vqm41200.h"
 #include "customer/form/form_support.h"
-#include "framework/services/messages.h"
-#include "framework/services/pesquisa.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/choices.h"
 #include "platform/gui/colors.h"
@@ -15,7 +13,6 @@
 #include "platform/gui/seams.h"
 #include "platform/gui/text_controls.h"
 #include "platform/gui/ui_locks.h"
-#include "services/app_server.h"
 
 namespace vq {
 
@@ -54,7 +51,7 @@ void TfrmCliente::sbtIncluirClick() {
         ClientDataSet& correspondence = data_->cdsCorres();
         if (tab == DadosPed && detail.pgcGeral->ActivePage() == detail.tshPrcBase) {
             if (browsing(prices))
-                appendInGrid(*this, prices, "dbgPrecoBaseCli", "CDPRECOBASE");
+                appendInGrid(*this, prices, "dbgPrecoBase", "CDPRECOBASE");
             ControlaBotoes(false);
         } else if (tab == Observ && browsing(data_->cdsObserv())) {
             data_->cdsObserv().Append();
@@ -129,28 +126,6 @@ void TfrmCliente::newCustomer() {
     ControlaBotoes(false);
     if (fieldText(master, "IDCLIEATIV").empty())
         chooseByValue(*form.dbcSituAtiv, "S");
-}
-
-void TfrmCliente::offerProspect() {
-    ClientDataSet& prospects = data_->dataSet("cdsProspect");
-    services::readInto(netClientes, "GetProspect", VariantArray{}, prospects);
-    if (prospects.IsEmpty() || !gui::confirm(Msg(*this, "imp_Prosp")))
-        return;
-    const std::string caption = Msg(*this, "Prosp_ne") + "|" + Msg(*this, "Prosp");
-    if (!Pesquisa::Pesquisar(LookupSource(*data_->dataSource("dtsProspect")), caption))
-        return;
-    const std::string prospect = fieldText(prospects, "CDPROSPECT");
-    ClientDataSet& master = cdsCliente();
-    if (!master.Active())
-        master.CreateDataSet();
-    if (master.State() != DataSetState::Insert)
-        master.Append();
-    ImportaProspect();
-    cmd.sbtImpProsp->SetEnabled(false);
-    cmd.mnuImpProsp->SetEnabled(false);
-    services::readInto(netClientes, "GetEndeProsp", VariantArray{Variant(prospect)},
-                       data_->dataSet("cdsEndeProsp"));
-    copyProspectAddress();
 }
 
 } // namespace vq

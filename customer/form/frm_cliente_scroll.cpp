@@ -1,6 +1,7 @@
 // TfrmCliente: what a change of current customer refreshes.
 
 #include "customer/Vqm41200.h"
+#include "customer/financial_rules.h"
 #include "customer/form/form_support.h"
 #include "customer/reload_rule.h"
 #include "framework/services/db_geral.h"
@@ -28,20 +29,19 @@ using enum customer::form::Tab;
 namespace {
 
 // While the record-change handling runs: boScroll set and the CFOP combos' change handlers detached,
-// both restored however the handling ends.
+// both restored however the handling ends. A record change inside the refresh leaves boScroll set for the
+// rest of the refresh.
 class ScrollScope {
 public:
     explicit ScrollScope(TfrmCliente& form)
         : u_(Vqm41200::unit()), cfop_(*form.extra.cbbEndCFOP), cfopPres_(*form.extra.cbbEndCFOPOPres),
           onCfop_(std::exchange(cfop_.OnChange, nullptr)),
-          onCfopPres_(std::exchange(cfopPres_.OnChange, nullptr)) {
-        u_.boScroll = true;
-    }
+          onCfopPres_(std::exchange(cfopPres_.OnChange, nullptr)), outer_(std::exchange(u_.boScroll, true)) {}
     ~ScrollScope() {
         cfop_.OnChange = std::move(onCfop_);
         cfopPres_.OnChange = std::move(onCfopPres_);
         u_.boEndeClie = false;
-        u_.boScroll = false;
+        u_.boScroll = outer_;
     }
     ScrollScope(const ScrollScope&) = delete;
     ScrollScope& operator=(const ScrollScope&) = delete;
@@ -52,6 +52,7 @@ private:
     gui::ComboBox& cfopPres_;
     gui::NotifyEvent onCfop_;
     gui::NotifyEvent onCfopPres_;
+    bool outer_;
 };
 
 } // namespace
@@ -103,9 +104,10 @@ void TfrmCliente::showRegion() {
 
 void TfrmCliente::showFinancialPendency() {
     Vqm41200::UnitState& u = Vqm41200::unit();
-    const bool was = std::exchange(u.boSitPenChk, false);
+    // Only the box set here is no change of the record; every other click is.
+    u.boSitPenChk = false;
     form.chbIdSitFinCli->SetChecked(fieldText(cdsCliente(), "IDSITFINCLIE") == "P");
-    u.boSitPenChk = was;
+    u.boSitPenChk = true;
 }
 
 void TfrmCliente::applyMasterMasks() {
@@ -139,7 +141,7 @@ void TfrmCliente::applyPlainControls() {
     const ClientDataSet& master = cdsCliente();
     detail.cbbLancExp->SetItemIndex(fieldText(master, "IDGERANFPEDI") == "2" ? 1 : 0);
     const std::string approval = fieldText(master, "IDPFINAPRPED");
-    const bool days = approval == "2" || (approval == "3" && changesAllowed());
+    const bool days = customer::approvalDaysEnabled(customer::approvalItem(approval), changesAllowed());
     detail.nedDias->SetEnabled(days);
     detail.nedDias->SetColor(days ? gui::colors::Normal : gui::colors::Disabled);
     detail.nedDias->SetText(fieldText(master, "NRDIAPFINAPR"));

@@ -118,7 +118,10 @@ void TfrmCliente::pgcPadraoChange() {
     const bool secondaryAddress = address && address->kind != customer::AddressKind::Normal;
 
     cmd.sbtImpProsp->SetEnabled(tab == FolhaDados || (tab == Formulario && !master.editing()));
-    cmd.mnuCopiaEndereo->SetEnabled(secondaryAddress && allow);
+    // The contact's address page enables it too (pgcInterlocChange).
+    cmd.mnuCopiaEndereo->SetEnabled(
+        (secondaryAddress || (tab == Interloc && detail.pgcInterloc->ActivePage() == detail.tshEndeInter)) &&
+        allow);
     markActiveTab();
 
     if (tab == Formulario) {

@@ -26,18 +26,6 @@ bool codeCarriesRegistration(std::string_view kind) {
     return kind != "O" && kind != "I";
 }
 
-// Raised and lowered around the exit of dbeNrInsJurClie, however it ends.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 // Number of customers GetValidaCliente counts for (code, number, kind).
 double countCustomers(net::TNetConnection& net, ClientDataSet& target, const std::string& code,
                       const std::string& number, const std::string& kind) {
@@ -242,7 +230,7 @@ void TfrmCliente::dbeNrInsJurClieEnter() {
 }
 
 void TfrmCliente::dbeNrInsJurClieExit() {
-    FlagScope leaving(boSaiInscEmis);
+    customer::form::FlagScope leaving(boSaiInscEmis);
     ClientDataSet& m = cdsCliente();
     if (m.editing())
         assign(m, "NRINSJURCLIE", customer::issuingRegistrationOnExit(fieldText(m, "NRINSJURCLIE")));

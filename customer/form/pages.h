@@ -27,7 +27,10 @@ class GroupBox;
 class Label;
 class MaskEdit;
 class MenuItem;
+class DbNavigator;
+class DbRichEdit;
 class NumberEdit;
+class Panel;
 class PageControl;
 class PopupMenu;
 class RadioGroup;
@@ -145,6 +148,34 @@ struct FiscalControls {
     gui::DbGrid* dbgMensCliente = nullptr;
     gui::PopupMenu* pmnAlvara = nullptr;
     gui::MenuItem *mnuAlvaraPEd = nullptr, *mnuAlvaraGer = nullptr;
+};
+
+// Commercial classification controls the form's own handlers use (the lookups' code and name edits are
+// rows of customer/classification_table.cpp).
+struct ClassificationControls {
+    gui::DbEdit *dbeVendedor = nullptr, *dbeCdGrupClie = nullptr, *dbeCdFiliOrig = nullptr,
+                *dbeCdModoDivulg = nullptr, *dbeTipoTransp = nullptr, *dbeTransportadora = nullptr,
+                *dbeSgIndice = nullptr, *dbeNmIndice = nullptr, *dbeNmContCtbl = nullptr,
+                *dbeMatAplic = nullptr, *dbeProdMatAplic = nullptr, *dbeNmMatAplic = nullptr;
+    gui::DbComboBox* dbcTipoPgto = nullptr;
+    gui::DbCheckBox* dckMatAplic = nullptr;
+};
+
+// tshInterloc's contact form, address and correspondence, and tshObserv (contact_*.cpp).
+struct ContactControls {
+    gui::GroupBox *grbInterloc = nullptr, *grbEndeInter = nullptr;
+    gui::DbEdit *dbeCdInterloc = nullptr, *dbeNmInter = nullptr, *dbeCargo = nullptr, *dbeCodCargo = nullptr,
+                *dbeNmCargo = nullptr, *dbeCdFunc = nullptr, *dbeNmFunc = nullptr, *dbeCdPaisInter = nullptr,
+                *dbeNmPaisInter = nullptr, *dbeEstadoInter = nullptr, *dbeCdMuniInter = nullptr,
+                *dbeNmMuniInter = nullptr;
+    gui::DbComboBox *dcbTipo = nullptr, *dbcSituacao = nullptr, *dcbTipoEnde = nullptr;
+    gui::DbDateEdit* depDtNasc = nullptr;
+    TBtnPesquisa *BtnCodCargo = nullptr, *btpFuncionario = nullptr, *btpPaisInter = nullptr,
+                 *btpEstadoInter = nullptr, *btpMuniInter = nullptr;
+    gui::DbNavigator* dbnInterloc = nullptr;
+    gui::DbGrid *dbgInterloc = nullptr, *dbgCorres = nullptr, *dbgObserv = nullptr;
+    gui::Panel* panObserv = nullptr;
+    gui::DbRichEdit* dreObserv = nullptr;
 };
 
 // The tabs of pgcPadrao after the base's two pages, in order, with their menu items.

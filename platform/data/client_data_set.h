@@ -85,7 +85,11 @@ public:
     void Cancel();
     void Delete();
     void CheckBrowseMode(); // post a modified row, cancel an untouched one
-    void UpdateRecord();    // ask bound controls to write their pending text
+    // Bulk load: appends rows already packed in the fields' own kinds and sizes (RowBuilder), without the
+    // per-row events, in one pass; logged as inserts when LogChanges; one DataSetChanged; the cursor on
+    // the last row. `rows` is left empty.
+    void appendPacked(std::vector<PackedRow>& rows);
+    void UpdateRecord(); // ask bound controls to write their pending text
     bool Modified() const { return modified_; }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool on) { readOnly_ = on; }

@@ -157,7 +157,10 @@ void ClientDataSet::writeRecord() {
         const auto place = insertBefore_ == 0
                                ? static_cast<std::ptrdiff_t>(order_.size())
                                : std::find(order_.begin(), order_.end(), insertBefore_) - order_.begin();
-        order_.reserve(order_.size() + 1); // so that the insert below cannot fail after the store write
+        // Room first, so that the insert below cannot fail after the store write; growth stays geometric
+        // (reserving one more each time would copy the whole order on every append).
+        if (order_.size() == order_.capacity())
+            order_.reserve(std::max<std::size_t>(16, order_.size() * 2));
         store_.put(id, editBuffer_);
         order_.insert(order_.begin() + place, id);
         if (logChanges_)
@@ -196,6 +199,34 @@ void ClientDataSet::Post() {
     notify(DataEvent::StateChanged);
     notify(reorder ? DataEvent::DataSetChanged : DataEvent::RecordChanged);
     fire(AfterPost);
+}
+
+void ClientDataSet::appendPacked(std::vector<PackedRow>& rows) {
+    if (rows.empty())
+        return;
+    CheckBrowseMode();
+    checkCanModify();
+    order_.reserve(std::max(order_.size() * 2, order_.size() + rows.size()));
+    const bool reorder = filtered_ || !indexFields_.empty();
+    if (!reorder)
+        view_.reserve(std::max(view_.size() * 2, view_.size() + rows.size()));
+    RowId last = 0;
+    for (PackedRow& row : rows) {
+        last = store_.newId();
+        store_.putPacked(last, std::move(row));
+        order_.push_back(last);
+        if (!reorder)
+            view_.push_back(last);
+        if (logChanges_)
+            log_.inserted(last);
+    }
+    rows.clear();
+    if (reorder)
+        rebuildView();
+    positionOn(last, static_cast<int>(view_.size()) - 1);
+    if (!view_.empty())
+        bof_ = eof_ = false;
+    notify(DataEvent::DataSetChanged);
 }
 
 void ClientDataSet::Cancel() {

@@ -1,11 +1,14 @@
 #include "server/core/apply_delta.h"
 
 #include "platform/data/error.h"
+#include "platform/db/db_error.h"
 #include "platform/db/transaction.h"
 #include "server/core/customer_removals.h"
+#include "server/core/customer_row_checks.h"
 #include "server/core/row_numbering.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -171,12 +174,17 @@ Statement deleteStatement(const Provider& provider, const std::vector<const Prov
 } // namespace
 
 std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta) {
+    db::Transaction tx(conn);
+    const std::size_t written = applyDeltaInTransaction(conn, provider, delta);
+    tx.commit();
+    return written;
+}
+
+std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provider, const Delta& delta) {
+    if (!conn.inTransaction())
+        throw std::logic_error("applyDeltaInTransaction needs an open transaction");
     const auto cols = mapFields(provider, delta);
     checkValues(provider, delta, cols);
-    if (delta.rows().empty())
-        return 0;
-
-    db::Transaction tx(conn);
     std::size_t written = 0;
     for (const auto& row : delta.rows()) {
         std::optional<Statement> st;
@@ -201,7 +209,16 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
         }
         if (!st)
             continue;
-        const std::int64_t affected = conn.execute(st->sql, st->params);
+        std::int64_t affected = 0;
+        try {
+            affected = conn.execute(st->sql, st->params);
+        } catch (const db::DbError& e) {
+            // A row taken meanwhile: the user's words, not the database's.
+            const std::string_view text = duplicateRowMessage(provider.table());
+            if (e.kind() != db::DbErrorKind::UniqueViolation || text.empty())
+                throw;
+            throw Error(std::string(text));
+        }
         if (affected == 0)
             throw Error(std::string(kConflictMessage));
         if (affected != 1)
@@ -211,7 +228,6 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
             removeOwnedRows(conn, provider.table(), deletedKey(provider, cols, row));
         ++written;
     }
-    tx.commit();
     return written;
 }
 

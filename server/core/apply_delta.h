@@ -20,4 +20,7 @@ inline constexpr std::string_view kConflictMessage = "Registro alterado ou exclu
 // transaction (customer_removals.h). Returns the number of rows written.
 std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta);
 
+// The same checks and writes inside the caller's open transaction, which commits or rolls back.
+std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provider, const Delta& delta);
+
 } // namespace vq::server

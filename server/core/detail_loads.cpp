@@ -32,6 +32,17 @@ constexpr DetailLoad kDetailLoads[] = {
     {"GetOrigem", "dspOrigem", ""},
     {"GetProspect", "dspProspect", ""},
     {"GetEndeProsp", "dspEndeProsp", "P_CDPROSPECT"},
+    // Prospect conversion.
+    {"GetInterProsp", "dspInterProsp", "P_CDPROSPECT"},
+    {"GetCorrProsp", "dspCorrProsp", "P_CDINTEPROS, P_CDPROSPECT"},
+    {"GetContPros", "dspContPros", "P_CDPROSPECT"},
+    {"GetEvolPros", "dspEvolPros", "P_NRCONTATO"},
+    {"GetObsPros", "dspObsPros", "P_CDPROSPECT"},
+    {"GetTarefa", "dspTarefa", "P_CDPROSPECT"},
+    {"GetContato", "dspContato", "P_CDPROSPECT"},
+    {"GetMovocorr", "dspMovocorr", "P_CDPROSPECT"},
+    {"GetAuditoria", "dspAuditoria", "P_CDPROSPECT"},
+    {"GetPropostafas", "dspPropostafas", "P_CDPROSPECT"},
 };
 
 } // namespace

@@ -48,10 +48,14 @@ constexpr LookupDef kLookups[] = {
     byCode({"GetOperador", "OPERADOR", "CDOPERADOR", "CDOPERADOR, NMOPERADOR", "", "", "T.CDOPERADOR"},
            "T.CDOPERADOR = :P_CODIGO"),
     // The employee list is asked for with two blanks, one employee with (code, "VD").
-    {{"GetFuncionario", "FUNCIONARIO", "CDFUNC", "CDFUNC, NMFUNC, CDEMPRESA", "", "", "T.CDFUNC"},
+    {{"GetFuncionario", "FUNCIONARIO", "CDFUNC", "CDFUNC, CDEMPRESA, NMFUNC", "", "", "T.CDFUNC"},
      "P_CODIGO, P_MODO",
      "T.CDFUNC = :P_CODIGO",
      {"P_CODIGO", AllRows::OnEmpty}},
+    // A contact's correspondence rows of one type: any row means the contact already receives it.
+    {{"GetAuxCorres", "CORINTECLI", "CDCLIENTE, CDINTECLIE, CDTIPOCORR", "CDCLIENTE, CDINTECLIE, CDTIPOCORR",
+      "", "T.CDCLIENTE = :P_CDCLIENTE AND T.CDINTECLIE = :P_CDINTECLIE AND T.CDTIPOCORR = :P_CDTIPOCORR", ""},
+     "P_CDCLIENTE, P_CDINTECLIE, P_CDTIPOCORR"},
     // A product by its tree code, or "T" in its place for every product.
     {{"GetProdMatAplic", "PRODUTO", "CDPRODUTO", "CDPRODUTO, NMPRODUTO, CDARVPROD", "", "", "T.CDARVPROD"},
      "P_CDARVPROD",
@@ -81,6 +85,11 @@ constexpr LookupDef kLookups[] = {
      {"P_CDINSTCOBR", AllRows::OnEmpty}},
     {{"GetVerifiBanco", "BANCOPREF", "CDCLIENTE, CDBANCO", "CDBANCO, CDCLIENTE", "",
       "T.CDCLIENTE = :P_CDCLIENTE AND T.CDREDUCONT = :P_CDREDUCONT", "T.CDBANCO"},
+     "P_CDCLIENTE, P_CDREDUCONT"},
+    // The customer's priority rows of other accounts.
+    {{"GetBancoPrio", "BANCOPREF", "CDCLIENTE, CDBANCO", "CDBANCO, CDCLIENTE, IDPRIORBPREF", "",
+      "T.CDCLIENTE = :P_CDCLIENTE AND T.IDPRIORBPREF = 'S' AND COALESCE(T.CDREDUCONT, '') <> :P_CDREDUCONT",
+      "T.CDBANCO"},
      "P_CDCLIENTE, P_CDREDUCONT"},
 
     // Transport types and carriers: one by its key, or every one for GetTipoTransp.

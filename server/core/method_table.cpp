@@ -7,10 +7,12 @@
 #include "server/core/batch_assign.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
+#include "server/core/customer_row_checks.h"
 #include "server/core/detail_loads.h"
 #include "server/core/import_methods.h"
 #include "server/core/lookups.h"
 #include "server/core/methods.h"
+#include "server/core/prospect_methods.h"
 #include "server/core/shaped_lookups.h"
 #include "server/core/side_list_saves.h"
 
@@ -94,6 +96,15 @@ Variant getValidaCliente(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(std::make_shared<const DataPacket>(countCustomers(*conn, args)));
 }
 
+// getInteClie(code, contact): the contact code when the customer already has that contact, "" when free.
+Variant getInteClie(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    const DataPacket rows = requireLookup("GetVerificaInterlocutor").read(*conn, args);
+    if (rows.rowCount() == 0)
+        return Variant(std::string());
+    return Variant(rows.row(0).at(static_cast<std::size_t>(rows.fieldIndex("CDINTECLIE"))).toString());
+}
+
 // The commands that clear one kind of a customer's rows: how many went.
 Variant removeRows(Services& s, net::CallContext& ctx, VariantArray& args) {
     auto conn = s.pool.acquire();
@@ -142,6 +153,17 @@ Variant confirmaListaTP(Services& s, net::CallContext&, VariantArray& args) {
     auto conn = s.pool.acquire();
     return Variant(
         std::make_shared<const DataPacket>(saveCarrierList(*conn, args[0].asDelta(), args[1].toString())));
+}
+
+// ValidaPrecoBase(customer, table) and GetValid_Socio(customer, number): may the row be added.
+Variant validaPrecoBase(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(priceTableFree(*conn, args[0].toString(), args[1].toString()));
+}
+
+Variant getValidSocio(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(partnerFree(*conn, args[0].toString(), args[1].toString()));
 }
 
 // The batch assignments: one transaction each, progress reported to a client that asked.
@@ -218,6 +240,8 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
     {kModuleClientes, "GetInsEndeClie", "ss", getLookup},
     {kModuleClientes, "GetVdVendAdicClie", "Ss", getLookup},
+    {kModuleClientes, "getInteClie", "ss", getInteClie},
+    {kModuleClientes, "GetAuxCorres", "sss", getLookup},
 
     {kModuleClientes, "SetDelPrazoPagamento", "s", removeRows},
     {kModuleClientes, "SetExcPrcBase", "s", removeRows},
@@ -230,11 +254,46 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetEmailClieFil", "S", getLookup},
     {kModuleClientes, "SetEmailClie", "d", setEmailClie},
     {kModuleClientes, "ExcluirEndereco", "ss", excluirEndereco},
+    // Preferred banks, base price tables and partners.
+    {kModuleClientes, "GetBancoPrio", "ss", getLookup},
+    {kModuleClientes, "ValidaPrecoBase", "ss", validaPrecoBase},
+    {kModuleClientes, "GetValid_Socio", "ss", getValidSocio},
 
     {kModuleClientes, "setCadAuto", "SII", setCadAuto},
     {kModuleClientes, "getClientesEnd", "SSSS", getClientesEnd},
     {kModuleClientes, "setCadAutoTabPrecoClie", "sbSSSSS", setCadAutoTabPrecoClie},
     {kModuleClientes, "setCadAutGrupoClie", "sSSSSS", setCadAutGrupoClie},
+    // Prospect conversion: each step alone, or all of them at once.
+    {kModuleClientes, "ConvertProspect", "ssaabsa", convertProspect},
+    {kModuleClientes, "ImportaClienteProspect", "dS", importaClienteProspect},
+    {kModuleClientes, "ImportaEnderecoProspect", "dS", importaEnderecoProspect},
+    {kModuleClientes, "ImportaInterProsp", "dSS", importaInterProsp},
+    {kModuleClientes, "SetExcEndeProsp", "s", setExcEndeProsp},
+    {kModuleClientes, "GetInterProsp", "s", getDetail},
+    {kModuleClientes, "GetCorrProsp", "ss", getDetail},
+    {kModuleClientes, "SetUpMalaProsp", "ssssss", setUpMalaProsp},
+    {kModuleClientes, "GetContPros", "s", getDetail},
+    {kModuleClientes, "GetEvolPros", "s", getDetail},
+    {kModuleClientes, "SetExcInteProsp", "s", setExcInteProsp},
+    {kModuleClientes, "GetObsPros", "s", getDetail},
+    {kModuleClientes, "SetAcaoProsp", "ss", setAcaoProsp},
+    {kModuleClientes, "GetTarefa", "s", getDetail},
+    {kModuleClientes, "SetTarefa", "ps", setProspectRows},
+    {kModuleClientes, "GetContato", "s", getDetail},
+    {kModuleClientes, "SetContato", "ps", setProspectRows},
+    {kModuleClientes, "GetMovocorr", "s", getDetail},
+    {kModuleClientes, "SetMovocorr", "ps", setProspectRows},
+    {kModuleClientes, "GetAuditoria", "s", getDetail},
+    {kModuleClientes, "SetAuditoria", "ps", setProspectRows},
+    {kModuleClientes, "GetPropostafas", "s", getDetail},
+    {kModuleClientes, "SetPropostafas", "ps", setProspectRows},
+    {kModuleClientes, "SetDelEstinteresse", "s", setDelProspectPart},
+    {kModuleClientes, "SetEscopo", "s", setDelProspectPart},
+    {kModuleClientes, "SetProsfilial", "s", setDelProspectPart},
+    {kModuleClientes, "SetHisQualPros", "s", setDelProspectPart},
+    {kModuleClientes, "SetQualifPros", "s", setDelProspectPart},
+    {kModuleClientes, "SetCursoProspect", "s", setDelProspectPart},
+    {kModuleClientes, "SetDelProspect", "s", setDelProspectPart},
 
     {kModuleImport, "Confirmar", "d", confirmarImport},
     {kModuleImport, "GetLayout", "ss", getLayout},

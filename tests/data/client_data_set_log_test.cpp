@@ -1,6 +1,7 @@
 // Change log merging, the delta's content, and loading packets.
 #include "dataset_test_util.h"
 #include "platform/data/error.h"
+#include "platform/data/row_builder.h"
 #include "platform/data/variant_codec.h"
 
 #include <gtest/gtest.h>
@@ -192,4 +193,52 @@ TEST(DataPackets, FieldsMatchedByNameIgnoringCase) {
     copy.SetData(cds.Data());
     EXPECT_EQ(copy.FieldByName("NMRAZSOCCLIE").AsString(), "Nome");
     EXPECT_EQ(copy.ChangeCount(), 0);
+}
+
+// Bulk append: the same rows as Append/Post, logged as inserts, shown through the filter, cursor on the last.
+TEST(BulkAppend, PackedRowsAreStoredAsAppendedAndLoggedAsInserts) {
+    ClientDataSet bulk("bulk"), oneByOne("one");
+    openCustomers(bulk, 2);
+    openCustomers(oneByOne, 2);
+    std::vector<PackedRow> rows;
+    RowBuilder builder(static_cast<std::size_t>(bulk.FieldCount()));
+    for (int i = 3; i <= 4; ++i) {
+        builder.clear();
+        builder.putText(0, VariantKind::String, "C" + std::to_string(i));
+        builder.putDouble(3, 1.5 * i);
+        builder.putInt(4, i);
+        builder.putDateTime(5, 45000.0 + i);
+        rows.push_back(builder.finish());
+        oneByOne.Append();
+        oneByOne.FieldByName("CDCLIENTE").SetAsString("C" + std::to_string(i));
+        oneByOne.FieldByName("VRLIMCREDCLI").SetValue(1.5 * i);
+        oneByOne.FieldByName("QTDIAS").SetValue(i);
+        oneByOne.FieldByName("DTCADACLIE").SetValue(DateTime{45000.0 + i});
+        oneByOne.Post();
+    }
+    bulk.appendPacked(rows);
+    EXPECT_TRUE(rows.empty());
+    ASSERT_EQ(bulk.RecordCount(), oneByOne.RecordCount());
+    for (int r = 0; r < bulk.RecordCount(); ++r)
+        for (int f = 0; f < bulk.FieldCount(); ++f)
+            EXPECT_EQ(bulk.valueAt(r, f), oneByOne.valueAt(r, f)) << r << "," << f;
+    EXPECT_EQ(bulk.RecNo(), 4);
+    EXPECT_FALSE(bulk.Eof());
+    EXPECT_EQ(bulk.FieldByName("CDCLIENTE").AsString(), "C4");
+    EXPECT_EQ(statuses(bulk.buildDelta()), statuses(oneByOne.buildDelta()));
+    EXPECT_EQ(bulk.ChangeCount(), 2);
+
+    ClientDataSet filtered("filtered");
+    openCustomers(filtered, 2);
+    filtered.SetFilter("CDCLIENTE = 'X*'");
+    filtered.SetFiltered(true);
+    builder.clear();
+    builder.putText(0, VariantKind::String, "X1");
+    rows.push_back(builder.finish());
+    builder.clear();
+    builder.putText(0, VariantKind::String, "C9");
+    rows.push_back(builder.finish());
+    filtered.appendPacked(rows);
+    EXPECT_EQ(filtered.RecordCount(), 1);
+    EXPECT_EQ(filtered.FieldByName("CDCLIENTE").AsString(), "X1");
 }

@@ -87,6 +87,21 @@ TEST_P(ReaderTest, BadTextIsRefusedWithItsLine) {
     EXPECT_EQ(failure("ok\n" + longest + "x\n"), (std::pair<std::string, long long>{"LINHA_LONGA", 2}));
 }
 
+// Lines are scanned many bytes at a time: a special byte is found at every place of a long line.
+TEST_P(ReaderTest, SpecialBytesAreFoundAnywhereInALongLine) {
+    const std::string plain = " ~" + std::string(38, 'a'); // the printable range's ends
+    for (std::size_t at = 0; at <= plain.size(); ++at) {
+        SCOPED_TRACE(at);
+        auto with = [&](const std::string& bytes) { return plain.substr(0, at) + bytes + plain.substr(at); };
+        EXPECT_EQ(readAll(with("\r") + "\n").lines, std::vector<std::string>{plain});
+        EXPECT_EQ(failure(with("\x01") + "\n").first, "ARQUIV_BIN");
+        EXPECT_EQ(failure(with("\x7F") + "\n").first, "ARQUIV_BIN");
+        EXPECT_EQ(readAll("x\n" + with("\xC9\xC7") + "\n").lines[1], with("\xC3\x89\xC3\x87"));
+        EXPECT_EQ(readAll(with("\xC3\x89\xE2\x82\xAC") + "\n").lines[0], with("\xC3\x89\xE2\x82\xAC"));
+        EXPECT_EQ(failure("\xC3\x89\n" + with("\xC9") + "\n").first, "CODIF_INV");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Buffers, ReaderTest, ::testing::Values(16, 7001, 64 * 1024));
 
 TEST(ReaderFileTest, BadPathsAndEmptyFilesAreRefusedBeforeReading) {

@@ -30,7 +30,7 @@ LayoutColumn col(const char* name, int pos, int len, char type = 'T', int decima
 }
 
 Variant slotOf(const LineConverter& c, const char* name) {
-    return c.slot(static_cast<std::size_t>(import::findImportField(name))).value;
+    return c.slot(static_cast<std::size_t>(import::findImportField(name))).value();
 }
 
 std::string failureOf(const std::function<void()>& fn) {
@@ -85,15 +85,12 @@ protected:
     std::string fill(std::vector<LayoutColumn> columns, std::string_view line) {
         LineConverter c(std::move(columns));
         import::RowFiller filler(rows);
-        rows.Append();
+        std::vector<PackedRow> batch;
         const std::string failure = failureOf([&] {
             c.convert(line, "a.txt", 1);
-            filler.fill(c, "a.txt", 1);
+            batch.push_back(filler.fill(c, "a.txt", 1));
         });
-        if (failure.empty())
-            rows.Post();
-        else
-            rows.Cancel();
+        rows.appendPacked(batch);
         return failure;
     }
     std::string text(const char* field) { return rows.FieldByName(field).AsString(); }
@@ -118,6 +115,19 @@ TEST_F(RowFillTest, FieldsAreFedFromTheirSlots) {
     EXPECT_EQ(text("NMRAZSOCCLIE"), "ACME"); // 60 characters lose their trailing blanks to fit 50
     EXPECT_EQ(rows.FieldByName("DTNASCCLIE").AsDateTime(), DateTime{});
     EXPECT_EQ(rows.FieldByName("VRLIMCREDCLI").AsFloat(), 0.0);
+}
+
+// Fixed-width columns pad names and codes: the padding is not stored; free text keeps its blanks.
+TEST_F(RowFillTest, NamesAndCodesLoseThePaddingOfTheirColumns) {
+    ASSERT_EQ(fill({col("NMRAZSOCCLIE", 1, 10), col("NMFANTCLIE", 11, 6), col("CDESTACIVIL", 17, 3),
+                    col("CDINDICE", 20, 5), col("DSNATURCLIE", 25, 8)},
+                   std::string("  ACME    ") + " BETA " + " C " + "  12 " + " SAO    "),
+              "");
+    EXPECT_EQ(text("NMRAZSOCCLIE"), "ACME");
+    EXPECT_EQ(text("NMFANTCLIE"), "BETA");
+    EXPECT_EQ(text("CDESTACIVIL"), "C");
+    EXPECT_EQ(text("CDINDICE"), "0012");
+    EXPECT_EQ(text("DSNATURCLIE"), " SAO    ");
 }
 
 TEST_F(RowFillTest, ValuesThatCannotFeedTheirFieldAreRefused) {

@@ -83,7 +83,8 @@ TEST_P(ProviderReadTest, EveryProviderReadsWithItsDeclaredFields) {
         "INSERT INTO CLIENTE (CDCLIENTE, NMRAZSOCCLIE, CDOPERINCLUSAO) VALUES ('J1', 'Alfa Ltda', 'OPER01')");
     exec("INSERT INTO ENDECLIE (CDCLIENTE, IDTPENDECLIE, CDPAIS, SGESTADO, CDMUNICIPIO) VALUES "
          "('J1', 'P', '0055', 'SP', '0001'), ('J1', 'C', '0055', 'SP', '0002')");
-    const db::Params params{{"P_CDCLIENTE", "J1"}, {"P_CDINTECLIE", "01"}, {"P_CDPROSPECT", "P1"}};
+    const db::Params params{{"P_CDCLIENTE", "J1"},   {"P_CDINTECLIE", "01"}, {"P_CDPROSPECT", "P1"},
+                            {"P_IDTPENDECLIE", "C"}, {"P_CDINTEPROS", "01"}, {"P_NRCONTATO", "1"}};
     for (const auto& p : server::providers()) {
         SCOPED_TRACE(p.name());
         const DataPacket packet = server::readPacket(conn(), p, {}, params);
