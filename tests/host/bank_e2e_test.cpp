@@ -51,7 +51,7 @@ protected:
     static inline std::unique_ptr<Driver> driver_;
 };
 
-TEST_F(CustomerGrids, BankRowsAreCheckedFilledAndSentOneByOne) {
+TEST_F(CustomerGrids, BankRowsAreCheckedSentOneByOneAndKeepOnePriority) {
     run("click mnuBancoPref\nprint calls\n");
     DriverResult r =
         run("click sbtIncluir\ncell dbgBancoPref 0 CDREDUCONT 1\ncell dbgBancoPref 0 CDAGENCIA\n"
@@ -93,16 +93,18 @@ TEST_F(CustomerGrids, BankRowsAreCheckedFilledAndSentOneByOne) {
     EXPECT_TRUE(printedAll(r, "message").empty());
     EXPECT_EQ(callsTo(r, "Confirmar"), 1u);
     const Lines calls = printedAll(r, "call");
-    ASSERT_FALSE(calls.empty());
-    EXPECT_NE(calls[std::min<std::size_t>(2, calls.size() - 1)].find("Protestar"), std::string::npos)
-        << "the instruction's name goes with the row";
+    const auto sent = std::ranges::find_if(
+        calls, [](const std::string& c) { return c.find(".Confirmar(") != std::string::npos; });
+    ASSERT_NE(sent, calls.end());
+    EXPECT_NE(sent->find("Protestar"), std::string::npos) << "the instruction's name goes with the row";
     EXPECT_EQ(printed(r, "cdsBancoPref.recordCount"), "2");
-}
 
-TEST_F(CustomerGrids, OnePriorityRowAndKeysThatDoNothingInBrowse) {
-    // Rows from the previous test: 001 and 237, both "N" (ordered by mark, then bank).
+    // Reopened: the rows just sent are what the priority checks work on.
+    TearDown();
+    SetUp();
+    // Rows 001 and 237, both "N" (ordered by mark, then bank).
     run("click mnuBancoPref\nprint calls\n");
-    DriverResult r = run("click dbgBancoPref 0 IDPRIORBPREF\nprint calls messages\n");
+    r = run("click dbgBancoPref 0 IDPRIORBPREF\nprint calls messages\n");
     EXPECT_EQ(callsTo(r, "GetBancoPrio"), 2u) << "the click and the post each ask";
     EXPECT_EQ(callsTo(r, "Confirmar"), 1u);
     EXPECT_TRUE(printedAll(r, "message").empty());
@@ -217,7 +219,7 @@ TEST_F(CustomerGrids, PartnersAreNumberedNormalisedAndCheckedForDuplicates) {
     run("answer yes\nclick sbtCancelar\nprint calls messages\n");
 }
 
-TEST_F(CustomerGrids, FinancialAndApprovalFieldsAreStoredByTheirItems) {
+TEST_F(CustomerGrids, FinancialFieldsAreStoredByTheirItemsAndViewingOnlyLeavesThemDisabled) {
     // Module 9: the prospect modules' required dates would stop the confirm.
     DriverResult r = run("settings module=9\nclick mnuSituFinaGeral\nclick chbIdSitFinCli\n"
                          "print cdsCliente.state messages\n");
@@ -235,14 +237,14 @@ TEST_F(CustomerGrids, FinancialAndApprovalFieldsAreStoredByTheirItems) {
     EXPECT_EQ(printedLast(r, "cdsCliente.NRDIAPFINAPR"), "15");
     EXPECT_EQ(printedLast(r, "cdsCliente.IDSFINAPRPED"), "3");
     EXPECT_EQ(printedLast(r, "cdsCliente.IDSITFINCLIE"), "P");
-}
 
-TEST_F(CustomerGrids, ViewingOnlyLeavesTheToleranceDaysDisabled) {
-    // The previous test stored the approval item 1 (value "2"), which enables the days while editing.
+    // The approval item 1 just stored (value "2") enables the days only while editing.
+    TearDown();
+    SetUp();
     run("answer yes\nclose TfrmCliente\nprint calls messages\n");
-    const DriverResult r = run("call IniProc [\"VISUALIZA_CLIENTE\", false, \"F00702210226\"]\n"
-                               "form TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\nclick mnuGeral\n"
-                               "print Vqm41200.boHabAlt cdsCliente.IDPFINAPRPED nedDias.enabled\n");
+    r = run("call IniProc [\"VISUALIZA_CLIENTE\", false, \"F00702210226\"]\n"
+            "form TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\nclick mnuGeral\n"
+            "print Vqm41200.boHabAlt cdsCliente.IDPFINAPRPED nedDias.enabled\n");
     EXPECT_EQ(printed(r, "Vqm41200.boHabAlt"), "false");
     EXPECT_EQ(printed(r, "cdsCliente.IDPFINAPRPED"), "2");
     EXPECT_EQ(printed(r, "nedDias.enabled"), "false");
