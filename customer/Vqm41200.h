@@ -12,7 +12,8 @@
 // primitive and the saves after post and delete), frm_cliente_record_events.cpp (the master's events),
 // identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
 // completion before a post), classification_*.cpp (the commercial classification lookups),
-// frm_cliente_pending.cpp (steps other concerns fill).
+// contact_*.cpp, bank_*.cpp, price_table_*.cpp, financial_form.cpp, partner_grid.cpp, fiscal_*.cpp,
+// prospect_*.cpp.
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
@@ -382,6 +383,40 @@ public:
     void btpInscEstClick();
     void btpInscMuniClick();
 
+    // Fiscal attributes, invoice texts, ECF retentions, invoice series and permits (fiscal_*.cpp).
+    customer::form::FiscalControls fiscalCtl;
+    TADOIBQuery qryPesqMensagem{nullptr, "qryPesqMensagem"};
+    TADOIBQuery qrySerieNF{nullptr, "qrySerieNF"};
+    void cdsMensClienteBeforeInsert();
+    void cdsMensClienteAfterChange(); // AfterInsert, AfterEdit and AfterDelete
+    void Vd_DadosAdicNF();
+    void cdsMensClienteDSMENSCLIENTEChange();
+    void dbgMensClienteEditButtonClick();
+    void dbgMensClienteKeyPress(char16_t& key);
+    void dbgMensClienteExit();
+    void grbMensClienteExit();
+    void btpCodRecIRPJAfterPesq();
+    void btpCodRecCSLLAfterPesq();
+    void dbeCdRetIRPJExit();
+    void dbeCdRetCSLLExit();
+    void grbECFExit();
+    void dbeCdSerieExit();
+    void btpSerieNFBeforePesq(bool& allow);
+    void btpSerieNFAfterPesq();
+    void cbbLancExpChange();
+    void dbcContribuinteICMSClick();
+    void dbcConsFinalClick();
+    void dbcDigiCSTKeyPress(char16_t& key);
+    void dbcSituAtivKeyPress(char16_t& key);
+    void dbcSituAtivChange();
+    void sbtAlvaraClick();
+    void mnuAlvaraClick();
+    void mnuAlvaraPEdClick();
+    void mnuAlvaraGerClick();
+    // Algorithm of the record's before-post check: the address choices, the ordering mode, the situation
+    // (an inactivation is told to the server) and the ICMS-contributor and final-consumer marks.
+    void storeFiscalChoices();
+
     // Contacts, correspondence and observations (contact_*.cpp; Vd_CodInterloc, Vd_NmInterloc,
     // contactAddressChecks and Vd_CargoInterloc are declared with the record commands above).
     customer::form::ContactControls interloc;
@@ -395,7 +430,7 @@ public:
     // The current contact's correspondence into cdsCorres (GetCorres), unless a row is being edited.
     void loadCorrespondence();
 
-    // Checks of other concerns run at their step of cdsClienteBeforePost; empty until their units fill them.
+    // Checks of other concerns run at their step of cdsClienteBeforePost.
     void vd_Divulg(gui::DbEdit& edit);
     void Vd_Idioma();
     void Vd_GrupClie();
@@ -495,6 +530,14 @@ private:
     void geographyFailed(gui::TabSheet* tabSheet, gui::Control* control, bool isContact);
     void addressCountryExit(customer::form::AddressPage& page);
     void startAutomaticRegistration();
+    void buildFiscal();
+    void wireFiscal();
+    void wireInvoiceTexts();
+    // The retention edit's exit check (IRPJ or CSLL).
+    void retentionExit(gui::DbEdit& edit, const char* sequentialField, const char* descriptionField);
+    void retentionChosen(TBtnPesquisa& button, const char* codeField, const char* sequentialField,
+                         const char* descriptionField);
+    void editMasterIfBrowsing();
     void showBatchForm(customer::BatchRoutine routine);
 
     // Reads a detail dataset from the server with the current code.

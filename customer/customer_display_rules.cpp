@@ -79,17 +79,7 @@ constexpr CheckBoxValues kCheckBoxes[] = {
 };
 
 constexpr PendingConversion kPending[] = {
-    {"cdsCliente", "CDEXCLIENTE", "fiscal"},
     {"cdsCliente", "NRMESREAJCLIE", "payment"},
-    {"cdsCliente", "CDATIVCLI", "fiscal"},
-    {"cdsCliente", "CDSEGMER", "fiscal"},
-    {"cdsCliente", "CDQUALIF", "fiscal"},
-    {"cdsCliente", "CDMODODIVULG", "fiscal"},
-    {"cdsCliente", "DSHOMEPACLI", "fiscal"},
-    {"cdsCliente", "IDINDCPRB", "fiscal"},
-    {"cdsCliente", "IDIDENTCLIE", "fiscal"},
-    {"cdsCliente", "CDCSTDIG1CLI", "fiscal"},
-    {"cdsCliente", "CDSERIE", "fiscal"},
     {"cdsCliente", "IDGARANTCLIE", "financial"},
     {"cdsCliente", "IDGRAUGARANT", "financial"},
     {"cdsCliente", "IDPFINAPRPED", "financial"},
@@ -97,10 +87,6 @@ constexpr PendingConversion kPending[] = {
     {"cdsBancoPref", "CDCONTCORR", "banks"},
     {"cdsPrecoBaseCli", "IDPRBASEPRIN", "price_tables"},
     {"cdsSocios", "NRINSSOCCLIE", "financial"},
-    {"cdsMensCliente", "IDENTRSAIDMENS", "fiscal"},
-    {"cdsRetECF", "IDORGPUB", "fiscal"},
-    {"cdsRetECF", "IDIRPJ", "fiscal"},
-    {"cdsRetECF", "IDCSLL", "fiscal"},
 };
 
 // clang-format on

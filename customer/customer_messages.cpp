@@ -108,6 +108,15 @@ constexpr MessageText kMsgPadrao[] = {
     {"SegMer_inf", "Segmento de mercado deve ser informado."},
     {"PROSDES_INF", "O campo prospect desde deve ser informado."},
     {"RETENCAO_N", "Retenção não cadastrada."},
+    // Fiscal attributes and invoice texts ("Insc_Inf" is "Insc_inf": keys match in any case).
+    {"DESCRICAO_MSG_CLI_DEVE", "Descrição dos dados adicionais para nota fiscal deve ser informada."},
+    {"ENTR/SAID_MSG_CLI_DEVE", "Entrada/Saída dos dados adicionais para nota fiscal deve ser informada."},
+    {"MENSAGEM", "Mensagem"},
+    {"ENTRADA", "Entrada"},
+    {"SAIDA", "Saída"},
+    {"AMBOS", "Ambos"},
+    {"S", "Sim"},
+    {"N", "Não"},
     // Commercial classification.
     {"Vend_Inf", "Vendedor deve ser informado."},
     {"Vend_NCad", "Vendedor não cadastrado."},
@@ -173,6 +182,10 @@ constexpr MessageText kMsgPadrao02[] = {
     {"InscEstad_cad", "Inscrição Estadual não cadastrada."},
     {"InscMuni_cad", "Inscrição Municipal não cadastrada."},
     {"VendAdicClie_Inf", "Grupo de vendedores adicionais deve ser informado."},
+    // Fiscal attributes.
+    {"Serie_Cad", "Série não cadastrada."},
+    {"cprbSIM", "1 - Contribuinte da Contribuição Previdenciária sobre a Receita Bruta (CPRB) - Retenção 3,5%."},
+    {"cprbNAO", "0 - Não é contribuinte da Contribuição Previdenciária sobre a Receita Bruta (CPRB) - Retenção 11%."},
     // Commercial classification.
     {"CentCust_Nc", "Centro de custo não cadastrado"},
     {"Mesma_Raiz", "Empresa com a mesma raiz de CNPJ já cadastrada: %s."},

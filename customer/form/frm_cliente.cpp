@@ -125,6 +125,7 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     buildLayout();
     wireAddresses();
     buildPayment();
+    buildFiscal();
     buildBanks();
     buildPriceTables();
     buildFinancial();
@@ -135,6 +136,7 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     wireCommands();
     wireSaves();
     wirePayment();
+    wireFiscal();
     wireBanks();
     wirePriceTables();
     wireFinancial();

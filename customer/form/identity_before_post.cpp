@@ -28,15 +28,6 @@ std::string yesNo(bool on) {
     return on ? "S" : "N";
 }
 
-// Stored codes of the address choices by item index; -1 (no item) is the first entry.
-constexpr const char* kIssueAddress[] = {"P", "P", "C", "E", "X", "T", ""};
-constexpr const char* kCfopAddress[] = {"P", "P", "C", "E", "X", "T", "I"};
-constexpr const char* kCfopPresAddress[] = {"I", "P", "C", "E", "X", "T", "I"};
-
-std::string addressCode(const char* const (&codes)[7], int index) {
-    return index >= -1 && index <= 5 ? codes[index + 1] : codes[0];
-}
-
 } // namespace
 
 void TfrmCliente::cdsClienteBeforePost() {
@@ -96,19 +87,11 @@ void TfrmCliente::cdsClienteBeforePost() {
         assign(m, "IDCONSISTEPERFOS", "N");
     if (auto* box = find.operator()<gui::CheckBox>("dckDescICMS"))
         assign(m, "IDUTDESCICMS", yesNo(box->Checked()));
-    assign(m, "IDGERANFPEDI", detail.cbbLancExp->ItemIndex() == 0 ? "1" : "2");
     if (auto* box = find.operator()<gui::CheckBox>("dckCliPrincipal"))
         assign(m, "IDCLIPRINCIPAL", yesNo(box->Checked()));
-    // 9: inactivation is told to the server before the record's own save.
-    if (form.dbcSituAtiv->Text().empty()) {
-        assign(m, "IDCLIEATIV", "");
-    } else if (form.dbcSituAtiv->ItemIndex() == 0) {
-        assign(m, "IDCLIEATIV", "S");
-    } else if (form.dbcSituAtiv->ItemIndex() == 1) {
-        assign(m, "IDCLIEATIV", "N");
-        VariantArray args{Variant(std::string("D")), Variant(fieldText(m, "CDCLIENTE"))};
-        Consiste::CheckResultServ(netClientes.Call("Atualiza_Situacao", args), true, 0);
-    }
+    // 9 (with 8's ordering mode, 14's address choices and 15-16's fiscal marks: nothing between them
+    // reads those fields or calls the server).
+    storeFiscalChoices();
     // 10
     if (!prospect && fieldText(m, "IDTPIJURINFO") == "F" && fieldText(m, "NMRAZSOCCLIE").empty())
         assign(m, "NMRAZSOCCLIE", fieldText(m, "NMFANTCLIE"));
@@ -133,17 +116,8 @@ void TfrmCliente::cdsClienteBeforePost() {
         assign(m, "IDGERNFCLIE", box->Checked() ? "2" : "1");
     if (auto* box = find.operator()<gui::CheckBox>("dbcPosLigExt"))
         assign(m, "IDLIGEXTCLIE", yesNo(box->Checked()));
-    // 14
-    if (auto* combo = find.operator()<gui::ComboBox>("dbcEndEmissao"))
-        assign(m, "IDENDEMISCLI", addressCode(kIssueAddress, combo->ItemIndex()));
-    assign(m, "IDENDCFOPCLI", addressCode(kCfopAddress, extra.cbbEndCFOP->ItemIndex()));
-    assign(m, "IDENDCFOPCLIPRES", addressCode(kCfopPresAddress, extra.cbbEndCFOPOPres->ItemIndex()));
     // 15-16
     assign(m, "IDSITFINCLIE", form.chbIdSitFinCli->Checked() ? "P" : "N");
-    if (auto* box = find.operator()<gui::CheckBox>("dbcConsFinal"))
-        assign(m, "IDCONSFINAL", yesNo(box->Checked()));
-    if (auto* box = find.operator()<gui::CheckBox>("dbcContribuinteICMS"))
-        assign(m, "IDCONTRIBICMS", yesNo(box->Checked()));
     if (form.dbePesqTransp->ItemIndex() == 1) {
         assign(m, "IDPESQTRANSP", "L");
         assign(m, "NRINSJURTRAN", "");

@@ -57,7 +57,7 @@ constexpr gui::ControlSpec kCommands[] = {
     {ToolButton, "sbtCopiar", "pnlFerramentas", "Copiar Endereço", "", "", {0, 15}, {.hint = "Copiar Endereço", .follow = "mnuCopiaEndereo"}, bind<&Self::cmd, &Commands::sbtCopiar>()},
     {ToolButton, "sbtExcluirEndereco", "pnlFerramentas", "Excluir Endereço", "", "", {0, 16}, {.hint = "Excluir Endereço", .follow = "mnuExcluirEndereco"}, bind<&Self::cmd, &Commands::sbtExcluirEndereco>()},
     {ToolButton, "sbtImpProsp", "pnlFerramentas", "Importar Prospect", "", "", {0, 17}, {.hint = "Importar dados do Prospect para um Cliente"}, bind<&Self::cmd, &Commands::sbtImpProsp>()},
-    {ToolButton, "sbtAlvara", "pnlFerramentas", "Alvará", "", "", {0, 18}, {.hint = "Alvará de Cliente"}, bind<&Self::cmd, &Commands::sbtAlvara>()},
+    {ToolButton, "sbtAlvara", "pnlFerramentas", "Alvará", "", "", {0, 18}, {.hint = "Alvará", .disabled = true}, bind<&Self::cmd, &Commands::sbtAlvara>()},
     {ToolButton, "sbtLocEntrCli", "pnlFerramentas", "Local de Entrega por Cliente", "", "", {0, 19}, {.hint = "Local de Entrega por Cliente"}, bind<&Self::cmd, &Commands::sbtLocEntrCli>()},
 };
 // clang-format on

@@ -26,7 +26,8 @@ constexpr gui::ControlSpec kDadosAdic[] = {
     {DbEdit, "dbeMesesInad", "grbDadosAdic", "Meses de inadimplência para bloqueio", "dtsPadrao", "NRMESBLQCLIINAD", {6, 0}, {.width = 7, .maxLength = 6}, bind<&Self::pay, &PaymentControls::dbeMesesInad>()},
     {GroupBox, "grbMesReaj", "tshDadosAdic", "Mês de Reajuste", "", "", {0, 1}, {}, bind<&Self::extra, &AdditionalPages::grbMesReaj>()},
     {DbComboBox, "dbcMesReaj", "grbMesReaj", "", "dtsPadrao", "NRMESREAJCLIE", {0, 0}, {.items = "Janeiro|Fevereiro|Março|Abril|Maio|Junho|Julho|Agosto|Setembro|Outubro|Novembro|Dezembro", .style = gui::ComboStyle::DropDownList}, bind<&Self::extra, &AdditionalPages::dbcMesReaj>()},
-    {DbGrid, "dbgMensCliente", "tshDadosAdic", "", "dtsMensCliente", "", {1, 0, 1, 2}},
+    {GroupBox, "grbMensCliente", "tshDadosAdic", "Dados Adicionais para Nota Fiscal", "", "", {1, 0, 1, 2}, {}, bind<&Self::fiscalCtl, &FiscalControls::grbMensCliente>()},
+    {DbGrid, "dbgMensCliente", "grbMensCliente", "", "dtsMensCliente", "", {0, 0}, {}, bind<&Self::fiscalCtl, &FiscalControls::dbgMensCliente>()},
 };
 
 constexpr gui::ControlSpec kDadosFiscais[] = {

@@ -136,6 +136,21 @@ struct DetailPages {
     gui::DbCheckBox* dcbIDUTGRFXVENDADIC = nullptr;
 };
 
+// Fiscal attributes on tshDadosFiscais, the invoice texts on tshDadosAdic, the invoice series on tshGeral,
+// and the permit commands.
+struct FiscalControls {
+    gui::DbComboBox *dbcEndEmissao = nullptr, *dbcCPRB = nullptr, *cbbIdentClie = nullptr,
+                    *dbcDigiCST = nullptr;
+    gui::DbCheckBox *dbcContribuinteICMS = nullptr, *dbcConsFinal = nullptr;
+    gui::GroupBox *grbECF = nullptr, *grbMensCliente = nullptr;
+    gui::DbEdit *dbeCdRetIRPJ = nullptr, *dbeDsRetIRPJ = nullptr, *dbeCdRetCSLL = nullptr,
+                *dbeDsRetCSLL = nullptr, *dbeCdSerie = nullptr;
+    TBtnPesquisa *btpCodRecIRPJ = nullptr, *btpCodRecCSLL = nullptr, *btpSerieNF = nullptr;
+    gui::DbGrid* dbgMensCliente = nullptr;
+    gui::PopupMenu* pmnAlvara = nullptr;
+    gui::MenuItem *mnuAlvaraPEd = nullptr, *mnuAlvaraGer = nullptr;
+};
+
 // Commercial classification controls the form's own handlers use (the lookups' code and name edits are
 // rows of customer/classification_table.cpp).
 struct ClassificationControls {

@@ -298,6 +298,13 @@ bool DbGrid::gridKey(QKeyEvent* e) {
         guarded("grade", [&] { ds->Cancel(); });
         return true;
     }
+    // Ctrl+Enter presses the ellipsis of the current cell, as it does while the cell is being edited.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::ControlModifier &&
+        selected_ >= 0 && selected_ < static_cast<int>(columns_.size()) &&
+        columns_[static_cast<std::size_t>(selected_)].Button == GridColumn::ButtonStyle::Ellipsis) {
+        guarded("grade", [this] { EditButtonClick(); });
+        return true;
+    }
     if (e->key() == Qt::Key_Down && mods == Qt::NoModifier && modifiable &&
         ds->RecNo() >= model_->rowCount()) {
         if (ds->State() != DataSetState::Insert || ds->Modified())

@@ -5,6 +5,7 @@
 #include "platform/db/transaction.h"
 #include "server/core/customer_removals.h"
 #include "server/core/customer_row_checks.h"
+#include "server/core/row_numbering.h"
 
 #include <optional>
 #include <stdexcept>
@@ -189,7 +190,13 @@ std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provid
         std::optional<Statement> st;
         switch (row.status) {
         case UpdateStatus::Inserted:
-            st = insertStatement(provider, cols, row);
+            if (numbersRows(provider)) {
+                DeltaRow numbered = row;
+                numberInsertedRow(conn, provider, cols, numbered.newValues);
+                st = insertStatement(provider, cols, numbered);
+            } else {
+                st = insertStatement(provider, cols, row);
+            }
             break;
         case UpdateStatus::Modified:
             st = updateStatement(provider, cols, row);
