@@ -3,6 +3,7 @@
 #include "platform/data/error.h"
 #include "platform/data/log.h"
 #include "platform/db/transaction.h"
+#include "server/core/audit_trail.h"
 #include "server/core/batch_target.h"
 #include "server/core/provider.h"
 
@@ -90,10 +91,20 @@ std::int64_t assignRetentions(db::Connection& conn, const net::CallContext& ctx,
         values.emplace("P_SEQCSLL", Variant(args[2].toInt()));
         values.emplace("P_CDCSLL", Variant(*csll));
     }
-    const std::string sql = "UPDATE CLIENTE SET " + set + " WHERE CDCLIENTE" + kInChunk;
+    const std::string where = "CDCLIENTE" + kInChunk;
+    const std::string sql = "UPDATE CLIENTE SET " + set + " WHERE " + where;
+    AuditTrail trail(AuditContext::of(ctx));
     return runBatch(conn, ctx, selection, [&](std::int64_t from, std::int64_t to) {
-        if (!set.empty())
-            conn.execute(sql, chunkParams(from, to, values));
+        if (set.empty())
+            return;
+        const db::Params params = chunkParams(from, to, values);
+        for (const auto& [column, param] : {std::pair{"NRSEQRETIRPJ", "P_SEQIRPJ"},
+                                            {"CDRETIRPJ", "P_CDIRPJ"},
+                                            {"NRSEQRETCSLL", "P_SEQCSLL"},
+                                            {"CDRETCSLL", "P_CDCSLL"}})
+            if (params.contains(param))
+                trail.recordUpdate(conn, "CLIENTE", "CDCLIENTE", column, param, where, params);
+        conn.execute(sql, params);
     });
 }
 
@@ -139,9 +150,13 @@ std::string assignGroup(db::Connection& conn, const net::CallContext& ctx, const
                 group))
         throw Error("Grupo de clientes \"" + group + "\" não cadastrado.");
     const BatchSelection selection = batchSelectionFrom(args[1], args[2], args[3], args[4], args[5]);
-    const std::string sql = "UPDATE CLIENTE SET CDGRUPCLIE = :P_CDGRUPCLIE WHERE CDCLIENTE" + kInChunk;
+    const std::string where = "CDCLIENTE" + kInChunk;
+    const std::string sql = "UPDATE CLIENTE SET CDGRUPCLIE = :P_CDGRUPCLIE WHERE " + where;
+    AuditTrail trail(AuditContext::of(ctx));
     const std::int64_t total = runBatch(conn, ctx, selection, [&](std::int64_t from, std::int64_t to) {
-        conn.execute(sql, chunkParams(from, to, {{"P_CDGRUPCLIE", Variant(group)}}));
+        const db::Params params = chunkParams(from, to, {{"P_CDGRUPCLIE", Variant(group)}});
+        trail.recordUpdate(conn, "CLIENTE", "CDCLIENTE", "CDGRUPCLIE", "P_CDGRUPCLIE", where, params);
+        conn.execute(sql, params);
     });
     return std::string(total == 0 ? kNoCustomers : kSuccess);
 }

@@ -34,8 +34,14 @@ constexpr Step kInitial[] = {
     {StepKind::SqlFunctions},
 };
 
+constexpr Step kHistory[] = {
+    {StepKind::CreateTable, "HISTCLIENTE"},
+    {StepKind::CreateIndex, "IX_HISTCLIENTE_CLIENTE"},
+};
+
 constexpr Migration kMigrations[] = {
     {1, "Esquema inicial", kInitial},
+    {2, "Histórico de alterações de clientes", kHistory},
 };
 
 // Serialises migrating servers on PostgreSQL (SQLite's BEGIN IMMEDIATE already does).
