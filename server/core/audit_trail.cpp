@@ -22,6 +22,10 @@ Variant text(const Variant& v) {
     return v.isNull() ? Variant() : Variant(v.toString());
 }
 
+std::string asText(const std::string& sql) {
+    return sql == "NULL" ? sql : "CAST(" + sql + " AS VARCHAR(4000))";
+}
+
 Variant orNull(const std::string& s) {
     return s.empty() ? Variant() : Variant(s);
 }
@@ -67,23 +71,36 @@ void AuditTrail::write(db::Connection& conn) {
     rows_.clear();
 }
 
-void AuditTrail::recordUpdate(db::Connection& conn, std::string_view table, std::string_view keyColumn,
-                              std::string_view column, std::string_view newParam, const std::string& where,
-                              const db::Params& params) {
-    const std::string col(column), key(keyColumn), value = ":" + std::string(newParam);
+void AuditTrail::recordSelected(db::Connection& conn, const Selected& what, const std::string& from,
+                                const db::Params& params) {
     db::Params p = params;
     p.insert_or_assign("H_DT", time_);
     p.insert_or_assign("H_SEQ", Variant(++sequence_));
     p.insert_or_assign("H_OP", orNull(context_.operatorCode));
     p.insert_or_assign("H_MOD", orNull(context_.moduleCode));
     p.insert_or_assign("H_MET", Variant(context_.method));
-    const std::string sql = "INSERT INTO HISTCLIENTE (" + std::string(kColumns) +
-                            ") SELECT :H_DT, :H_SEQ, CDCLIENTE, '" + std::string(table) + "', '" + key +
-                            "=' || " + key + ", '" + col + "', CAST(" + col + " AS VARCHAR(4000)), CAST(" +
-                            value + " AS VARCHAR(4000)), 'A', :H_OP, :H_MOD, :H_MET FROM " +
-                            std::string(table) + " WHERE " + where + " AND (" + col + " IS NULL OR CAST(" +
-                            col + " AS VARCHAR(4000)) <> CAST(" + value + " AS VARCHAR(4000)))";
-    conn.execute(sql, p);
+    p.insert_or_assign("H_TAB", Variant(std::string(what.table)));
+    p.insert_or_assign("H_CAMPO", Variant(std::string(what.field)));
+    p.insert_or_assign("H_ACAO", Variant(std::string(1, what.action)));
+    conn.execute(
+        "INSERT INTO HISTCLIENTE (" + std::string(kColumns) + ") SELECT :H_DT, :H_SEQ, " + what.customer +
+            ", CAST(:H_TAB AS VARCHAR(30)), " + what.key + ", CAST(:H_CAMPO AS VARCHAR(30)), " +
+            asText(what.oldValue) + ", " + asText(what.newValue) +
+            ", CAST(:H_ACAO AS VARCHAR(1)), CAST(:H_OP AS VARCHAR(12)), CAST(:H_MOD AS VARCHAR(40)), "
+            "CAST(:H_MET AS VARCHAR(40)) FROM " +
+            from,
+        p);
+}
+
+void AuditTrail::recordUpdate(db::Connection& conn, std::string_view table, std::string_view keyColumn,
+                              std::string_view column, std::string_view newParam, const std::string& where,
+                              const db::Params& params) {
+    const std::string col(column), value = ":" + std::string(newParam);
+    const std::string key = "'" + std::string(keyColumn) + "=' || " + std::string(keyColumn);
+    recordSelected(conn, {table, column, 'A', key, "CDCLIENTE", col, value},
+                   std::string(table) + " WHERE " + where + " AND (" + col + " IS NULL OR " + asText(col) +
+                       " <> " + asText(value) + ")",
+                   params);
 }
 
 DataPacket customerHistory(db::Connection& conn, const std::string& code) {

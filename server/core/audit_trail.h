@@ -39,6 +39,17 @@ public:
                       std::string_view column, std::string_view newParam, const std::string& where,
                       const db::Params& params);
 
+    // One history row per row of `from` ("TABLE [alias] WHERE ..."), bound by `params`; the members are
+    // SQL expressions over those rows (oldValue "NULL" for an insert). For set-based writes, run before
+    // the write so that `from` still sees the rows as they were.
+    struct Selected {
+        std::string_view table, field;
+        char action;
+        std::string key, customer, oldValue, newValue;
+    };
+    void recordSelected(db::Connection& conn, const Selected& what, const std::string& from,
+                        const db::Params& params);
+
     const AuditContext& context() const { return context_; }
 
 private:

@@ -93,6 +93,18 @@ TEST_P(AuditTrailTest, BatchOverAHundredCustomersWritesOneRowPerChangedCustomer)
     EXPECT_EQ(server::assignGroup(conn(), ctx, {"0000000003", "", "", "", "", "T"}), "SUC");
     EXPECT_EQ(rows("NMCAMPOHIST = 'CDGRUPCLIE' AND NMMETHIST = 'setCadAutGrupoClie'"), 100); // 20 already
     EXPECT_EQ(history("C50"), (std::vector<std::string>{"CLIENTE.CDGRUPCLIE:A:>0000000003"}));
+
+    // Price tables: each new link written whole, each principal mark that moves as a change.
+    exec("INSERT INTO PRECOBASE (CDPRECOBASE, DSPRECOBASE) VALUES ('01', 'Varejo'), ('02', 'Atacado')");
+    ctx.method = "setCadAutoTabPrecoClie";
+    EXPECT_EQ(server::assignPriceTable(conn(), ctx, {"01", true, "", "", "", "", "_C1__C2_"}), "SUC");
+    EXPECT_EQ(server::assignPriceTable(conn(), ctx, {"02", true, "", "", "", "", "_C1_"}), "SUC");
+    EXPECT_EQ(rows("NMTABHIST = 'PRECOBASECLI' AND IDACAOHIST = 'I'"), 9);
+    EXPECT_EQ(history("C1").front(), "PRECOBASECLI.IDPRBASEPRIN:A:S>N"); // 01 no longer principal
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM HISTCLIENTE WHERE CDCLIENTE = 'C1' AND DSCHAVEHIST = "
+                     "'CDCLIENTE=C1;CDPRECOBASE=02'")
+                  .toInt(),
+              3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, AuditTrailTest, ::testing::Values(db::Dialect::SQLite, db::Dialect::PostgreSQL),
