@@ -60,6 +60,7 @@ private:
     };
     AuditContext context_;
     DateTime time_;
+    std::int64_t transaction_;
     std::int64_t sequence_ = 0;
     std::vector<Row> rows_;
 };

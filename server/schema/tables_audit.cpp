@@ -7,14 +7,16 @@ namespace vq::schema::detail {
 
 namespace {
 
-// IDACAOHIST: "I" inserted, "A" changed, "E" deleted. NRSEQHIST orders the rows of one change.
+// IDACAOHIST: "I" inserted, "A" changed, "E" deleted. A change is DTHIST (ms) plus NRTRANSHIST, a random
+// number of its own, so two changes in one millisecond keep apart; NRSEQHIST orders its statements.
 constexpr Column kHistCliente[] = {
-    dtm("DTHIST", kNotNull),
-    integer("NRSEQHIST", kNotNull),
-    str("CDCLIENTE", 21),
+    dtm("DTHIST", kKey),
+    integer("NRTRANSHIST", kKey),
+    integer("NRSEQHIST", kKey),
+    str("DSCHAVEHIST", 200, kKey),
+    str("NMCAMPOHIST", 30, kKey),
     str("NMTABHIST", 30, kNotNull),
-    str("DSCHAVEHIST", 200, kNotNull),
-    str("NMCAMPOHIST", 30, kNotNull),
+    str("CDCLIENTE", 21),
     blob("DSVALANTHIST"),
     blob("DSVALNOVHIST"),
     str("IDACAOHIST", 1, kNotNull),
@@ -25,7 +27,7 @@ constexpr Column kHistCliente[] = {
 
 constexpr Table kTables[] = {{"HISTCLIENTE", kHistCliente}};
 
-constexpr Index kIndexes[] = {{"IX_HISTCLIENTE_CLIENTE", "HISTCLIENTE", "CDCLIENTE, DTHIST"}};
+constexpr Index kIndexes[] = {{"IX_HISTCLIENTE_CLIENTE", "HISTCLIENTE", "CDCLIENTE,DTHIST"}};
 
 } // namespace
 
