@@ -11,10 +11,12 @@
 // (the confirm's steps), frm_cliente_delete.cpp, frm_cliente_refresh.cpp, frm_cliente_save.cpp (the save
 // primitive and the saves after post and delete), frm_cliente_record_events.cpp (the master's events),
 // identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
-// completion before a post), frm_cliente_pending.cpp (steps other concerns fill).
+// completion before a post), classification_*.cpp (the commercial classification lookups),
+// frm_cliente_pending.cpp (steps other concerns fill).
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
+#include "customer/form/classification_lookup.h"
 #include "customer/form/pages.h"
 #include "customer/form/satellites.h"
 #include "customer/form/unit_state.h"
@@ -30,6 +32,10 @@
 #include <memory>
 #include <string>
 #include <utility>
+
+namespace vq::gui {
+struct GridColumn;
+}
 
 namespace vq {
 
@@ -354,6 +360,9 @@ public:
     void dbeNrInsJurClieKeyPress(char16_t& key);
     void dbeNrInsJurClieEnter();
     void dbeNrInsJurClieExit();
+    // The notice of the companies registered under a new company's CNPJ root (identity_same_root.cpp).
+    void showSameRoot(const std::string& number);
+    void hideSameRoot();
     void dbeNmRazaoSocEnter();
     void dbeNmFantasiaEnter();
     void dbeNmFantasiaChange();
@@ -394,8 +403,85 @@ public:
     void Vd_Regiao();
     void Vd_FiliCad();
 
+    // Preferred banks (bank_*.cpp): each row is sent when it is posted or deleted.
+    gui::DbGrid* dbgBancoPref = nullptr;
+    TADOIBQuery qryContCorr{nullptr, "qryContCorr"};
+    TADOIBQuery qryPesqCCorrente{nullptr, "qryPesqCCorrente"};
+    void dbgBancoPrefEditButtonClick();
+    void dbgBancoPrefColEnter();
+    void dbgBancoPrefColExit();
+    void dbgBancoPrefKeyPress(char16_t& key);
+    void dbgBancoPrefKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void dbgBancoPrefCellClick(gui::GridColumn& column);
+    void dbgBancoPrefDrawColumnCell(QPainter& canvas, const QRect& rect, gui::GridColumn& column);
+    void cdsBancoPrefNewRecord();
+    void cdsBancoPrefBeforePost();
+    void cdsBancoPrefAfterPost();
+    void dtsBancoPrefStateChange();
+    void Vd_ReduCont(bool report);
+    void Vd_InstCobr(std::string_view field);
+    void ControlaBPref_PriOper();
+
+    // Base price tables (price_table_*.cpp).
+    gui::DbGrid* dbgPrecoBase = nullptr;
+    TADOIBQuery qryPrecoBase{nullptr, "qryPrecoBase"};
+    void dbgPrecoBaseEditButtonClick();
+    void dbgPrecoBaseColExit();
+    void dbgPrecoBaseKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void cdsPrecoBaseCliAfterInsert();
+    void cdsPrecoBaseCliAfterEdit();
+    void cdsPrecoBaseCliAfterCancel();
+    void cdsPrecoBaseCliBeforePost();
+    void cdsPrecoBaseCliAfterPost();
+    void dtsPrecoBaseCliStateChange();
+    void Vd_PrecoBase(bool report);
+
+    // Financial situation and partners (financial_*.cpp, partner_*.cpp).
+    gui::DbGrid* dbgSocios = nullptr;
+    void dbeValueExit(std::string_view field, std::string_view kind);
+    void depValLimCreditoExit();
+    void depValValoresExit();
+    void chbIdSitFinCliClick();
+    void dbcAprovPedChange();
+    void nedDiasKeyPress(char16_t& key);
+    void dbgSociosColExit();
+    void cdsSociosAfterInsert();
+    void cdsSociosAfterEdit();
+    void cdsSociosBeforePost();
+    void dtsSociosStateChange();
+    void Vd_Socios();
+
+    // ---- Commercial classification (classification_*.cpp; the checks are declared above).
+    customer::form::ClassificationControls cls;
+    TADOIBQuery qryPesqRegiao{nullptr, "qryPesqRegiao"};
+    TADOIBQuery qryPesqFiliOrig{nullptr, "qryPesqFiliOrig"};
+    TADOIBQuery qryMoeda{nullptr, "qryMoeda"};
+    customer::form::ClassificationLookups& lookups() { return *lookups_; }
+    void Vd_CdTipTrans(bool report);
+    void Vd_Transport(bool report);
+    void Clear_MatAplic();
+    void dbeTransportadoraEnter();
+    void dbePesqTranspChange();
+
 private:
+    // Bank and price-table concerns.
+    void buildBanks();
+    void wireBanks();
+    void buildPriceTables();
+    void wirePriceTables();
+    // Refuses Delete and Backspace outside insert, and Ctrl+Delete always.
+    static void dropDeleteKeys(int& key, Qt::KeyboardModifiers modifiers, const ClientDataSet& dataSet);
+    bool clearingPrincipal_ = false; // the other principal rows are being posted
+    void buildFinancial();
+    void wireFinancial();
+    void buildPartners();
+    void wirePartners();
+    void normalisePartnerNumber();
     friend struct ClienteLayout;
+    void buildClassification();
+    void wireSpecialLookups();
+    void carrierMask();
+    std::unique_ptr<customer::form::ClassificationLookups> lookups_;
     void buildLayout();
     void bindIdentity();
     void requiredMissing(std::string_view key, gui::Control& control);

@@ -100,6 +100,10 @@ constexpr DataSetDescriptor kDataSets[] = {
     work("cdsEvolPros"),
     work("cdsObsPros"),
     work("cdsInsEndClie"),
+    // Classification checks.
+    work("cdsVd_TipoTransp"),
+    work("cdsVd_Transportadora"),
+    work("cdsVdSigla"),
 };
 
 } // namespace

@@ -81,7 +81,6 @@ constexpr CheckBoxValues kCheckBoxes[] = {
 constexpr PendingConversion kPending[] = {
     {"cdsCliente", "CDEXCLIENTE", "fiscal"},
     {"cdsCliente", "NRMESREAJCLIE", "payment"},
-    {"cdsCliente", "IDPGFRETTRANCLI", "classification"},
     {"cdsCliente", "CDATIVCLI", "fiscal"},
     {"cdsCliente", "CDSEGMER", "fiscal"},
     {"cdsCliente", "CDQUALIF", "fiscal"},

@@ -129,6 +129,17 @@ void Driver::Impl::cmdForm(const ScriptLine&) {
 
 void Driver::Impl::cmdClick(const ScriptLine& line) {
     const std::string& name = line.words[1];
+    if (line.words.size() == 4) {
+        gui::DbGrid& grid = gridCell(line);
+        const int column = grid.ColumnIndex(line.words[3]);
+        userAction("click " + name, [&grid, r = *number(line.words[2]), column] {
+            grid.MoveTo(r, column);
+            grid.CellClick(column);
+        });
+        return;
+    }
+    if (line.words.size() == 3)
+        throw DriverError("click de célula espera GRADE LINHA CAMPO");
     QObject* component = findComponent(name);
     if (auto* item = dynamic_cast<gui::MenuItem*>(component)) {
         if (!item->isEnabled())
@@ -187,7 +198,7 @@ void Driver::Impl::cmdSelect(const ScriptLine& line) {
     }
 }
 
-void Driver::Impl::cmdCell(const ScriptLine& line) {
+gui::DbGrid& Driver::Impl::gridCell(const ScriptLine& line) {
     const std::string& name = line.words[1];
     auto* grid = dynamic_cast<gui::DbGrid*>(&usableWidget(*findComponent(name), name));
     if (!grid)
@@ -195,11 +206,22 @@ void Driver::Impl::cmdCell(const ScriptLine& line) {
     const auto row = number(line.words[2]);
     if (!row || *row < 0)
         throw DriverError("linha de grade inválida: " + line.words[2]);
+    if (grid->ColumnIndex(line.words[3]) < 0)
+        throw DriverError(name + " não tem a coluna " + line.words[3]);
+    return *grid;
+}
+
+void Driver::Impl::cmdCell(const ScriptLine& line) {
+    gui::DbGrid* grid = &gridCell(line);
+    const int row = *number(line.words[2]);
     const std::string field = line.words[3];
+    if (line.words.size() == 4) { // no value: only moves there, as a click on the cell would
+        const int column = grid->ColumnIndex(field);
+        userAction("cell " + line.words[1], [grid, row, column] { grid->MoveTo(row, column); });
+        return;
+    }
     const std::string value = line.words[4];
-    if (grid->ColumnIndex(field) < 0)
-        throw DriverError(name + " não tem a coluna " + field);
-    userAction("cell " + name, [grid, r = *row, field, value] { grid->SetCellText(r, field, value); });
+    userAction("cell " + line.words[1], [grid, row, field, value] { grid->SetCellText(row, field, value); });
 }
 
 void Driver::Impl::cmdClose(const ScriptLine& line) {

@@ -19,8 +19,9 @@ namespace vq {
 class ClientDataSet;
 }
 namespace vq::gui {
+class DbGrid;
 class FormBase;
-}
+} // namespace vq::gui
 namespace vq::reports {
 struct ReportDocument;
 }
@@ -114,6 +115,8 @@ struct Driver::Impl {
     void cmdPick(const ScriptLine& line);
     void cmdSelect(const ScriptLine& line);
     void cmdCell(const ScriptLine& line);
+    // The grid of a "GRID ROW FIELD" command, its row and field checked.
+    gui::DbGrid& gridCell(const ScriptLine& line);
     void cmdExpect(const ScriptLine& line);
     void cmdPrint(const ScriptLine& line);
     void cmdClose(const ScriptLine& line);

@@ -36,7 +36,8 @@ int parseCount(const std::string& text) {
 const char* hostUsage() {
     return "uso: erp-host [opções]\n"
            "  --settings ARQUIVO       configuração (padrão: erp-host.ini no diretório de configuração)\n"
-           "  --server HOST:PORTA      servidor de aplicação (sem ele, um servidor embutido é iniciado)\n"
+           "  --server HOST:PORTA      servidor de aplicação (sem ele, um servidor embutido é iniciado);\n"
+           "                           HOST:PORTA,HOST:PORTA tenta o seguinte quando um não conecta\n"
            "  --database URL           sqlite:CAMINHO ou postgresql://... (consultas e servidor embutido)\n"
            "  --operator CÓDIGO        operador\n"
            "  --operator-name NOME     nome do operador\n"

@@ -1,26 +1,46 @@
 #include "services/app_server.h"
 
 #include "framework/services/consiste_messages.h"
+#include "framework/services/framework_settings.h"
 #include "framework/services/host_catalogue.h"
 #include "framework/services/messages.h"
 #include "framework/services/showavi.h"
 #include "framework/services/vorlane.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <string>
 
 namespace vq::services {
 
+namespace {
+
+std::vector<net::ServerAddress> sorted(net::ServerAddress first, std::vector<net::ServerAddress> rest) {
+    rest.push_back(std::move(first));
+    std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) { return a.text() < b.text(); });
+    return rest;
+}
+
+void takeServers(net::TNetConnection& net) {
+    net::ServerAddress first{Vorlane::WebURL(), Vorlane::WebPort()};
+    const auto& fallbacks = frameworkSettings().fallbackServers;
+    if (sorted(first, fallbacks) == sorted({net.Host, net.Port}, net.Fallbacks))
+        return; // same servers: keep the order the connection learned by moving on
+    net.Host = std::move(first.host);
+    net.Port = first.port;
+    net.Fallbacks = fallbacks;
+}
+
+} // namespace
+
 void setupConnection(net::TNetConnection& net, std::string_view serverName) {
     net.ServerName = std::string(serverName);
-    net.Host = Vorlane::WebURL();
-    net.Port = Vorlane::WebPort();
+    takeServers(net);
 }
 
 void connectToServer(net::TNetConnection& net) {
     // The address may have changed since the form was built (the host reconnects to another server).
-    net.Host = Vorlane::WebURL();
-    net.Port = Vorlane::WebPort();
+    takeServers(net);
     net.Open();
 }
 

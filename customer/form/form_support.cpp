@@ -1,5 +1,6 @@
 #include "customer/form/form_support.h"
 
+#include "customer/bank_queries.h"
 #include "framework/services/db_geral.h"
 #include "platform/db/tadoib_query.h"
 #include "platform/gui/choices.h"
@@ -32,6 +33,13 @@ std::string lookUp(TADOIBQuery& query, std::initializer_list<std::pair<const cha
         query.ParamByName(name).setValue(Variant(value));
     query.Open();
     return query.IsEmpty() ? std::string() : query.FieldByName(field).AsString();
+}
+
+void setDialectQuery(TADOIBQuery& query, const DialectQuery& texts) {
+    query.setSql(std::string(texts.generic));
+    query.setDialectSql("SQL_ORACLE", std::string(texts.oracle));
+    query.setDialectSql("SQL_MSSQL", std::string(texts.mssql));
+    query.setDialectSql("SQL_IB", std::string(texts.interbase));
 }
 
 } // namespace vq::customer::form

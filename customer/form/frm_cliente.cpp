@@ -25,15 +25,6 @@ namespace {
 using customer::AddressKind;
 using Tab = customer::form::Tab;
 
-// One text for every database.
-constexpr const char* kSqlSegMercado =
-    "SELECT CDSEGMER, DSSEGMER FROM SEGMERCADO WHERE (CDSEGMER = :P_CDSEGMER OR "
-    ":P_TCDSEGMER = 'T') ORDER BY CDSEGMER";
-constexpr const char* kSqlCentCustoCli = "SELECT CDCENTCUST, NMCENTCUST FROM CENTCUST WHERE (CDCENTCUST = "
-                                         ":P_CDCENTCUST OR :P_TCDCENTCUST = 'T') ORDER BY CDCENTCUST";
-constexpr const char* kSqlRegiao =
-    "SELECT CDREGIAOPED, NMREGIAOPED FROM REGIAOPED WHERE CDREGIAOPED = :P_CDREGIAO";
-
 // The address tabs, by kind.
 struct AddressRow {
     AddressKind kind;
@@ -131,19 +122,25 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     }
     msgPadrao->SetItems(catalogueItems(customer::msgPadraoTexts()));
     (new TMessages(this, "msgPadrao02"))->SetItems(catalogueItems(customer::msgPadrao02Texts()));
-    qrySegMercado.setSql(kSqlSegMercado);
-    qryCentCustoCli.setSql(kSqlCentCustoCli);
-    qryRegiao.setSql(kSqlRegiao);
     services::setupConnection(netClientes, services::kRdmClientes);
     buildLayout();
     wireAddresses();
     buildPayment();
+    buildBanks();
+    buildPriceTables();
+    buildFinancial();
+    buildPartners();
     buildContacts();
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();
     wireSaves();
     wirePayment();
+    wireBanks();
+    wirePriceTables();
+    wireFinancial();
+    wirePartners();
+    buildClassification();
     wireProspect();
     wireContacts();
     try {
@@ -174,6 +171,7 @@ void TfrmCliente::buildLayout() {
     for (auto table : layout::detailLayouts())
         gui::buildForm(*this, table);
     gui::buildForm(*this, layout::identityLayout());
+    gui::buildForm(*this, layout::classificationLayout());
     gui::buildColumns(*this, layout::gridColumns());
 
     // The rows fill the handles; what is left are the base's pages, the caption labels the edits' rows
@@ -212,7 +210,6 @@ void TfrmCliente::wireCommands() {
         onClick(this->*c.component, c.handler);
     for (const TabClick& c : kTabItems)
         onClick(tabs[static_cast<std::size_t>(c.tab)].item, c.handler);
-    form.dbePesqTransp->OnChange = [this] { HabilitaCampos(); };
     form.rdgTipoCliente->OnChange = [this] { rdgTipoClienteChange(); };
     tshFormulario->OnEnter = [this] { tshFormularioEnter(); };
     detail.pgcGeral->OnChange = [this] { pgcGeralChange(); };

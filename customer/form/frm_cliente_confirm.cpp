@@ -2,6 +2,7 @@
 // customer::confirmSteps() in their order under locked window updates, then the refresh and the focus.
 
 #include "customer/Vqm41200.h"
+#include "customer/classification_queries.h"
 #include "customer/confirm_steps.h"
 #include "customer/form/form_support.h"
 #include "customer/payment_queries.h"
@@ -27,8 +28,6 @@ using customer::form::lookUp;
 using enum customer::form::Tab;
 
 namespace {
-
-constexpr const char* kSqlFiliOrig = "SELECT CDFILIAL, NMFILIAL FROM FILIAL WHERE CDFILIAL = :P_CDFILIAL";
 
 // The order in which addresses are checked.
 constexpr customer::AddressKind kAddressOrder[] = {
@@ -315,7 +314,7 @@ void TfrmCliente::confirmMasterLookups() {
         shown.SetAsString(lookUp(query, {{param, key}}, name));
     };
     fillName(qryModPgto, customer::kSqlModPgto, "P_CDMODPGTO", "CDMODPGTO", "DSMODPGTO");
-    fillName(qryFiliOrig, kSqlFiliOrig, "P_CDFILIAL", "CDFILORIGCLI", "NMFILIAL");
+    fillName(qryFiliOrig, customer::kSqlFiliOrig, "P_CDFILIAL", "CDFILORIGCLI", "NMFILIAL");
 }
 
 void TfrmCliente::confirmMasterValues() {

@@ -51,7 +51,7 @@ void TfrmCliente::sbtIncluirClick() {
         ClientDataSet& correspondence = data_->cdsCorres();
         if (tab == DadosPed && detail.pgcGeral->ActivePage() == detail.tshPrcBase) {
             if (browsing(prices))
-                appendInGrid(*this, prices, "dbgPrecoBaseCli", "CDPRECOBASE");
+                appendInGrid(*this, prices, "dbgPrecoBase", "CDPRECOBASE");
             ControlaBotoes(false);
         } else if (tab == Observ && browsing(data_->cdsObserv())) {
             data_->cdsObserv().Append();

@@ -5,31 +5,12 @@
 
 namespace vq {
 
-void TfrmCliente::Vd_Qualifica() {}
-void TfrmCliente::pgcSituFinancChange() {}
-void TfrmCliente::ControlaSituacaoFinanceira() {}
 void TfrmCliente::getRetECF() {}
 void TfrmCliente::cbbEndCFOPChange() {}
 void TfrmCliente::cbbEndCFOPOPresChange() {}
 
 // ---- Checks and steps the record commands run.
 
-void TfrmCliente::Vd_Sigla(bool) {}
-void TfrmCliente::Vd_CdRamoAtividade() {}
-void TfrmCliente::Vd_SegMercado(bool) {}
-void TfrmCliente::Vd_CentCusto() {}
 void TfrmCliente::Vd_dbeCdSerie() {}
-void TfrmCliente::Vd_ContCtbl(bool) {}
-void TfrmCliente::Vd_Indice(bool) {}
-void TfrmCliente::Vd_Vendedor(bool) {}
-void TfrmCliente::Vd_ValorMenor(std::string_view, std::string_view) {}
-void TfrmCliente::Vd_ProdMatAplic() {}
-
-// ---- Checks of other concerns at their step of cdsClienteBeforePost.
-void TfrmCliente::vd_Divulg(gui::DbEdit&) {}
-void TfrmCliente::Vd_Idioma() {}
-void TfrmCliente::Vd_GrupClie() {}
-void TfrmCliente::Vd_Regiao() {}
-void TfrmCliente::Vd_FiliCad() {}
 
 } // namespace vq

@@ -1,6 +1,7 @@
 // TfrmCliente: what a change of current customer refreshes.
 
 #include "customer/Vqm41200.h"
+#include "customer/financial_rules.h"
 #include "customer/form/form_support.h"
 #include "customer/reload_rule.h"
 #include "framework/services/db_geral.h"
@@ -103,9 +104,10 @@ void TfrmCliente::showRegion() {
 
 void TfrmCliente::showFinancialPendency() {
     Vqm41200::UnitState& u = Vqm41200::unit();
-    const bool was = std::exchange(u.boSitPenChk, false);
+    // Only the box set here is no change of the record; every other click is.
+    u.boSitPenChk = false;
     form.chbIdSitFinCli->SetChecked(fieldText(cdsCliente(), "IDSITFINCLIE") == "P");
-    u.boSitPenChk = was;
+    u.boSitPenChk = true;
 }
 
 void TfrmCliente::applyMasterMasks() {
@@ -139,7 +141,7 @@ void TfrmCliente::applyPlainControls() {
     const ClientDataSet& master = cdsCliente();
     detail.cbbLancExp->SetItemIndex(fieldText(master, "IDGERANFPEDI") == "2" ? 1 : 0);
     const std::string approval = fieldText(master, "IDPFINAPRPED");
-    const bool days = approval == "2" || (approval == "3" && changesAllowed());
+    const bool days = customer::approvalDaysEnabled(customer::approvalItem(approval), changesAllowed());
     detail.nedDias->SetEnabled(days);
     detail.nedDias->SetColor(days ? gui::colors::Normal : gui::colors::Disabled);
     detail.nedDias->SetText(fieldText(master, "NRDIAPFINAPR"));
@@ -204,6 +206,7 @@ void TfrmCliente::cdsClienteAfterScroll() {
         showLanguage();
     form.lblInadimplente->SetVisible(fieldText(master, "IDCLIEATIV") == "N" &&
                                      fieldText(master, "IDCLINADIMPLENTE") == "S");
+    hideSameRoot(); // the notice belongs to the number typed for the record left
     HabilitaCampos();
 }
 

@@ -5,6 +5,7 @@
 #include "customer/command_rules.h"
 #include "customer/form/form_support.h"
 #include "customer/reload_rule.h"
+#include "framework/services/btn_pesquisa.h"
 #include "framework/validation/consiste.h"
 #include "platform/gui/buttons.h"
 #include "platform/gui/choices.h"
@@ -26,9 +27,10 @@ namespace {
 
 // Groups that edit data: enabled only while changes are allowed.
 constexpr const char* kEditGroups[] = {
-    "grbIdent",   "grbClassif",    "grbTransp",    "grbEndeClie",  "grbEndeClieCobr", "grbEndeExt",
-    "grbEndeExp", "grbEndEntrega", "grbDadosAdic", "grbMesReaj",   "grbDadosFiscais", "grbFormPgto",
-    "grbIdioma",  "grbValidade",   "grbInterloc",  "grbEndeInter", "grbDadoProsp",    "grbPedidos",
+    "grbIdent",        "grbClassif",   "grbTransp",     "grbEndeClie",  "grbEndeClieCobr",
+    "grbEndeExt",      "grbEndeExp",   "grbEndEntrega", "grbDadosAdic", "grbMesReaj",
+    "grbDadosFiscais", "grbFormPgto",  "grbIdioma",     "grbValidade",  "grbInterloc",
+    "grbEndeInter",    "grbDadoProsp", "grbPedidos",    "grbMatAplic",  "grbIndice",
 };
 
 bool editingState(DataSetState s) {
@@ -212,6 +214,12 @@ void TfrmCliente::HabilitaCampos() {
     const bool list = form.dbePesqTransp->ItemIndex() == 1;
     form.lblTranspLista->SetVisible(list);
     form.btnPesqListaTransp->SetVisible(list);
+    // The single carrier for any other choice (a new customer has none yet and is saved as "P").
+    if (cls.dbeTransportadora) {
+        cls.dbeTransportadora->SetVisible(!list);
+        detail.edtNmTransportadora->SetVisible(!list);
+        lookups()["Transport"].button->SetVisible(!list);
+    }
 }
 
 void TfrmCliente::HabilitaAlteracao() {

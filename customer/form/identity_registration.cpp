@@ -26,18 +26,6 @@ bool codeCarriesRegistration(std::string_view kind) {
     return kind != "O" && kind != "I";
 }
 
-// Raised and lowered around the exit of dbeNrInsJurClie, however it ends.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 // Number of customers GetValidaCliente counts for (code, number, kind).
 double countCustomers(net::TNetConnection& net, ClientDataSet& target, const std::string& code,
                       const std::string& number, const std::string& kind) {
@@ -59,12 +47,14 @@ void TfrmCliente::Vd_Inscricao(bool report) {
     try {
         const std::string typed = form.dbeInscricao->Text();
         if (Consiste::EmptyString(typed)) {
+            hideSameRoot();
             if (report)
                 failWith(*this, "Insc_inf");
             return;
         }
         if (report && !form.dbeInscricao->Focused())
             return;
+        hideSameRoot(); // the number is checked again: a refused one names no company
         const auto reg = customer::classifyRegistration(typed, RegistrationEdit::Code);
         if (!reg)
             failWith(*this, "CGC_inv");
@@ -91,6 +81,9 @@ void TfrmCliente::Vd_Inscricao(bool report) {
             }
         }
         assign(m, "IDTPIJURCLIE", kind);
+        // After the registration checks, so their calls keep their order; a notice, never a refusal.
+        if (reg->kind == Consiste::kindCompany)
+            showSameRoot(reg->number);
     } catch (...) {
         validationFailed(tshFormulario, form.dbeInscricao->CanFocus()
                                             ? static_cast<gui::Control*>(form.dbeInscricao)
@@ -242,7 +235,7 @@ void TfrmCliente::dbeNrInsJurClieEnter() {
 }
 
 void TfrmCliente::dbeNrInsJurClieExit() {
-    FlagScope leaving(boSaiInscEmis);
+    customer::form::FlagScope leaving(boSaiInscEmis);
     ClientDataSet& m = cdsCliente();
     if (m.editing())
         assign(m, "NRINSJURCLIE", customer::issuingRegistrationOnExit(fieldText(m, "NRINSJURCLIE")));

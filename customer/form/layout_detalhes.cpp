@@ -77,6 +77,24 @@ constexpr gui::ControlSpec kSitFinanc[] = {
     {TabSheet, "tshSitFinanc", "pgcPadrao", "Situação Financeira", "", "", {}, {}, bind<&Self::tabs, Tab::SitFinanc, &TabEntry::sheet>()},
     {PageControl, "pgcSituFinanc", "tshSitFinanc", "", "", "", {0, 0}, {}, bind<&Self::detail, &DetailPages::pgcSituFinanc>()},
     {TabSheet, "tshSituFinaGeral", "pgcSituFinanc", "Geral", "", "", {}, {}, bind<&Self::detail, &DetailPages::tshSituFinaGeral>()},
+    // Financial standing.
+    {GroupBox, "grbCapital", "tshSituFinaGeral", " Capital ", "", "", {0, 0}},
+    {DbEdit, "dbeVrCapital", "grbCapital", "Valor", "dtsPadrao", "VRCAPITALCLI", {0, 0}, {.width = 12, .maxLength = 10}},
+    {DbEdit, "dbeAIntegralizar", "grbCapital", "A Integralizar", "dtsPadrao", "VRCAPINTFUT", {1, 0}, {.width = 12, .maxLength = 10}},
+    {DbEdit, "dbeIntegralizado", "grbCapital", "Integralizado", "dtsPadrao", "VRCAPINTCLIE", {2, 0}, {.width = 12, .maxLength = 10}},
+    {DbEdit, "dbeReservas", "grbCapital", "Reservas", "dtsPadrao", "VRRESCAPCLIE", {3, 0}, {.width = 12, .maxLength = 10}},
+    {GroupBox, "grbLimiteCred", "tshSituFinaGeral", " Limite de Crédito ", "", "", {1, 0}},
+    {DbEdit, "dbeLimitCred", "grbLimiteCred", "Valor", "dtsPadrao", "VRLIMCREDCLI", {0, 0}, {.width = 16, .maxLength = 15}},
+    {DbDateEdit, "depValLimCredito", "grbLimiteCred", "Validade", "dtsPadrao", "DTVALLIMCLI", {1, 0}, {.width = 10}},
+    {GroupBox, "grbPatrLiqu", "tshSituFinaGeral", " Patrimônio Líquido ", "", "", {2, 0}},
+    {DbEdit, "dbePatrLiqu", "grbPatrLiqu", "Valor", "dtsPadrao", "VRPATLIQCLI", {0, 0}, {.width = 16, .maxLength = 15}},
+    {DbDateEdit, "depValValores", "grbPatrLiqu", "Validade", "dtsPadrao", "DTVALVALCLI", {1, 0}, {.width = 10}},
+    {DbEdit, "dbeMercEstoque", "grbPatrLiqu", "Mercadorias em Estoque", "dtsPadrao", "VRMERESTCLIE", {2, 0}, {.width = 12, .maxLength = 10}},
+    {GroupBox, "grbGarantia", "tshSituFinaGeral", " Garantia ", "", "", {3, 0}},
+    {DbComboBox, "dbcGarantia", "grbGarantia", "Tipo de Garantia", "dtsPadrao", "IDGARANTCLIE", {0, 0}, {.items = "1 - Fiança Bancária|2 - Fiança Pessoal|3 - Hipoteca|4 - Seguro de Crédito|9 - Outras", .style = gui::ComboStyle::DropDownList}},
+    {DbComboBox, "dbcGrauGarantia", "grbGarantia", "Grau de Garantia", "dtsPadrao", "IDGRAUGARANT", {1, 0}, {.items = "1 - Primeira|2 - Segunda|3 - Terceira|4 - Quarta|99 - Outras", .style = gui::ComboStyle::DropDownList}},
+    {DbDateEdit, "dbdDtValidGarantia", "grbGarantia", "Data de Validade", "dtsPadrao", "DTVALIDGARANT", {2, 0}, {.width = 10}},
+    {DbEdit, "dbeVrGarantia", "grbGarantia", "Valor da Garantia", "dtsPadrao", "VRGRANTCLIE", {3, 0}, {.width = 16, .maxLength = 15}},
     {TabSheet, "tshSocios", "pgcSituFinanc", "Sócios", "", "", {}, {}, bind<&Self::detail, &DetailPages::tshSocios>()},
     {DbGrid, "dbgSocios", "tshSocios", "", "dtsSocios", "", {0, 0}},
 };
@@ -89,7 +107,7 @@ constexpr gui::ControlSpec kBancoPref[] = {
 constexpr gui::ControlSpec kPersonalizacao[] = {
     {TabSheet, "tshPersonalizacao", "pgcPadrao", "Personalização", "", "", {}, {}, bind<&Self::tabs, Tab::Personalizacao, &TabEntry::sheet>()},
     {GroupBox, "grbIdioma", "tshPersonalizacao", "Idioma", "", "", {0, 0}},
-    {DbEdit, "dbeCdIdioma", "grbIdioma", "Idioma", "dtsPadrao", "IDIDIOMA", {0, 0}, {.width = 4}, bind<&Self::detail, &DetailPages::dbeCdIdioma>()},
+    {DbEdit, "dbeCdIdioma", "grbIdioma", "Idioma", "dtsPadrao", "IDIDIOMA", {0, 0}, {.width = 4, .upperCase = true}, bind<&Self::detail, &DetailPages::dbeCdIdioma>()},
     {Edit, "edtNmIdioma", "grbIdioma", "", "", "", {0, 1}, {.width = 30, .readOnly = true, .noTab = true}, bind<&Self::detail, &DetailPages::edtNmIdioma>()},
     // Validity limits.
     {GroupBox, "grbValidade", "tshPersonalizacao", "Validade", "", "", {1, 0}},
@@ -115,12 +133,16 @@ constexpr gui::ControlSpec kDadosPed[] = {
     {ComboBox, "dbcAprovPed", "grbPedidos", "Pendência Financeira/Dias", "", "", {3, 0}, {.items = "Não verifica pendência financeira do cliente|Verifica pend. fin./não libera aprovação|Verifica pend. fin./senha para aprovação| ", .values = "1|2|3| ", .style = gui::ComboStyle::DropDownList}, bind<&Self::detail, &DetailPages::dbcAprovPed>()},
     {NumberEdit, "nedDias", "grbPedidos", "", "", "", {3, 1}, {.width = 4, .decimals = 0}, bind<&Self::detail, &DetailPages::nedDias>()},
     {ComboBox, "dbcSitFin", "grbPedidos", "Situação Financeira", "", "", {4, 0}, {.items = "Não verifica situação financeira do cliente|Verifica sit. fin./não libera aprovação|Verifica sit. fin./senha para aprovação| ", .values = "1|2|3| ", .style = gui::ComboStyle::DropDownList}, bind<&Self::detail, &DetailPages::dbcSitFin>()},
+    {DbCheckBox, "dckVerCons", "grbPedidos", "Verifica Consistências do Pedido", "dtsPadrao", "IDUTCONSPEDI", {7, 0, 1, 2}, {.values = "S|N"}},
+    {DbCheckBox, "DBCheckBox1", "grbPedidos", "Grava Observação do Cliente no Pedido", "dtsPadrao", "IDGRAVOBSCLIPED", {8, 0, 1, 2}, {.values = "S|N"}},
     {DbCheckBox, "dcbIDUTGRFXVENDADIC", "grbPedidos", "Utiliza grupo fixo de vendedores adicionais por cliente", "dtsPadrao", "IDUTGRFXVENDADIC", {5, 0, 1, 2}, {}, bind<&Self::detail, &DetailPages::dcbIDUTGRFXVENDADIC>()},
     // Payment modality; its lookup button sits at {6, 1} (payment_layout.cpp).
     {DbEdit, "dbeCdModPgto", "grbPedidos", "Modalidade de Pagamento", "dtsPadrao", "CDMODPGTO", {6, 0}, {.width = 6}, bind<&Self::pay, &PaymentControls::dbeCdModPgto>()},
     {DbEdit, "dbeDsModPgto", "grbPedidos", "", "dtsPadrao", "DSMODPGTO", {6, 2}, {.width = 40, .readOnly = true, .noTab = true}, bind<&Self::pay, &PaymentControls::dbeDsModPgto>()},
     {TabSheet, "tshPrcBase", "pgcGeral", "Preço Base", "", "", {}, {}, bind<&Self::detail, &DetailPages::tshPrcBase>()},
-    {DbGrid, "dbgPrecoBaseCli", "tshPrcBase", "", "dtsPrecoBaseCli", "", {0, 0}},
+    {DbGrid, "dbgPrecoBase", "tshPrcBase", "", "dtsPrecoBaseCli", "", {0, 0}},
+    {DbEdit, "dbtDsPrcBase", "tshPrcBase", "", "dtsPrecoBaseCli", "DSPRECOBASE", {1, 0}, {.width = 30, .readOnly = true, .noTab = true}},
+    {DbNavigator, "dbnPrecoBase", "tshPrcBase", "", "dtsPrecoBaseCli", "", {2, 0}},
 };
 // clang-format on
 

@@ -37,9 +37,6 @@ constexpr gui::ControlSpec kFormPage[] = {
     {DbEdit, "dbeSigla", "grbClassif", "Sigla para arquivos específicos", "dtsPadrao", "SGARQESPECLIE", {6, 0}, {.label = "lblSigla", .width = 4}, bind<&Self::form, &FormPage::dbeSigla>()},
     {Edit, "edtHomePage", "grbClassif", "Home Page", "", "", {6, 1}, {.width = 30, .maxLength = 50}, bind<&Self::form, &FormPage::edtHomePage>()},
     {GroupBox, "grbTransp", "tshFormulario", "Transportadora", "", "", {1, 0}},
-    {DbComboBox, "dbePesqTransp", "grbTransp", "Transportadora", "dtsPadrao", "IDPESQTRANSP", {0, 0}, {.items = "Padrão|Lista", .style = gui::ComboStyle::DropDownList}, bind<&Self::form, &FormPage::dbePesqTransp>()},
-    {Label, "lblTranspLista", "grbTransp", "Lista", "", "", {0, 1}, {.hidden = true}, bind<&Self::form, &FormPage::lblTranspLista>()},
-    {ToolButton, "btnPesqListaTransp", "grbTransp", "...", "", "", {0, 2}, {.hint = "Lista de transportadoras", .hidden = true}, bind<&Self::form, &FormPage::btnPesqListaTransp>()},
     {ToolButton, "btpVendAdic", "grbTransp", "Vendedores Adicionais", "", "", {1, 0}, {.hint = "Vendedores adicionais do cliente"}, bind<&Self::form, &FormPage::btpVendAdic>()},
 };
 

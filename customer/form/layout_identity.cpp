@@ -1,4 +1,5 @@
-// Identity rows the form page adds to its groups (beside its dbeCdInscEsta and dbeDsCNAEFiscal), and the billing data on tshGeral of tshDadosPed.
+// Identity rows the form page adds to its groups (beside its dbeCdInscEsta and dbeDsCNAEFiscal), and the
+// billing data on tshGeral of tshDadosPed.
 
 #include "customer/form/layouts.h"
 
@@ -9,6 +10,7 @@ using enum gui::Kind;
 
 // clang-format off
 constexpr gui::ControlSpec kIdentity[] = {
+    {Label, "lblMesmaRaiz", "grbIdent", "", "", "", {0, 2}, {.hidden = true}, bind<&Self::ident, &IdentityControls::lblMesmaRaiz>()},
     {DbEdit, "dbeCodExterno", "grbIdent", "Código Externo", "dtsPadrao", "CDEXCLIENTE", {5, 1}, {.width = 30, .upperCase = true}},
     {DbEdit, "dbeCdAtendi", "grbIdent", "Código de Atendimento", "dtsPadrao", "CDIDCLIENTE", {7, 0}, {.width = 21}},
     {DbDateEdit, "depDtNascFund", "grbIdent", "Dt.Nascimento/Fundação", "dtsPadrao", "DTNASCCLIE", {7, 1}},

@@ -32,5 +32,6 @@ std::vector<std::span<const gui::ControlSpec>> addressLayouts();
 std::vector<std::span<const gui::ControlSpec>> dataLayouts();   // additional, fiscal, payment
 std::vector<std::span<const gui::ControlSpec>> detailLayouts(); // contacts to order data
 std::span<const gui::ControlSpec> identityLayout();             // rows added to the form page and to tshGeral
+std::span<const gui::ControlSpec> classificationLayout();       // rows added to the groups of several tabs
 
 } // namespace vq::customer::form

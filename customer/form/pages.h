@@ -83,6 +83,7 @@ struct IdentityControls {
     gui::DbDateEdit* depDtNascFund = nullptr;
     gui::ToolButton *btnCNAEFiscal = nullptr, *sbtProcuraEmpresa = nullptr, *btpInscEst = nullptr,
                     *btpInscMuni = nullptr;
+    gui::Label* lblMesmaRaiz = nullptr; // companies already registered under the CNPJ root
 };
 
 // One address tab: the same controls on each of the five, named per kind.
@@ -134,6 +135,17 @@ struct DetailPages {
     gui::ComboBox *cbbLancExp = nullptr, *dbcAprovPed = nullptr, *dbcSitFin = nullptr;
     gui::NumberEdit* nedDias = nullptr;
     gui::DbCheckBox* dcbIDUTGRFXVENDADIC = nullptr;
+};
+
+// Commercial classification controls the form's own handlers use (the lookups' code and name edits are
+// rows of customer/classification_table.cpp).
+struct ClassificationControls {
+    gui::DbEdit *dbeVendedor = nullptr, *dbeCdGrupClie = nullptr, *dbeCdFiliOrig = nullptr,
+                *dbeCdModoDivulg = nullptr, *dbeTipoTransp = nullptr, *dbeTransportadora = nullptr,
+                *dbeSgIndice = nullptr, *dbeNmIndice = nullptr, *dbeNmContCtbl = nullptr,
+                *dbeMatAplic = nullptr, *dbeProdMatAplic = nullptr, *dbeNmMatAplic = nullptr;
+    gui::DbComboBox* dbcTipoPgto = nullptr;
+    gui::DbCheckBox* dckMatAplic = nullptr;
 };
 
 // tshInterloc's contact form, address and correspondence, and tshObserv (contact_*.cpp).

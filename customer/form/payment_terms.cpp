@@ -20,18 +20,6 @@ namespace {
 constexpr std::string_view kDays = "NRDIASPGTOCL";
 constexpr std::string_view kPercent = "VRPERCPGTOCL";
 
-// The dataset's controls stay still while its rows are visited, and follow again however it ends.
-class ControlsDisabled {
-public:
-    explicit ControlsDisabled(ClientDataSet& dataSet) : dataSet_(dataSet) { dataSet_.DisableControls(); }
-    ~ControlsDisabled() { dataSet_.EnableControls(); }
-    ControlsDisabled(const ControlsDisabled&) = delete;
-    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
-private:
-    ClientDataSet& dataSet_;
-};
-
 } // namespace
 
 // The text of a term column: the cell editor's when it is open (written to the field first, so a text
@@ -160,7 +148,7 @@ void TfrmCliente::Vd_VerifSomaPerc() {
         return;
     std::vector<double> percentages;
     {
-        ControlsDisabled still(terms);
+        customer::form::ControlsDisabled still(terms);
         for (terms.First(); !terms.Eof(); terms.Next())
             percentages.push_back(terms.FieldByName(kPercent).AsFloat());
     }

@@ -72,8 +72,9 @@ struct KeyMap {
     const char* name;
     const char* iniKey;
 };
-constexpr std::array<KeyMap, 8> kKeys{{{"host", "server/host"},
+constexpr std::array<KeyMap, 9> kKeys{{{"host", "server/host"},
                                        {"port", "server/port"},
+                                       {"fallbacks", "server/fallbacks"},
                                        {"secret", "server/secret"},
                                        {"database", "database/url"},
                                        {"operator", "operator/code"},
@@ -99,21 +100,25 @@ FrameworkSettings FrameworkSettings::defaults() {
 
 void FrameworkSettings::apply(std::string_view name, std::string_view value) {
     if (name == "server") {
-        const std::size_t colon = value.rfind(':');
-        if (colon == std::string_view::npos)
-            bad(name, value, "use HOST:PORTA");
-        const int port = parseInt(name, value.substr(colon + 1), 1, 65535);
-        std::string_view host = value.substr(0, colon);
-        if (host.size() > 2 && host.front() == '[' && host.back() == ']')
-            host = host.substr(1, host.size() - 2);
-        if (host.empty())
-            bad(name, value, "servidor sem endereço");
-        serverHost = std::string(host);
-        serverPort = port;
+        std::vector<net::ServerAddress> servers;
+        try {
+            servers = net::parseServerList(value);
+        } catch (const Error& e) {
+            bad(name, value, e.what());
+        }
+        serverHost = servers.front().host;
+        serverPort = servers.front().port;
+        fallbackServers.assign(servers.begin() + 1, servers.end());
     } else if (name == "host") {
         serverHost = std::string(value);
     } else if (name == "port") {
         serverPort = parseInt(name, value, 0, 65535);
+    } else if (name == "fallbacks") {
+        try {
+            fallbackServers = value.empty() ? std::vector<net::ServerAddress>{} : net::parseServerList(value);
+        } catch (const Error& e) {
+            bad(name, value, e.what());
+        }
     } else if (name == "secret") {
         serverSecret = std::string(value);
     } else if (name == "database") {
@@ -168,8 +173,9 @@ bool FrameworkSettings::load(const std::string& path) {
 
 void FrameworkSettings::save(const std::string& path) const {
     QSettings ini(QString::fromStdString(path), QSettings::IniFormat);
-    const std::array<std::string, 8> values{serverHost,
+    const std::array<std::string, 9> values{serverHost,
                                             std::to_string(serverPort),
+                                            net::formatServerList(fallbackServers),
                                             serverSecret,
                                             databaseUrl,
                                             operatorCode,

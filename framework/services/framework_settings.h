@@ -5,17 +5,21 @@
 
 #include "framework/services/coded_picture.h"
 #include "platform/data/date_time.h"
+#include "platform/net/server_address.h"
 
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq {
 
 struct FrameworkSettings {
-    std::string serverHost;   // empty: the host runs its own embedded server
-    int serverPort = 0;       // 0 with an empty host: a free loopback port chosen by the host
+    std::string serverHost; // empty: the host runs its own embedded server
+    int serverPort = 0;     // 0 with an empty host: a free loopback port chosen by the host
+    // Tried in order when serverHost:serverPort cannot be connected (server=A:P,B:P names them).
+    std::vector<net::ServerAddress> fallbackServers;
     std::string serverSecret; // shared secret the server may require; empty: none
     std::string databaseUrl;  // sqlite:PATH or postgresql://...; empty: the host's default file
     std::string operatorCode;
@@ -34,7 +38,8 @@ struct FrameworkSettings {
     // Writes every value to the INI file.
     void save(const std::string& path) const;
 
-    // Applies "name=value" overrides: server=HOST:PORT, host, port, secret, database, operator,
+    // Applies "name=value" overrides: server=HOST:PORT[,HOST:PORT...] (the first, then the fallbacks),
+    // host, port, fallbacks=HOST:PORT,... (empty: none), secret, database, operator,
     // operator_name, module, date=yyyy-mm-dd (empty clears), mask.N=PICTURE. Throws vq::Error naming an
     // unknown name or a bad value; nothing is applied then.
     void apply(const std::map<std::string, std::string, std::less<>>& overrides);

@@ -274,6 +274,15 @@ bool DbGrid::gridKey(QKeyEvent* e) {
         return false;
     const bool modifiable = editing_ && !readOnly_ && ds->CanModify();
     const auto mods = e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::ControlModifier) {
+        // Ctrl+Enter clicks the ellipsis of the current column, as it does with a cell editor open.
+        const int column = currentIndex().isValid() ? currentIndex().column() : selected_;
+        if (editing_ && column >= 0 && column < static_cast<int>(columns_.size()) &&
+            columns_[static_cast<std::size_t>(column)].Button == GridColumn::ButtonStyle::Ellipsis) {
+            guarded("grade", [&] { EditButtonClick(); });
+            return true;
+        }
+    }
     if (e->key() == Qt::Key_Insert && mods == Qt::NoModifier && modifiable) {
         guarded("grade", [&] { ds->Insert(); });
         return true;

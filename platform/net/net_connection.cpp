@@ -1,6 +1,7 @@
 #include "platform/net/net_connection.h"
 
 #include "platform/data/error.h"
+#include "platform/data/log.h"
 #include "platform/net/frame_reader.h"
 #include "platform/net/framing.h"
 #include "platform/net/rpc_message.h"
@@ -229,14 +230,39 @@ TNetConnection::~TNetConnection() {
 
 void TNetConnection::Open() {
     Close();
-    const std::string where = Host + ":" + std::to_string(Port);
-    if (Host.empty() || Port <= 0 || Port > 65535)
+    std::vector<ServerAddress> order{{Host, Port}};
+    order.insert(order.end(), Fallbacks.begin(), Fallbacks.end());
+    std::string reasons;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        std::string reason;
+        if (openOne(order[i], reason)) {
+            if (i > 0) { // the servers passed over are tried last next time
+                log::warn("application server moved to " + order[i].text() + " for " + ServerName + ": " +
+                          reasons);
+                Host = order[i].host;
+                Port = order[i].port;
+                Fallbacks.assign(order.begin() + static_cast<std::ptrdiff_t>(i) + 1, order.end());
+                Fallbacks.insert(Fallbacks.end(), order.begin(),
+                                 order.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+            return;
+        }
+        reasons += (reasons.empty() ? "" : "; ") + reason;
+    }
+    if (order.size() == 1)
+        throw ConnectionError(reasons);
+    throw ConnectionError("Nenhum servidor de aplicação atendeu: " + reasons);
+}
+
+bool TNetConnection::openOne(const ServerAddress& server, std::string& failure) {
+    const std::string where = server.host + ":" + std::to_string(server.port);
+    if (server.host.empty() || server.port <= 0 || server.port > 65535)
         throw ConnectionError("Endereço do servidor de aplicação inválido: " + where + ".");
     auto& d = *impl_;
     const auto until = d.deadline();
     std::optional<RpcResponse> refused;
     try {
-        d.connect(Host, Port, until);
+        d.connect(server.host, server.port, until);
         if (!d.secret.empty()) {
             d.send(encodeHello(RpcHello{d.secret}), until);
             auto answer = d.receive(0, until);
@@ -245,17 +271,20 @@ void TNetConnection::Open() {
         }
     } catch (const TransportFailure& f) {
         Close();
-        throw ConnectionError("Não foi possível conectar ao servidor " + where + ": " + f.reason + ".");
+        failure = "Não foi possível conectar ao servidor " + where + ": " + f.reason + ".";
+        return false;
     } catch (const Error& e) { // undecodable answer
         Close();
-        throw ConnectionError("Resposta inválida do servidor " + where + ": " + e.what());
+        failure = "Resposta inválida do servidor " + where + ": " + e.what();
+        return false;
     }
-    if (refused) {
+    if (refused) { // a wrong secret is a configuration fault, not a server that is down
         Close();
         throw ConnectionError("O servidor " + where + " recusou a conexão: " + refused->result.toString());
     }
-    d.openHost = Host;
-    d.openPort = Port;
+    d.openHost = server.host;
+    d.openPort = server.port;
+    return true;
 }
 
 void TNetConnection::Close() {

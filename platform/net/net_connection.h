@@ -4,6 +4,7 @@
 
 #include "platform/data/variant.h"
 #include "platform/net/net_error.h"
+#include "platform/net/server_address.h"
 
 #include <cstdint>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq::net {
 
@@ -27,10 +29,14 @@ public:
     std::string ServerName; // remote module, e.g. "Vqm41200.rdmClientes"
     std::string Host = "127.0.0.1";
     int Port = 0;
+    // Tried in order when Host:Port cannot be connected. The one that answers becomes Host:Port and the
+    // ones passed over go to the end of this list. Only a failure to connect moves on: a call that failed
+    // after it was sent is reported, never sent again to another server.
+    std::vector<ServerAddress> Fallbacks;
     CallObserver OnCall; // told of every call before it is sent
 
-    // Opens (or reopens) the connection to Host:Port, saying hello when a secret is set. Throws
-    // ConnectionError.
+    // Opens (or reopens) the connection to Host:Port, else to the first of Fallbacks that connects, saying
+    // hello when a secret is set. Throws ConnectionError naming every server tried.
     void Open();
     void Close();
     bool Connected() const;
@@ -56,6 +62,9 @@ public:
     static void setCallObserver(CallObserver observer);
 
 private:
+    // Connects to one server; false with the reason when it cannot be reached.
+    bool openOne(const ServerAddress& server, std::string& failure);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

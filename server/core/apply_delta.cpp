@@ -1,8 +1,10 @@
 #include "server/core/apply_delta.h"
 
 #include "platform/data/error.h"
+#include "platform/db/db_error.h"
 #include "platform/db/transaction.h"
 #include "server/core/customer_removals.h"
+#include "server/core/customer_row_checks.h"
 
 #include <optional>
 #include <stdexcept>
@@ -246,7 +248,16 @@ std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provid
         }
         if (!st)
             continue;
-        const std::int64_t affected = conn.execute(st->sql, st->params);
+        std::int64_t affected = 0;
+        try {
+            affected = conn.execute(st->sql, st->params);
+        } catch (const db::DbError& e) {
+            // A row taken meanwhile: the user's words, not the database's.
+            const std::string_view text = duplicateRowMessage(provider.table());
+            if (e.kind() != db::DbErrorKind::UniqueViolation || text.empty())
+                throw;
+            throw Error(std::string(text));
+        }
         if (affected == 0)
             throw Error(std::string(kConflictMessage));
         if (affected != 1)

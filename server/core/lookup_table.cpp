@@ -86,6 +86,11 @@ constexpr LookupDef kLookups[] = {
     {{"GetVerifiBanco", "BANCOPREF", "CDCLIENTE, CDBANCO", "CDBANCO, CDCLIENTE", "",
       "T.CDCLIENTE = :P_CDCLIENTE AND T.CDREDUCONT = :P_CDREDUCONT", "T.CDBANCO"},
      "P_CDCLIENTE, P_CDREDUCONT"},
+    // The customer's priority rows of other accounts.
+    {{"GetBancoPrio", "BANCOPREF", "CDCLIENTE, CDBANCO", "CDBANCO, CDCLIENTE, IDPRIORBPREF", "",
+      "T.CDCLIENTE = :P_CDCLIENTE AND T.IDPRIORBPREF = 'S' AND COALESCE(T.CDREDUCONT, '') <> :P_CDREDUCONT",
+      "T.CDBANCO"},
+     "P_CDCLIENTE, P_CDREDUCONT"},
 
     // Transport types and carriers: one by its key, or every one for GetTipoTransp.
     {{"GetVd_TipoTransp", "TIPOTRANSP", "CDTIPTRANS", "CDTIPTRANS, NMTIPTRANS", "", "", "T.CDTIPTRANS"},
@@ -135,6 +140,16 @@ constexpr LookupDef kLookups[] = {
       "T.SGARQESPECLIE = :P_SGARQESPECLIE AND (T.NRINSJURCLIE IS NULL OR T.NRINSJURCLIE <> :P_NRINSJURCLIE)",
       "T.CDCLIENTE"},
      "P_SGARQESPECLIE, P_NRINSJURCLIE"},
+    // Companies whose CNPJ shares a root with a number, the number's own customers left out; the method
+    // turns the number into its root (shaped_lookups.cpp). The root condition is the expression of the
+    // index IX_CLIENTE_RAIZCNPJ (migrations.cpp), so the lookup reads that index.
+    {{"GetMesmaRaiz", "CLIENTE", "CDCLIENTE", "CDCLIENTE, NMRAZSOCCLIE, NMMUNICIPIO=M.NMMUNICIPIO",
+      "LEFT JOIN ENDECLIE E ON E.CDCLIENTE = T.CDCLIENTE AND E.IDTPENDECLIE = 'P' "
+      "LEFT JOIN MUNICIPIO M ON M.CDPAIS = E.CDPAIS AND M.SGESTADO = E.SGESTADO AND M.CDMUNICIPIO = "
+      "E.CDMUNICIPIO",
+      "SUBSTR(T.NRINSJURCLIE, 1, 8) = :P_RAIZ AND T.IDTPIJURCLIE = 'J' AND T.NRINSJURCLIE <> :P_NRINSJURCLIE",
+      "T.CDCLIENTE"},
+     "P_RAIZ, P_NRINSJURCLIE"},
 };
 
 } // namespace

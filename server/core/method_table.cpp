@@ -7,6 +7,7 @@
 #include "server/core/batch_assign.h"
 #include "server/core/customer_filter.h"
 #include "server/core/customer_removals.h"
+#include "server/core/customer_row_checks.h"
 #include "server/core/detail_loads.h"
 #include "server/core/import_methods.h"
 #include "server/core/lookups.h"
@@ -103,6 +104,11 @@ Variant getValidaCliente(Services& s, net::CallContext&, VariantArray& args) {
     return Variant(std::make_shared<const DataPacket>(countCustomers(*conn, args)));
 }
 
+Variant getMesmaRaiz(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(findSameRootCompanies(*conn, args)));
+}
+
 // getInteClie(code, contact): the contact code when the customer already has that contact, "" when free.
 Variant getInteClie(Services& s, net::CallContext&, VariantArray& args) {
     auto conn = s.pool.acquire();
@@ -160,6 +166,17 @@ Variant confirmaListaTP(Services& s, net::CallContext&, VariantArray& args) {
     auto conn = s.pool.acquire();
     return Variant(
         std::make_shared<const DataPacket>(saveCarrierList(*conn, args[0].asDelta(), args[1].toString())));
+}
+
+// ValidaPrecoBase(customer, table) and GetValid_Socio(customer, number): may the row be added.
+Variant validaPrecoBase(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(priceTableFree(*conn, args[0].toString(), args[1].toString()));
+}
+
+Variant getValidSocio(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(partnerFree(*conn, args[0].toString(), args[1].toString()));
 }
 
 // The batch assignments: one transaction each, progress reported to a client that asked.
@@ -232,6 +249,7 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetFuncionario", "ss", getLookup},
     {kModuleClientes, "GetOperador", "ss", getLookup},
     {kModuleClientes, "GetValidaCliente", "sss", getValidaCliente},
+    {kModuleClientes, "GetMesmaRaiz", "s", getMesmaRaiz},
     {kModuleClientes, "CNAEFiscal", "s", getLookup},
     {kModuleClientes, "Atualiza_Situacao", "ss", atualizaSituacao},
     {kModuleClientes, "GetVerificaInterlocutor", "ss", getLookup},
@@ -251,6 +269,10 @@ constexpr MethodDef kMethods[] = {
     {kModuleClientes, "GetEmailClieFil", "S", getLookup},
     {kModuleClientes, "SetEmailClie", "d", setEmailClie},
     {kModuleClientes, "ExcluirEndereco", "ss", excluirEndereco},
+    // Preferred banks, base price tables and partners.
+    {kModuleClientes, "GetBancoPrio", "ss", getLookup},
+    {kModuleClientes, "ValidaPrecoBase", "ss", validaPrecoBase},
+    {kModuleClientes, "GetValid_Socio", "ss", getValidSocio},
 
     {kModuleClientes, "setCadAuto", "SII", setCadAuto},
     {kModuleClientes, "getClientesEnd", "SSSS", getClientesEnd},

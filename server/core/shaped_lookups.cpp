@@ -4,6 +4,7 @@
 #include "server/core/lookups.h"
 #include "server/core/tree_levels.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace vq::server {
@@ -34,6 +35,19 @@ std::string upper(std::string text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
+
+// A stored CNPJ: 12 digits or letters, then two check digits. The check digits are the client's to
+// verify; the root only needs the shape.
+bool cnpjShaped(std::string_view stored) {
+    const auto alnum = [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) || (c >= 'A' && c <= 'Z');
+    };
+    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    return stored.size() == 14 && std::all_of(stored.begin(), stored.begin() + 12, alnum) &&
+           std::all_of(stored.begin() + 12, stored.end(), digit);
+}
+
+constexpr std::size_t kCnpjRootLength = 8;
 
 } // namespace
 
@@ -102,6 +116,16 @@ DataPacket countCustomers(db::Connection& conn, const VariantArray& args) {
     DataPacket packet({FieldDesc{"NRREG", FieldType::Float, 0}});
     packet.addRow({Variant(static_cast<double>(n))});
     return packet;
+}
+
+DataPacket findSameRootCompanies(db::Connection& conn, const VariantArray& args) {
+    const Lookup& companies = requireLookup("GetMesmaRaiz");
+    if (args.empty())
+        throw Error("GetMesmaRaiz espera 1 argumento.");
+    const std::string number = upper(storedTaxNumber(args[0]));
+    if (!cnpjShaped(number))
+        return DataPacket(companies.provider().fields());
+    return companies.read(conn, {Variant(number.substr(0, kCnpjRootLength)), Variant(number)});
 }
 
 } // namespace vq::server

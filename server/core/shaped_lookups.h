@@ -25,4 +25,10 @@ DataPacket findAbbreviationUsers(db::Connection& conn, const VariantArray& args)
 // (number and kind empty) or with that tax number and kind (code empty). Any other combination is refused.
 DataPacket countCustomers(db::Connection& conn, const VariantArray& args);
 
+// GetMesmaRaiz(tax number as typed): the companies (code, name, municipality of the normal address) whose
+// CNPJ shares its root, the first eight characters, with the number; customers with that very number are
+// left out (the customer being edited, or a duplicate the registration checks report). Anything but a
+// numeric or alphanumeric CNPJ (a CPF, a free code) answers no rows.
+DataPacket findSameRootCompanies(db::Connection& conn, const VariantArray& args);
+
 } // namespace vq::server

@@ -39,9 +39,17 @@ constexpr Step kHistory[] = {
     {StepKind::CreateIndex, "IX_HISTCLIENTE_CLIENTE"},
 };
 
+// The CNPJ root (first eight characters) of a company's number, indexed as an expression so that
+// GetMesmaRaiz finds a company's other branches without a stored copy to keep in step on every write.
+// The lookup's condition (lookup_table.cpp) must read SUBSTR(NRINSJURCLIE, 1, 8) exactly.
+constexpr std::string_view kCnpjRootIndex =
+    "CREATE INDEX IF NOT EXISTS IX_CLIENTE_RAIZCNPJ ON CLIENTE (SUBSTR(NRINSJURCLIE, 1, 8), IDTPIJURCLIE)";
+constexpr Step kCnpjRoot[] = {{StepKind::Sql, {}, {}, kCnpjRootIndex, kCnpjRootIndex}};
+
 constexpr Migration kMigrations[] = {
     {1, "Esquema inicial", kInitial},
-    {2, "Histórico de alterações de clientes", kHistory},
+    {2, "Índice da raiz do CNPJ", kCnpjRoot},
+    {3, "Histórico de alterações de clientes", kHistory},
 };
 
 // Serialises migrating servers on PostgreSQL (SQLite's BEGIN IMMEDIATE already does).

@@ -75,7 +75,7 @@ void writeBanksAndPrices(RowSink& sink, const SeedOptions& o, const Profiles& pr
             w.set("CDCLIENTE", profiles[i].code).set("CDBANCO", banks[a]).set("CDREDUCONT", reduced[a]);
             w.set("CDAGENCIA", agencies[a])
                 .set("CDCONTCORR", rng.digits(6))
-                .set("IDPRIORBPREF", std::to_string(b + 1));
+                .set("IDPRIORBPREF", b == 0 ? "S" : "N"); // at most one priority row
             for (std::size_t k = 0; k < instBanks.size(); ++k)
                 if (instBanks[k] == banks[a]) {
                     w.set("CDINS1COBRCL", instCodes[k]);

@@ -79,10 +79,25 @@ void emitGeography(RowSink& sink) {
     sink.endTable();
 }
 
+// The account-number masks of the demo company's banks; the other banks have none.
+struct BankPicture {
+    std::string_view bank, picture;
+};
+constexpr BankPicture kBankPictures[] = {
+    {"001", "99999-9"}, {"237", "99999-9"}, {"341", "9999-99"}, {"104", "999.999"}, {"033", "99.999-9"},
+};
+
+Variant bankPicture(std::string_view bank) {
+    for (const BankPicture& p : kBankPictures)
+        if (p.bank == bank)
+            return Variant(std::string(p.picture));
+    return Variant();
+}
+
 void emitBanksAndCnae(RowSink& sink) {
     sink.beginTable("BANCO", {"CDBANCO", "NMBANCO", "CDPICTCONT"});
     for (const auto& b : loadBanks())
-        sink.row({Variant(b.code), Variant(fitName(b.name, 30)), Variant()});
+        sink.row({Variant(b.code), Variant(fitName(b.name, 30)), bankPicture(b.code)});
     sink.endTable();
 
     const std::size_t size = static_cast<std::size_t>(schema::schemaField("CNAE", "DSCNAE").size);

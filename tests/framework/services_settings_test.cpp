@@ -75,6 +75,19 @@ TEST_F(SettingsTest, OverridesApplyAllOrNothing) {
     EXPECT_EQ(s.operatorCode, "OPER02"); // the failed batch changed nothing
     s.apply("server", "[::1]:7200");
     EXPECT_EQ(s.serverHost, "::1");
+
+    // A list: the first server, then the ones tried when it cannot be connected.
+    s.apply("server", "10.0.0.5:8090, 10.0.0.6:8091");
+    EXPECT_EQ(s.serverHost, "10.0.0.5");
+    EXPECT_EQ(s.fallbackServers, (std::vector<net::ServerAddress>{{"10.0.0.6", 8091}}));
+    s.save(path("list.ini"));
+    FrameworkSettings listed;
+    ASSERT_TRUE(listed.load(path("list.ini")));
+    EXPECT_EQ(listed.fallbackServers, s.fallbackServers);
+    EXPECT_THROW(s.apply("server", "10.0.0.7:8090,"), Error);
+    EXPECT_EQ(s.fallbackServers.size(), 1u);
+    s.apply("server", "10.0.0.7:8090");
+    EXPECT_TRUE(s.fallbackServers.empty());
 }
 
 TEST_F(SettingsTest, HostFactsComeFromTheSettings) {

@@ -1,6 +1,7 @@
 // The customer form's own read-only lookups of segments, cost centres and regions, as the form runs them
 // through the query component, on the seeded database of either kind.
 
+#include "customer/classification_queries.h"
 #include "platform/db/tadoib_query.h"
 #include "tests/server/seeded_server.h"
 
@@ -56,6 +57,42 @@ TEST_P(ClassificationQueriesTest, SegmentCostCentreAndRegionQueriesRunAsTheFormW
                              "T.CDCENTCUST = C.CDCENTCUSTCLI) OR NOT EXISTS (SELECT 1 FROM REGIAOPED R WHERE "
                              "R.CDREGIAOPED = C.CDREGIAOPED)"),
               0);
+}
+
+// The region, branch and currency index lists and checks, as the customer form stores their texts.
+TEST_P(ClassificationQueriesTest, RegionBranchAndCurrencyIndexQueries) {
+    db::Connection& db = server_->db();
+    const auto open = [&db](const char* sql,
+                            std::initializer_list<std::pair<const char*, const char*>> params) {
+        auto q = std::make_unique<TADOIBQuery>(&db, "qry");
+        q->setSql(sql);
+        for (const auto& [name, value] : params)
+            q->ParamByName(name) = value;
+        q->Open();
+        return q;
+    };
+    EXPECT_EQ(open(customer::kSqlPesqRegiao, {})->RecordCount(),
+              server_->count("SELECT COUNT(*) FROM REGIAOPED"));
+    EXPECT_EQ(open(customer::kSqlPesqRegiao, {})->FieldByName("CDREGIAOPED").AsString(), "001");
+    EXPECT_EQ(open(customer::kSqlRegiao, {{"P_CDREGIAO", "009"}})->RecordCount(), 0);
+
+    EXPECT_EQ(open(customer::kSqlPesqFiliOrig, {})->RecordCount(),
+              server_->count("SELECT COUNT(*) FROM FILIAL"));
+    const auto branch = open(customer::kSqlFiliOrig, {{"P_CDFILIAL", "0002"}});
+    ASSERT_EQ(branch->RecordCount(), 1);
+    EXPECT_EQ(branch->FieldByName("NMFILIAL").AsString(), "Filial Curitiba");
+    EXPECT_TRUE(open(customer::kSqlFiliOrig, {{"P_CDFILIAL", "' OR '1'='1"}})->IsEmpty());
+
+    // Only daily indexes with a value: the monthly IGPM and IPCA are not listed nor found.
+    const auto all = open(customer::kSqlMoeda, {{"P_SGINDICE", ""}, {"P_TSGINDICE", "T"}});
+    EXPECT_EQ(all->RecordCount(), 3);
+    EXPECT_EQ(all->FieldByName("SGINDICE").AsString(), "R$");
+    const auto dollar = open(customer::kSqlMoeda, {{"P_SGINDICE", "US$"}, {"P_TSGINDICE", ""}});
+    ASSERT_EQ(dollar->RecordCount(), 1);
+    EXPECT_EQ(dollar->FieldByName("CDINDICE").AsString(), "0002");
+    EXPECT_EQ(dollar->FieldByName("CDTPINDICE").AsString(), "1");
+    EXPECT_EQ(dollar->FieldByName("IDPERVALOR").AsString(), "2");
+    EXPECT_TRUE(open(customer::kSqlMoeda, {{"P_SGINDICE", "IGPM"}, {"P_TSGINDICE", ""}})->IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, ClassificationQueriesTest,

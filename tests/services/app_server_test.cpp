@@ -1,6 +1,7 @@
 // The read and write conventions over a fake remote call: what is sent, what is loaded or merged, and
 // that a failure is shown once, aborts, and leaves the rows and the change log as they were.
 
+#include "framework/services/framework_settings.h"
 #include "framework/services/showavi.h"
 #include "platform/data/error.h"
 #include "services/app_server.h"
@@ -138,6 +139,29 @@ TEST_F(AppServerConventions, WithoutChangeLoggingTheLogIsLeftAlone) {
     terms.SetLogChanges(false);
     EXPECT_TRUE(applyUpdates(server.caller(), terms, "dspPrazoPgtoClie"));
     EXPECT_EQ(terms.ChangeCount(), 1);
+}
+
+// A connection takes the configured servers, but keeps the order it learned by moving on while the
+// configuration names the same servers.
+TEST(ServerSetup, ConnectionsKeepTheServerTheyMovedTo) {
+    FrameworkSettings& settings = frameworkSettings();
+    const FrameworkSettings saved = settings;
+    settings.apply("server", "10.0.0.5:8090,10.0.0.6:8090");
+    net::TNetConnection net;
+    setupConnection(net, kRdmClientes);
+    EXPECT_EQ(net.Host, "10.0.0.5");
+    EXPECT_EQ(net.Fallbacks, (std::vector<net::ServerAddress>{{"10.0.0.6", 8090}}));
+
+    net.Host = "10.0.0.6"; // as Open leaves it after the first could not be connected
+    net.Fallbacks = {{"10.0.0.5", 8090}};
+    setupConnection(net, kRdmClientes);
+    EXPECT_EQ(net.Host, "10.0.0.6");
+
+    settings.apply("server", "10.0.0.7:8090");
+    setupConnection(net, kRdmClientes);
+    EXPECT_EQ(net.Host, "10.0.0.7");
+    EXPECT_TRUE(net.Fallbacks.empty());
+    settings = saved;
 }
 
 } // namespace
