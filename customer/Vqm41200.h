@@ -94,6 +94,7 @@ public:
     void sbtFiltroClick();
     void sbtImportarClick();
     void sbtEmailClick();
+    void mnuHistoricoClick(); // history_window.cpp
     void btpVendAdicClick();
     void ButtonFlat1Click(); // the carrier-list button btnPesqListaTransp
     void sbtCadAutClick();   // pops pmnCadAuto up below the button

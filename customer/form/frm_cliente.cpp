@@ -60,6 +60,7 @@ constexpr Click<Commands, gui::MenuItem> kCommandItems[] = {
     {&Commands::pmnCadAutGrupClie, &TfrmCliente::mnuCadAutGrupClieClick},
     {&Commands::pmnClientes, &TfrmCliente::pmnClientesClick},
     {&Commands::pmnIntCli, &TfrmCliente::pmnIntCliClick},
+    {&Commands::mnuHistorico, &TfrmCliente::mnuHistoricoClick},
 };
 constexpr Click<customer::form::FormPage, gui::ToolButton> kFormPageButtons[] = {
     {&customer::form::FormPage::btpVendAdic, &TfrmCliente::btpVendAdicClick},

@@ -50,6 +50,7 @@ constexpr gui::ControlSpec kCommands[] = {
     {MenuItem, "mnuCadAuto", "mnuRegistro", "Cadastramento A&utomático", "", "", {}, {.shortcut = "Ctrl+U"}, bind<&Self::cmd, &Commands::mnuCadAuto>()},
     {MenuItem, "mnuCadAutECF", "mnuCadAuto", "Cadastramento Automático Códigos de Retençõs (ECF)", "", "", {}, {}, bind<&Self::cmd, &Commands::mnuCadAutECF>()},
     {MenuItem, "mnuCadAutTabPrecoCli", "mnuCadAuto", "Cadastramento Automático Tabela de Preço por Cliente", "", "", {}, {}, bind<&Self::cmd, &Commands::mnuCadAutTabPrecoCli>()},
+    {MenuItem, "mnuHistorico", "mnuRegistro", "&Histórico", "", "", {}, {.shortcut = "Ctrl+H"}, bind<&Self::cmd, &Commands::mnuHistorico>()},
     {ToolButton, "sbtFiltro", "pnlFerramentas", "Filtrar", "", "", {0, 11}, {.hint = "Filtrar", .follow = "mnuFiltrar"}, bind<&Self::cmd, &Commands::sbtFiltro>()},
     {ToolButton, "sbtImportar", "pnlFerramentas", "Importar", "", "", {0, 12}, {.hint = "Importar", .follow = "mnuImportar"}, bind<&Self::cmd, &Commands::sbtImportar>()},
     {ToolButton, "sbtEmail", "pnlFerramentas", "E-Mail", "", "", {0, 13}, {.hint = "E-Mail", .follow = "mnuEmailCliente"}, bind<&Self::cmd, &Commands::sbtEmail>()},

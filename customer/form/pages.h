@@ -46,6 +46,7 @@ struct Commands {
     gui::MenuItem *mnuCopiaEndereo = nullptr, *mnuImportar = nullptr, *mnuExcluirEndereco = nullptr,
                   *mnuImpProsp = nullptr, *mnuFiltrar = nullptr, *mnuEmailCliente = nullptr,
                   *mnuAlvara = nullptr, *mnuCadAuto = nullptr;
+    gui::MenuItem* mnuHistorico = nullptr;
     gui::ToolButton *sbtFiltro = nullptr, *sbtImportar = nullptr, *sbtEmail = nullptr, *sbtCadAut = nullptr,
                     *sbtCopiar = nullptr, *sbtExcluirEndereco = nullptr, *sbtImpProsp = nullptr,
                     *sbtAlvara = nullptr, *sbtLocEntrCli = nullptr;

@@ -171,6 +171,39 @@ Statement deleteStatement(const Provider& provider, const std::vector<const Prov
     return st;
 }
 
+// "CDCLIENTE=J1;IDTPENDECLIE=C": the row's key as the history shows it.
+std::string keyText(const Provider& provider, const std::vector<const ProviderColumn*>& cols,
+                    const std::vector<Variant>& values) {
+    std::string out;
+    for (const ProviderColumn* k : provider.keyColumns())
+        out += (out.empty() ? "" : ";") + k->name + "=" +
+               values.at(static_cast<std::size_t>(fieldOf(cols, k))).toString();
+    return out;
+}
+
+void recordRow(AuditTrail& trail, const Provider& provider, const std::vector<const ProviderColumn*>& cols,
+               const DeltaRow& row) {
+    const bool inserted = row.status == UpdateStatus::Inserted;
+    const std::vector<Variant>& current = inserted ? row.newValues : row.oldValues;
+    const int customerField = fieldOf(cols, provider.column("CDCLIENTE"));
+    const Variant customer =
+        customerField < 0 ? Variant() : current.at(static_cast<std::size_t>(customerField));
+    const std::string key = keyText(provider, cols, current);
+    if (row.status == UpdateStatus::Modified) {
+        for (const auto& change : row.changes) {
+            const auto i = static_cast<std::size_t>(change.field);
+            if (cols.at(i)->writable && !(row.oldValues.at(i) == change.value))
+                trail.add(provider.table(), key, customer, cols[i]->name, 'A', row.oldValues.at(i),
+                          change.value);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < cols.size(); ++i)
+        if (cols[i]->writable && !current.at(i).isNull())
+            trail.add(provider.table(), key, customer, cols[i]->name, inserted ? 'I' : 'E',
+                      inserted ? Variant() : current[i], inserted ? current[i] : Variant());
+}
+
 } // namespace
 
 std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta) {
@@ -180,7 +213,20 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
     return written;
 }
 
+std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta,
+                       AuditTrail& trail) {
+    db::Transaction tx(conn);
+    const std::size_t written = applyDeltaInTransaction(conn, provider, delta, &trail);
+    tx.commit();
+    return written;
+}
+
 std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provider, const Delta& delta) {
+    return applyDeltaInTransaction(conn, provider, delta, nullptr);
+}
+
+std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provider, const Delta& delta,
+                                    AuditTrail* trail) {
     if (!conn.inTransaction())
         throw std::logic_error("applyDeltaInTransaction needs an open transaction");
     const auto cols = mapFields(provider, delta);
@@ -226,8 +272,12 @@ std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provid
                         std::to_string(affected) + " registros; nada foi gravado.");
         if (row.status == UpdateStatus::Deleted)
             removeOwnedRows(conn, provider.table(), deletedKey(provider, cols, row));
+        if (trail)
+            recordRow(*trail, provider, cols, row);
         ++written;
     }
+    if (trail)
+        trail->write(conn);
     return written;
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/data/packet.h"
 #include "platform/db/connection.h"
+#include "server/core/audit_trail.h"
 #include "server/core/provider.h"
 
 #include <cstddef>
@@ -22,5 +23,10 @@ std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Del
 
 // The same checks and writes inside the caller's open transaction, which commits or rolls back.
 std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provider, const Delta& delta);
+
+// The same, writing every changed field to `trail` in the same transaction (audit_trail.h).
+std::size_t applyDelta(db::Connection& conn, const Provider& provider, const Delta& delta, AuditTrail& trail);
+std::size_t applyDeltaInTransaction(db::Connection& conn, const Provider& provider, const Delta& delta,
+                                    AuditTrail* trail);
 
 } // namespace vq::server

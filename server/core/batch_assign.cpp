@@ -3,6 +3,7 @@
 #include "platform/data/error.h"
 #include "platform/data/log.h"
 #include "platform/db/transaction.h"
+#include "server/core/audit_trail.h"
 #include "server/core/batch_target.h"
 #include "server/core/provider.h"
 
@@ -90,10 +91,20 @@ std::int64_t assignRetentions(db::Connection& conn, const net::CallContext& ctx,
         values.emplace("P_SEQCSLL", Variant(args[2].toInt()));
         values.emplace("P_CDCSLL", Variant(*csll));
     }
-    const std::string sql = "UPDATE CLIENTE SET " + set + " WHERE CDCLIENTE" + kInChunk;
+    const std::string where = "CDCLIENTE" + kInChunk;
+    const std::string sql = "UPDATE CLIENTE SET " + set + " WHERE " + where;
+    AuditTrail trail(AuditContext::of(ctx));
     return runBatch(conn, ctx, selection, [&](std::int64_t from, std::int64_t to) {
-        if (!set.empty())
-            conn.execute(sql, chunkParams(from, to, values));
+        if (set.empty())
+            return;
+        const db::Params params = chunkParams(from, to, values);
+        for (const auto& [column, param] : {std::pair{"NRSEQRETIRPJ", "P_SEQIRPJ"},
+                                            {"CDRETIRPJ", "P_CDIRPJ"},
+                                            {"NRSEQRETCSLL", "P_SEQCSLL"},
+                                            {"CDRETCSLL", "P_CDCSLL"}})
+            if (params.contains(param))
+                trail.recordUpdate(conn, "CLIENTE", "CDCLIENTE", column, param, where, params);
+        conn.execute(sql, params);
     });
 }
 
@@ -113,22 +124,39 @@ std::string assignPriceTable(db::Connection& conn, const net::CallContext& ctx, 
         throw Error("Tabela de preço \"" + table + "\" não cadastrada.");
     const BatchSelection selection = batchSelectionFrom(args[2], args[3], args[4], args[5], args[6]);
     const db::Params values{{"P_CDPRECOBASE", Variant(table)}, {"P_PRIN", Variant(principal ? "S" : "N")}};
+    const std::string newLinks = "BATCHALVO A WHERE A.NRORDEM > :P_DE AND A.NRORDEM <= :P_ATE AND NOT EXISTS "
+                                 "(SELECT 1 FROM PRECOBASECLI P WHERE P.CDCLIENTE = A.CDCLIENTE AND "
+                                 "P.CDPRECOBASE = :P_CDPRECOBASE)";
+    const std::string tableCode = "CAST(:P_CDPRECOBASE AS VARCHAR(2))", mark = "CAST(:P_PRIN AS VARCHAR(1))";
     const std::string link =
-        "INSERT INTO PRECOBASECLI (CDCLIENTE, CDPRECOBASE, IDPRBASEPRIN) SELECT A.CDCLIENTE, "
-        "CAST(:P_CDPRECOBASE AS VARCHAR(2)), CAST(:P_PRIN AS VARCHAR(1)) FROM BATCHALVO A "
-        "WHERE A.NRORDEM > :P_DE AND A.NRORDEM <= :P_ATE AND NOT EXISTS (SELECT 1 FROM PRECOBASECLI P "
-        "WHERE P.CDCLIENTE = A.CDCLIENTE AND P.CDPRECOBASE = :P_CDPRECOBASE)";
+        "INSERT INTO PRECOBASECLI (CDCLIENTE, CDPRECOBASE, IDPRBASEPRIN) SELECT A.CDCLIENTE, " + tableCode +
+        ", " + mark + " FROM " + newLinks;
     // Only the marks that differ are written: this table "S", every other principal one "N".
-    const std::string mark =
-        "UPDATE PRECOBASECLI SET IDPRBASEPRIN = CASE WHEN CDPRECOBASE = :P_CDPRECOBASE THEN 'S' ELSE 'N' END "
-        "WHERE CDCLIENTE" +
-        kInChunk +
+    const std::string newMark = "CASE WHEN CDPRECOBASE = :P_CDPRECOBASE THEN 'S' ELSE 'N' END";
+    const std::string marked =
+        "PRECOBASECLI WHERE CDCLIENTE" + kInChunk +
         " AND ((CDPRECOBASE = :P_CDPRECOBASE AND COALESCE(IDPRBASEPRIN, 'N') <> 'S') OR "
         "(CDPRECOBASE <> :P_CDPRECOBASE AND IDPRBASEPRIN = 'S'))";
+    const std::string remark = "UPDATE PRECOBASECLI SET IDPRBASEPRIN = " + newMark + " WHERE " +
+                               marked.substr(std::string_view("PRECOBASECLI WHERE ").size());
+    AuditTrail trail(AuditContext::of(ctx));
+    const std::string linkKey = "'CDCLIENTE=' || A.CDCLIENTE || ';CDPRECOBASE=' || " + tableCode;
+    const std::string rowKey = "'CDCLIENTE=' || CDCLIENTE || ';CDPRECOBASE=' || CDPRECOBASE";
     const std::int64_t total = runBatch(conn, ctx, selection, [&](std::int64_t from, std::int64_t to) {
-        conn.execute(link, chunkParams(from, to, values));
-        if (principal)
-            conn.execute(mark, chunkParams(from, to, {{"P_CDPRECOBASE", Variant(table)}}));
+        const db::Params params = chunkParams(from, to, values);
+        for (const auto& [field, value] :
+             {std::pair<std::string_view, std::string>{"CDCLIENTE", "A.CDCLIENTE"},
+              {"CDPRECOBASE", tableCode},
+              {"IDPRBASEPRIN", mark}})
+            trail.recordSelected(conn, {"PRECOBASECLI", field, 'I', linkKey, "A.CDCLIENTE", "NULL", value},
+                                 newLinks, params);
+        conn.execute(link, params);
+        if (!principal)
+            return;
+        trail.recordSelected(
+            conn, {"PRECOBASECLI", "IDPRBASEPRIN", 'A', rowKey, "CDCLIENTE", "IDPRBASEPRIN", newMark}, marked,
+            params);
+        conn.execute(remark, params);
     });
     return std::string(total == 0 ? kNoCustomers : kSuccess);
 }
@@ -139,9 +167,13 @@ std::string assignGroup(db::Connection& conn, const net::CallContext& ctx, const
                 group))
         throw Error("Grupo de clientes \"" + group + "\" não cadastrado.");
     const BatchSelection selection = batchSelectionFrom(args[1], args[2], args[3], args[4], args[5]);
-    const std::string sql = "UPDATE CLIENTE SET CDGRUPCLIE = :P_CDGRUPCLIE WHERE CDCLIENTE" + kInChunk;
+    const std::string where = "CDCLIENTE" + kInChunk;
+    const std::string sql = "UPDATE CLIENTE SET CDGRUPCLIE = :P_CDGRUPCLIE WHERE " + where;
+    AuditTrail trail(AuditContext::of(ctx));
     const std::int64_t total = runBatch(conn, ctx, selection, [&](std::int64_t from, std::int64_t to) {
-        conn.execute(sql, chunkParams(from, to, {{"P_CDGRUPCLIE", Variant(group)}}));
+        const db::Params params = chunkParams(from, to, {{"P_CDGRUPCLIE", Variant(group)}});
+        trail.recordUpdate(conn, "CLIENTE", "CDCLIENTE", "CDGRUPCLIE", "P_CDGRUPCLIE", where, params);
+        conn.execute(sql, params);
     });
     return std::string(total == 0 ? kNoCustomers : kSuccess);
 }

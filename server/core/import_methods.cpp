@@ -1,6 +1,7 @@
 #include "server/core/import_methods.h"
 
 #include "platform/data/log.h"
+#include "platform/db/transaction.h"
 
 namespace vq::server {
 
@@ -22,6 +23,7 @@ constexpr const char* kUpdateNames =
     "UPDATE CLIENTE SET NMRAZSOCCLIE = :P_NMRAZSOCCLIE WHERE CDCLIENTE = :P_CDCLIENTE";
 constexpr const char* kUpdateNamesAndTrade = "UPDATE CLIENTE SET NMRAZSOCCLIE = :P_NMRAZSOCCLIE, "
                                              "NMFANTCLIE = :P_NMFANTCLIE WHERE CDCLIENTE = :P_CDCLIENTE";
+constexpr const char* kByCode = "CDCLIENTE = :P_CDCLIENTE";
 constexpr const char* kDeactivate = "UPDATE CLIENTE SET IDCLIEATIV = 'N' WHERE CDCLIENTE = :P_CDCLIENTE";
 
 bool blank(const std::string& s) {
@@ -48,17 +50,27 @@ DataPacket selectLayoutColumns(db::Connection& conn, const std::string& code) {
     return conn.queryPacket(kLayoutColumns, {{"P_CDLAYOUTIMP", Variant(code)}});
 }
 
-std::int64_t updateCustomerNames(db::Connection& conn, const std::string& name, const std::string& tradeName,
-                                 const std::string& code) {
+std::int64_t updateCustomerNames(db::Connection& conn, AuditTrail& trail, const std::string& name,
+                                 const std::string& tradeName, const std::string& code) {
     db::Params params{{"P_NMRAZSOCCLIE", Variant(name)}, {"P_CDCLIENTE", Variant(code)}};
-    if (blank(tradeName))
-        return conn.execute(kUpdateNames, params);
-    params.emplace("P_NMFANTCLIE", Variant(tradeName));
-    return conn.execute(kUpdateNamesAndTrade, params);
+    db::Transaction tx(conn);
+    trail.recordUpdate(conn, "CLIENTE", "CDCLIENTE", "NMRAZSOCCLIE", "P_NMRAZSOCCLIE", kByCode, params);
+    if (!blank(tradeName)) {
+        params.emplace("P_NMFANTCLIE", Variant(tradeName));
+        trail.recordUpdate(conn, "CLIENTE", "CDCLIENTE", "NMFANTCLIE", "P_NMFANTCLIE", kByCode, params);
+    }
+    const std::int64_t changed = conn.execute(blank(tradeName) ? kUpdateNames : kUpdateNamesAndTrade, params);
+    tx.commit();
+    return changed;
 }
 
-std::int64_t deactivateCustomer(db::Connection& conn, const std::string& code) {
-    return conn.execute(kDeactivate, {{"P_CDCLIENTE", Variant(code)}});
+std::int64_t deactivateCustomer(db::Connection& conn, AuditTrail& trail, const std::string& code) {
+    db::Transaction tx(conn);
+    trail.recordUpdate(conn, "CLIENTE", "CDCLIENTE", "IDCLIEATIV", "P_IDCLIEATIV", kByCode,
+                       {{"P_CDCLIENTE", Variant(code)}, {"P_IDCLIEATIV", Variant("N")}});
+    const std::int64_t changed = conn.execute(kDeactivate, {{"P_CDCLIENTE", Variant(code)}});
+    tx.commit();
+    return changed;
 }
 
 Variant getLayout(Services& s, net::CallContext&, VariantArray& args) {
@@ -76,18 +88,20 @@ Variant getDescLayout(Services& s, net::CallContext&, VariantArray& args) {
     return packet(selectLayoutColumns(*conn, args[0].asString()));
 }
 
-Variant setUpCliente(Services& s, net::CallContext&, VariantArray& args) {
+Variant setUpCliente(Services& s, net::CallContext& ctx, VariantArray& args) {
     auto conn = s.pool.acquire();
+    AuditTrail trail(AuditContext::of(ctx));
     const std::int64_t changed =
-        updateCustomerNames(*conn, args[0].asString(), args[1].asString(), args[2].asString());
+        updateCustomerNames(*conn, trail, args[0].asString(), args[1].asString(), args[2].asString());
     if (changed == 0)
         log::info("import: SetUpCliente found no customer " + args[2].asString());
     return Variant(changed);
 }
 
-Variant setUpSitCliente(Services& s, net::CallContext&, VariantArray& args) {
+Variant setUpSitCliente(Services& s, net::CallContext& ctx, VariantArray& args) {
     auto conn = s.pool.acquire();
-    return Variant(deactivateCustomer(*conn, args[0].asString()));
+    AuditTrail trail(AuditContext::of(ctx));
+    return Variant(deactivateCustomer(*conn, trail, args[0].asString()));
 }
 
 } // namespace vq::server

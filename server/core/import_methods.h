@@ -4,6 +4,7 @@
 
 #include "platform/data/packet.h"
 #include "platform/db/connection.h"
+#include "server/core/audit_trail.h"
 #include "server/core/methods.h"
 
 #include <string>
@@ -16,11 +17,12 @@ DataPacket selectLayouts(db::Connection& conn, const std::string& code, const st
 DataPacket selectLayoutFiles(db::Connection& conn, const std::string& code);
 // The layout's 14 column attributes by NRSEQTABELAY, NRSEQCOLULAY (digit strings ordered as numbers).
 DataPacket selectLayoutColumns(db::Connection& conn, const std::string& code);
-// NMRAZSOCCLIE, and NMFANTCLIE when not blank, of customer `code`; the rows changed.
-std::int64_t updateCustomerNames(db::Connection& conn, const std::string& name, const std::string& tradeName,
-                                 const std::string& code);
+// NMRAZSOCCLIE, and NMFANTCLIE when not blank, of customer `code`; the rows changed. Both updates write
+// what they change to `trail` in their transaction.
+std::int64_t updateCustomerNames(db::Connection& conn, AuditTrail& trail, const std::string& name,
+                                 const std::string& tradeName, const std::string& code);
 // IDCLIEATIV := "N" for customer `code`; the rows changed.
-std::int64_t deactivateCustomer(db::Connection& conn, const std::string& code);
+std::int64_t deactivateCustomer(db::Connection& conn, AuditTrail& trail, const std::string& code);
 
 Variant getLayout(Services& s, net::CallContext&, VariantArray& args);
 Variant getArquivo(Services& s, net::CallContext&, VariantArray& args);

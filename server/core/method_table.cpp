@@ -27,17 +27,25 @@ Variant getCliente(Services& s, net::CallContext&, VariantArray& args) {
 }
 
 // Confirmar(delta, provider name): the save primitive of every dataset of the customer form.
-Variant confirmar(Services& s, net::CallContext&, VariantArray& args) {
+Variant confirmar(Services& s, net::CallContext& ctx, VariantArray& args) {
     const Provider& provider = providerToSave(args[1].asString(), Writes::Confirmar);
     auto conn = s.pool.acquire();
-    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
+    AuditTrail trail(AuditContext::of(ctx));
+    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta(), trail)));
 }
 
 // The import sends the change log of its customer dataset alone; its provider is implied.
-Variant confirmarImport(Services& s, net::CallContext&, VariantArray& args) {
+Variant confirmarImport(Services& s, net::CallContext& ctx, VariantArray& args) {
     const Provider& provider = providerToSave("dspImportCliente", Writes::Import);
     auto conn = s.pool.acquire();
-    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta())));
+    AuditTrail trail(AuditContext::of(ctx));
+    return Variant(static_cast<std::int64_t>(applyDelta(*conn, provider, args[0].asDelta(), trail)));
+}
+
+// GetHistCliente(code): the customer's field history, newest first.
+Variant getHistCliente(Services& s, net::CallContext&, VariantArray& args) {
+    auto conn = s.pool.acquire();
+    return Variant(std::make_shared<const DataPacket>(customerHistory(*conn, args[0].asString())));
 }
 
 // Every method of the detail-load table: the rows of its provider for the call's arguments.
@@ -195,6 +203,7 @@ Variant setCadAutGrupoClie(Services& s, net::CallContext& ctx, VariantArray& arg
 constexpr MethodDef kMethods[] = {
     {kModuleClientes, contract::kGetCliente, "SSSSSSSSSSSSSSSS", getCliente},
     {kModuleClientes, "Confirmar", "ds", confirmar},
+    {kModuleClientes, "GetHistCliente", "s", getHistCliente},
     {kModuleClientes, "GetEndeClieNorm", "s", getDetail},
     {kModuleClientes, "GetEndeClieCobr", "s", getDetail},
     {kModuleClientes, "GetEndeExt", "s", getDetail},

@@ -69,7 +69,7 @@ VariantArray transfer(db::Connection& conn, const std::string& customer, const s
 
 } // namespace
 
-Variant convertProspect(Services& s, net::CallContext&, VariantArray& args) {
+Variant convertProspect(Services& s, net::CallContext& ctx, VariantArray& args) {
     const std::string customer = args.at(0).toString();
     const std::string prospect = args.at(1).toString();
     const bool moveContacts = args.at(4).toBool();
@@ -85,12 +85,15 @@ Variant convertProspect(Services& s, net::CallContext&, VariantArray& args) {
     return inTransaction(s, [&](db::Connection& conn) {
         try {
             steps::lockProspect(conn, prospect);
+            AuditContext who = AuditContext::of(ctx);
+            who.operatorCode = operatorCode;
+            AuditTrail trail(std::move(who));
             if (!args.at(2).isNull())
-                steps::saveCustomer(conn, args.at(2).asDelta());
+                steps::saveCustomer(conn, args.at(2).asDelta(), &trail);
             steps::requireCustomer(conn, customer);
             for (const Variant& address : addresses)
                 if (!address.isNull())
-                    steps::saveAddress(conn, address.asDelta());
+                    steps::saveAddress(conn, address.asDelta(), &trail);
             VariantArray moved = transfer(conn, customer, prospect, moveContacts, operatorCode, now);
             log::info("ConvertProspect: prospect " + prospect + " converted into customer " + customer);
             return Variant(VariantArray{Variant(customer), Variant(std::move(moved))});
@@ -103,15 +106,17 @@ Variant convertProspect(Services& s, net::CallContext&, VariantArray& args) {
     });
 }
 
-Variant importaClienteProspect(Services& s, net::CallContext&, VariantArray& args) {
+Variant importaClienteProspect(Services& s, net::CallContext& ctx, VariantArray& args) {
     return inTransaction(s, [&](db::Connection& conn) {
-        return Variant(static_cast<std::int64_t>(steps::saveCustomer(conn, args.at(0).asDelta())));
+        AuditTrail trail(AuditContext::of(ctx));
+        return Variant(static_cast<std::int64_t>(steps::saveCustomer(conn, args.at(0).asDelta(), &trail)));
     });
 }
 
-Variant importaEnderecoProspect(Services& s, net::CallContext&, VariantArray& args) {
+Variant importaEnderecoProspect(Services& s, net::CallContext& ctx, VariantArray& args) {
     return inTransaction(s, [&](db::Connection& conn) {
-        return Variant(static_cast<std::int64_t>(steps::saveAddress(conn, args.at(0).asDelta())));
+        AuditTrail trail(AuditContext::of(ctx));
+        return Variant(static_cast<std::int64_t>(steps::saveAddress(conn, args.at(0).asDelta(), &trail)));
     });
 }
 

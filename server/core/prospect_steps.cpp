@@ -92,9 +92,9 @@ void lockProspect(db::Connection& conn, const std::string& prospect) {
                     " não cadastrado ou já convertido em cliente; nada foi gravado.");
 }
 
-std::size_t saveCustomer(db::Connection& conn, const Delta& delta) {
+std::size_t saveCustomer(db::Connection& conn, const Delta& delta, AuditTrail* trail) {
     try {
-        return applyDeltaInTransaction(conn, requireProvider("dspCliente"), delta);
+        return applyDeltaInTransaction(conn, requireProvider("dspCliente"), delta, trail);
     } catch (const db::DbError& e) {
         if (e.kind() == db::DbErrorKind::UniqueViolation)
             throw Error("Cliente já cadastrado com este código; nada foi gravado.");
@@ -102,7 +102,7 @@ std::size_t saveCustomer(db::Connection& conn, const Delta& delta) {
     }
 }
 
-std::size_t saveAddress(db::Connection& conn, const Delta& delta) {
+std::size_t saveAddress(db::Connection& conn, const Delta& delta, AuditTrail* trail) {
     const int kindField = delta.fieldIndex("IDTPENDECLIE");
     if (kindField < 0)
         throw Error("O delta do endereço não traz o campo IDTPENDECLIE.");
@@ -118,7 +118,7 @@ std::size_t saveAddress(db::Connection& conn, const Delta& delta) {
         return 0;
     for (const AddressProvider& a : kAddressProviders)
         if (kind.size() == 1 && kind[0] == a.kind)
-            return applyDeltaInTransaction(conn, requireProvider(a.provider), delta);
+            return applyDeltaInTransaction(conn, requireProvider(a.provider), delta, trail);
     throw Error("Tipo de endereço " + quotedCode(kind) + " desconhecido.");
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/data/packet.h"
 #include "platform/db/connection.h"
+#include "server/core/audit_trail.h"
 
 #include <string>
 #include <string_view>
@@ -21,8 +22,8 @@ using MovedContact = std::pair<std::string, std::string>;
 void lockProspect(db::Connection& conn, const std::string& prospect);
 
 // The customer's record as the form sends it (dspCliente) and one address (the provider of its kind).
-std::size_t saveCustomer(db::Connection& conn, const Delta& delta);
-std::size_t saveAddress(db::Connection& conn, const Delta& delta);
+std::size_t saveCustomer(db::Connection& conn, const Delta& delta, AuditTrail* trail = nullptr);
+std::size_t saveAddress(db::Connection& conn, const Delta& delta, AuditTrail* trail = nullptr);
 // Throws when the customer is not registered.
 void requireCustomer(db::Connection& conn, const std::string& customer);
 

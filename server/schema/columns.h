@@ -41,6 +41,7 @@ Subject financialSubject();      // banks, accounts, indexes, payment forms, pri
 Subject fiscalSubject();         // companies, registrations, invoice series, fiscal parameters
 Subject prospectSubject();       // prospects and what moves to the customer on conversion
 Subject importSubject();         // import layouts
+Subject auditSubject();          // HISTCLIENTE, the field-level history
 Subject systemSubject();         // SCHEMA_VERSION
 
 } // namespace vq::schema::detail

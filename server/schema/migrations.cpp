@@ -34,6 +34,11 @@ constexpr Step kInitial[] = {
     {StepKind::SqlFunctions},
 };
 
+constexpr Step kHistory[] = {
+    {StepKind::CreateTable, "HISTCLIENTE"},
+    {StepKind::CreateIndex, "IX_HISTCLIENTE_CLIENTE"},
+};
+
 // The CNPJ root (first eight characters) of a company's number, indexed as an expression so that
 // GetMesmaRaiz finds a company's other branches without a stored copy to keep in step on every write.
 // The lookup's condition (lookup_table.cpp) must read SUBSTR(NRINSJURCLIE, 1, 8) exactly.
@@ -44,6 +49,7 @@ constexpr Step kCnpjRoot[] = {{StepKind::Sql, {}, {}, kCnpjRootIndex, kCnpjRootI
 constexpr Migration kMigrations[] = {
     {1, "Esquema inicial", kInitial},
     {2, "Índice da raiz do CNPJ", kCnpjRoot},
+    {3, "Histórico de alterações de clientes", kHistory},
 };
 
 // Serialises migrating servers on PostgreSQL (SQLite's BEGIN IMMEDIATE already does).

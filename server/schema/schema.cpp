@@ -24,7 +24,8 @@ const Registry& registry() {
         for (const detail::Subject& s :
              {detail::systemSubject(), detail::geographySubject(), detail::commercialSubject(),
               detail::financialSubject(), detail::fiscalSubject(), detail::customerSubject(),
-              detail::customerDetailSubject(), detail::prospectSubject(), detail::importSubject()}) {
+              detail::customerDetailSubject(), detail::prospectSubject(), detail::importSubject(),
+              detail::auditSubject()}) {
             out.tables.insert(out.tables.end(), s.tables.begin(), s.tables.end());
             out.indexes.insert(out.indexes.end(), s.indexes.begin(), s.indexes.end());
         }

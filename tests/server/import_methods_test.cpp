@@ -60,18 +60,23 @@ TEST_P(ImportMethodsTest, LayoutsFilesAndColumnsComeInTheirOrder) {
     EXPECT_EQ(column(cols, "NMCOLUNAIMP"), (std::vector<std::string>{"C9", "C10", "C11", "T2"}));
 }
 
-TEST_P(ImportMethodsTest, RegisteredCustomersAreRenamedAndDeactivated) {
-    EXPECT_EQ(server::updateCustomerNames(conn(), "Nova Ltda", "   ", "J1"), 1);
+TEST_P(ImportMethodsTest, RegisteredCustomersAreRenamedAndDeactivatedWithTheirHistory) {
+    server::AuditTrail trail{{"", "Vqm41204.rdmImportCliente", "SetUpCliente"}};
+    EXPECT_EQ(server::updateCustomerNames(conn(), trail, "Nova Ltda", "   ", "J1"), 1);
     EXPECT_EQ(
         scalar("SELECT NMRAZSOCCLIE || '/' || NMFANTCLIE FROM CLIENTE WHERE CDCLIENTE = 'J1'").toString(),
         "Nova Ltda/Antiga");
-    EXPECT_EQ(server::updateCustomerNames(conn(), "Nova Ltda", "Nova", "J1"), 1);
+    EXPECT_EQ(server::updateCustomerNames(conn(), trail, "Nova Ltda", "Nova", "J1"), 1);
     EXPECT_EQ(scalar("SELECT NMFANTCLIE FROM CLIENTE WHERE CDCLIENTE = 'J1'").toString(), "Nova");
-    EXPECT_EQ(server::updateCustomerNames(conn(), "X", "Y", "J404"), 0);
+    EXPECT_EQ(server::updateCustomerNames(conn(), trail, "X", "Y", "J404"), 0);
 
-    EXPECT_EQ(server::deactivateCustomer(conn(), "J1"), 1);
+    EXPECT_EQ(server::deactivateCustomer(conn(), trail, "J1"), 1);
     EXPECT_EQ(scalar("SELECT IDCLIEATIV FROM CLIENTE WHERE CDCLIENTE = 'J1'").toString(), "N");
-    EXPECT_EQ(server::deactivateCustomer(conn(), "J404"), 0);
+    EXPECT_EQ(server::deactivateCustomer(conn(), trail, "J404"), 0);
+    // an unchanged name writes nothing; each real change one row
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM HISTCLIENTE").toInt(), 3);
+    EXPECT_EQ(scalar("SELECT DSVALNOVHIST FROM HISTCLIENTE WHERE NMCAMPOHIST = 'NMFANTCLIE'").toString(),
+              "Nova");
 }
 
 TEST_P(ImportMethodsTest, ConfirmarTakesTheFileNameWithoutWritingIt) {
