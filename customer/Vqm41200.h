@@ -13,7 +13,7 @@
 // identity_*.cpp (customer code, registrations, names, dates, CNAE, billing company, the record's
 // completion before a post), classification_*.cpp (the commercial classification lookups),
 // contact_*.cpp, bank_*.cpp, price_table_*.cpp, financial_form.cpp, partner_grid.cpp, fiscal_*.cpp,
-// prospect_*.cpp.
+// prosp_*.cpp.
 
 #include "customer/confirm_steps.h"
 #include "customer/customer_datasets.h"
@@ -22,7 +22,7 @@
 #include "customer/form/satellites.h"
 #include "customer/form/unit_state.h"
 #include "customer/module_codes.h"
-#include "customer/prospect_conversion.h"
+#include "customer/prosp_conversion.h"
 #include "framework/forms/frm_padrao.h"
 #include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
@@ -609,7 +609,7 @@ private:
     ClientDataSet& lookupList(std::string_view name);
     bool adjustingPayment_ = false;
 
-    // Prospect concern (prospect_*.cpp).
+    // Prospect concern (prosp_*.cpp).
     void wireProspect();
     void forgetProspect(); // the chosen prospect and its flags, once the insert is confirmed or cancelled
     customer::ProspectChoice prospect_;

@@ -12,7 +12,7 @@
 #include "server/core/import_methods.h"
 #include "server/core/lookups.h"
 #include "server/core/methods.h"
-#include "server/core/prospect_methods.h"
+#include "server/core/prosp_methods.h"
 #include "server/core/shaped_lookups.h"
 #include "server/core/side_list_saves.h"
 

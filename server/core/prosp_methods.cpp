@@ -1,13 +1,13 @@
-#include "server/core/prospect_methods.h"
+#include "server/core/prosp_methods.h"
 
-#include "contract/prospect_fields.h"
+#include "contract/prosp_fields.h"
 #include "platform/data/error.h"
 #include "platform/data/log.h"
 #include "platform/db/db_error.h"
 #include "platform/db/sql_text.h"
 #include "platform/db/transaction.h"
 #include "server/core/apply_delta.h"
-#include "server/core/prospect_steps.h"
+#include "server/core/prosp_steps.h"
 #include "server/core/provider.h"
 
 #include <utility>

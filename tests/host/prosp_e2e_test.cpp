@@ -30,7 +30,7 @@ constexpr const char* kCustomer = "J11222333000181";
 class ProspectE2E : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        path_ = QDir::tempPath().toStdString() + "/vq_prospect_e2e_" + std::to_string(::getpid()) + ".db";
+        path_ = QDir::tempPath().toStdString() + "/vq_prosp_e2e_" + std::to_string(::getpid()) + ".db";
         std::remove(path_.c_str());
         DriverOptions o;
         o.moduleDir = VQ_HOST_MODULE_DIR;

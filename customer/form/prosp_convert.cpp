@@ -2,7 +2,7 @@
 // addresses posted meanwhile keep their change logs, and one call moves them with everything that hangs
 // off the prospect, all or nothing.
 
-#include "contract/prospect_fields.h"
+#include "contract/prosp_fields.h"
 #include "customer/Vqm41200.h"
 #include "framework/forms/form_texts.h"
 #include "framework/services/geral.h"

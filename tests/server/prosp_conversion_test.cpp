@@ -2,7 +2,7 @@
 // everything in one transaction or nothing, the step methods one by one, and two users converting the
 // same prospect at once.
 
-#include "contract/prospect_fields.h"
+#include "contract/prosp_fields.h"
 #include "platform/data/date_time.h"
 #include "tests/server/seeded_server.h"
 

@@ -1,6 +1,6 @@
 // The prospect conversion's copies into the customer's rows and the shape of its one call.
 
-#include "customer/prospect_conversion.h"
+#include "customer/prosp_conversion.h"
 #include "tests/customer/customer_test_util.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "server/core/prospect_steps.h"
+#include "server/core/prosp_steps.h"
 
-#include "contract/prospect_fields.h"
+#include "contract/prosp_fields.h"
 #include "platform/data/error.h"
 #include "platform/data/log.h"
 #include "platform/db/db_error.h"

@@ -1,6 +1,6 @@
-#include "customer/prospect_conversion.h"
+#include "customer/prosp_conversion.h"
 
-#include "contract/prospect_fields.h"
+#include "contract/prosp_fields.h"
 #include "customer/field_builders.h"
 
 namespace vq::customer {
