@@ -1,5 +1,6 @@
 #include "filter_report/Vqm41201.h"
 
+#include "filter_report/criteria_layout.h"
 #include "filter_report/filter_queries.h"
 #include "filter_report/report_queries.h"
 #include "filter_report/report_vqm412.h"
@@ -27,29 +28,18 @@ using Self = TfrmDadCliente;
 using Vqm41201::Criterion;
 using Vqm41201::Index;
 
-constexpr int kGroupColumns = 2;
-constexpr int kCriteriaRows = static_cast<int>(Vqm41201::kCriterionCount) / kGroupColumns;
+constexpr int kCriteriaRows =
+    static_cast<int>(Vqm41201::kCriterionCount) / filter_report::kCriterionGroupColumns;
 
 // Per criterion a group box with its all and list buttons and its search button, two groups a row.
 std::vector<gui::ControlSpec> criteriaLayout() {
     std::vector<gui::ControlSpec> rows;
     int n = 0;
-    for (const Criterion& c : Vqm41201::criteria()) {
-        const gui::Cell cell{n / kGroupColumns, n % kGroupColumns};
-        ++n;
-        rows.push_back({GroupBox, c.groupBox.data(), "pnlParametros", c.groupCaption.data(), "", "", cell});
-        rows.push_back(
-            {RadioButton, c.allButton.data(), c.groupBox.data(), "Todos", "", "", {0, 0}, {.checked = true}});
-        rows.push_back({RadioButton, c.listButton.data(), c.groupBox.data(), "Lista", "", "", {0, 1}});
-        rows.push_back({ToolButton,
-                        c.searchButton.data(),
-                        c.groupBox.data(),
-                        "...",
-                        "",
-                        "",
-                        {0, 2},
-                        {.hint = c.groupCaption.data(), .disabled = true}});
-    }
+    for (const Criterion& c : Vqm41201::criteria())
+        filter_report::appendCriterionGroup(
+            rows, "pnlParametros",
+            {c.groupBox, c.groupCaption, c.allButton, "Todos", c.listButton, c.searchButton, c.groupCaption},
+            n++);
     return rows;
 }
 

@@ -2,6 +2,7 @@
 
 #include "contract/customer_filter.h"
 #include "customer/Vqm41200.h"
+#include "filter_report/criteria_layout.h"
 #include "filter_report/filter_alignment.h"
 #include "filter_report/filter_queries.h"
 #include "framework/services/consiste_messages.h"
@@ -43,35 +44,16 @@ const std::vector<std::string> kMessages = {"pais|País",
                                             "NAO_HA_Mun|Não há município cadastrado para o estado informado.",
                                             "MUNICIPIO|Município"};
 
-constexpr int kGroupColumns = 2;
-
 // The criteria table drives the layout: per criterion a group box with its all and list buttons and
 // its search button, two groups a row.
 std::vector<gui::ControlSpec> criteriaLayout() {
     std::vector<gui::ControlSpec> rows;
     int n = 0;
-    for (const Criterion& c : Vqm41202::criteria()) {
-        const gui::Cell cell{n / kGroupColumns, n % kGroupColumns};
-        ++n;
-        rows.push_back({GroupBox, c.groupBox.data(), "pnlFiltro", c.groupCaption.data(), "", "", cell});
-        rows.push_back({RadioButton,
-                        c.allButton.data(),
-                        c.groupBox.data(),
-                        c.allCaption.data(),
-                        "",
-                        "",
-                        {0, 0},
-                        {.checked = true}});
-        rows.push_back({RadioButton, c.listButton.data(), c.groupBox.data(), "Lista", "", "", {0, 1}});
-        rows.push_back({ToolButton,
-                        c.searchButton.data(),
-                        c.groupBox.data(),
-                        "...",
-                        "",
-                        "",
-                        {0, 2},
-                        {.hint = c.searchTitle.data(), .disabled = true}});
-    }
+    for (const Criterion& c : Vqm41202::criteria())
+        filter_report::appendCriterionGroup(rows, "pnlFiltro",
+                                            {c.groupBox, c.groupCaption, c.allButton, c.allCaption,
+                                             c.listButton, c.searchButton, c.searchTitle},
+                                            n++);
     return rows;
 }
 
