@@ -49,6 +49,7 @@ gui::MessageButton Driver::Impl::onMessage(const gui::Message& message) {
 }
 
 gui::RowChoice Driver::Impl::onChoice(const gui::ChoiceRequest& request) {
+    lastList = request;
     if (picks.empty() || finished)
         return std::nullopt; // nobody chose: as the user closing the lookup
     const Queued pick = picks.front();
@@ -65,6 +66,7 @@ gui::RowChoice Driver::Impl::onChoice(const gui::ChoiceRequest& request) {
 }
 
 gui::RowsChoice Driver::Impl::onListPicker(const gui::ChoiceRequest& request) {
+    lastList = request;
     if (picks.empty() || finished)
         return std::nullopt;
     const Queued pick = picks.front();

@@ -70,7 +70,8 @@ struct Driver::Impl {
     };
     std::vector<Shown> messages;
     std::size_t messagesPrinted = 0;
-    std::vector<std::string> calls; // "Module.Method(args)" since the last `print calls`
+    std::vector<std::string> calls;             // "Module.Method(args)" since the last `print calls`
+    std::optional<gui::ChoiceRequest> lastList; // the last lookup or list picker shown, for `print lookup`
     std::optional<std::pair<int, std::string>> deferredError; // raised inside a dialog seam
 
     // driver.cpp: session and step loop

@@ -183,6 +183,13 @@ constexpr std::array<Property, 14> kProperties{{{"enabled", enabled},
                                                 {"max", max},
                                                 {"active", active}}};
 
+std::string joined(const std::vector<std::string>& cells) {
+    std::string text;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        text += (i ? "|" : "") + cells[i];
+    return text;
+}
+
 std::string messageKind(gui::MessageKind kind) {
     switch (kind) {
     case gui::MessageKind::Error:
@@ -245,6 +252,13 @@ void Driver::Impl::cmdPrint(const ScriptLine& line) {
             for (std::size_t m = messagesPrinted; m < messages.size(); ++m)
                 out.push_back("message=" + messageKind(messages[m].kind) + ": " + messages[m].text);
             messagesPrinted = messages.size();
+        } else if (item == "lookup") {
+            if (!lastList)
+                throw DriverError("nenhuma lista de pesquisa foi mostrada");
+            out.push_back("lookup.caption=" + lastList->caption);
+            out.push_back("lookup.columns=" + joined(lastList->columns));
+            for (const std::vector<std::string>& row : lastList->rows)
+                out.push_back("lookup.row=" + joined(row));
         } else {
             out.push_back(printItem(item));
         }

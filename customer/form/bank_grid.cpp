@@ -83,6 +83,11 @@ void TfrmCliente::buildBanks() {
 
     ClientDataSet& banks = data_->cdsBancoPref();
     installAccountRule(banks.FieldByName("CDCONTCORR"), [&banks] { return fieldText(banks, "CDPICTCONT"); });
+    // The account lookup lists each number through its own row's bank mask, as the grid shows it.
+    qryPesqCCorrente.setOnGetText("CDCONTCORR", [this](const TFieldValue& number, std::string& text) {
+        text = customer::accountNumberText(qryPesqCCorrente.FieldByName("CDPICTCONT").AsString(),
+                                           number.AsString(), number.IsNull());
+    });
 }
 
 void TfrmCliente::wireBanks() {
@@ -104,9 +109,6 @@ void TfrmCliente::wireBanks() {
     customer::runBefore(banks.BeforePost, [this](ClientDataSet&) { cdsBancoPrefBeforePost(); });
     // After the save wired with the dataset (frm_cliente_save.cpp).
     customer::runAfter(banks.AfterPost, [this](ClientDataSet&) { cdsBancoPrefAfterPost(); });
-
-    // The qryPesqCCorrente rows show their number through their own bank's mask; the lookup lists render
-    // display texts, so the query's account column is formatted where it is listed.
 }
 
 // ---- Lookups

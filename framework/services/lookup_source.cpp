@@ -97,6 +97,18 @@ std::vector<std::vector<std::string>> LookupSource::rows(const std::vector<Looku
         return out;
     const auto packet = query_->Data();
     const std::vector<int> at = packetColumns(*packet, columns, name());
+    if (query_->hasGetText()) {
+        // Columns with an "on get text" read their row: the query visits each one.
+        for (int r = 0; r < count; ++r) {
+            std::vector<std::string> row;
+            query_->withRowAt(static_cast<std::size_t>(r), [&] {
+                for (const auto& c : columns)
+                    row.push_back(query_->DisplayText(c.field));
+            });
+            out.push_back(std::move(row));
+        }
+        return out;
+    }
     for (const Row& values : packet->rows()) {
         std::vector<std::string> row;
         for (const int i : at)

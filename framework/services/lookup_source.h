@@ -1,8 +1,9 @@
 #pragma once
 // What the lookups list: a client dataset (directly or through its data source) or a database query.
 // Rows are rendered as the user sees them (display texts of the visible fields, or of the columns the
-// caller names) and the source can be positioned on a chosen row, so the caller reads the choice from
-// the source itself, as the classic lookups leave it.
+// caller names; a query's columns through their "on get text", TADOIBQuery::setOnGetText) and the
+// source can be positioned on a chosen row, so the caller reads the choice from the source itself, as
+// the classic lookups leave it.
 
 #include <string>
 #include <string_view>

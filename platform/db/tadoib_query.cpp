@@ -1,13 +1,26 @@
 #include "platform/db/tadoib_query.h"
 
 #include "platform/data/error.h"
+#include "platform/data/field_value.h"
 #include "platform/db/connection.h"
 #include "platform/db/params.h"
 #include "platform/db/sql_text.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace vq {
+
+namespace {
+
+// Column names are matched without regard to case, as FieldByName matches them.
+std::string columnKey(std::string_view field) {
+    std::string key(field);
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
+    return key;
+}
+
+} // namespace
 
 std::string TFieldValue::AsString() const {
     return value_.toString();
@@ -171,6 +184,40 @@ TFieldValue TADOIBQuery::FieldByName(std::string_view name) const {
     if (result_.empty())
         return TFieldValue(desc, Variant());
     return TFieldValue(desc, result_.rows()[current_][static_cast<std::size_t>(col)]);
+}
+
+void TADOIBQuery::setOnGetText(std::string_view field, GetText hook) {
+    if (hook)
+        getText_[columnKey(field)] = std::move(hook);
+    else
+        getText_.erase(columnKey(field));
+}
+
+std::string TADOIBQuery::DisplayText(std::string_view field) const {
+    const TFieldValue value = FieldByName(field);
+    std::string text = formattedText(value.desc(), {}, {}, value.Value());
+    if (const auto hook = getText_.find(columnKey(field)); hook != getText_.end())
+        hook->second(value, text);
+    return text;
+}
+
+void TADOIBQuery::withRowAt(std::size_t row, const std::function<void()>& visit) {
+    if (!active_)
+        fail("consulta fechada.");
+    if (row >= result_.rowCount())
+        fail("linha " + std::to_string(row) + " fora da consulta.");
+    struct Restore {
+        TADOIBQuery& q;
+        std::size_t current;
+        bool eof, bof;
+        ~Restore() {
+            q.current_ = current;
+            q.eof_ = eof;
+            q.bof_ = bof;
+        }
+    } restore{*this, current_, eof_, bof_};
+    current_ = row;
+    visit();
 }
 
 std::shared_ptr<const DataPacket> TADOIBQuery::Data() const {

@@ -17,6 +17,7 @@
 #include "platform/db/dialect.h"
 #include "platform/db/result_set.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -102,6 +103,16 @@ public:
     bool Bof() const;
     TFieldValue FieldByName(std::string_view name) const; // throws vq::Error when closed or unknown
 
+    // A column's text as lookup lists show it ("on get text"): called with the query on the row shown, so
+    // FieldByName reads that row's other columns; `text` comes in as the column's plain text. Kept across
+    // Open, Close and new texts.
+    using GetText = std::function<void(const TFieldValue& field, std::string& text)>;
+    void setOnGetText(std::string_view field, GetText hook); // an empty hook removes it
+    bool hasGetText() const { return !getText_.empty(); }
+    std::string DisplayText(std::string_view field) const; // current row, through the column's hook
+    // Runs `visit` with the query on `row` (from 0), then back on the row it was on.
+    void withRowAt(std::size_t row, const std::function<void()>& visit);
+
     const std::vector<FieldDesc>& Fields() const { return result_.fields(); }
     const db::ResultSet& result() const { return result_; }
     std::shared_ptr<const DataPacket> Data() const; // every row read, for datasets and lookup lists
@@ -115,6 +126,7 @@ private:
     std::string sql_;
     std::map<db::DialectKey, std::string> variants_;
     std::vector<TParam> params_;
+    std::map<std::string, GetText, std::less<>> getText_; // by column name, upper case
     db::ResultSet result_;
     bool active_ = false;
     std::size_t current_ = 0;

@@ -270,6 +270,12 @@ bool DbGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) 
 
 bool DbGrid::gridKey(QKeyEvent* e) {
     ClientDataSet* ds = DataSet();
+    // A key that reaches the grid while its cell editor is open (the focus elsewhere) acts as it does in
+    // the editor: Ctrl+Enter presses the edit button of the cell.
+    if (EditorMode() && e->key() == Qt::Key_Return && (e->modifiers() & Qt::ControlModifier)) {
+        guarded("grade", [this] { EditButtonClick(); });
+        return true;
+    }
     if (EditorMode() || !ds || !model_->active())
         return false;
     const bool modifiable = editing_ && !readOnly_ && ds->CanModify();

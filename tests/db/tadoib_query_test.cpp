@@ -64,6 +64,30 @@ TEST_F(TADOIBQueryTest, NavigatesLikeTheClassicComponent) {
     EXPECT_EQ(qry.Data()->row(0)[1], Variant("Paraguai"));
 }
 
+TEST_F(TADOIBQueryTest, GetTextReadsTheRowShownAndLeavesTheCurrentRow) {
+    qry.setOnGetText("nmpais", [this](const TFieldValue& name, std::string& text) {
+        text = qry.FieldByName("CDPAIS").AsString() + " " + text + (name.IsNull() ? "?" : "");
+    });
+    qry.ParamByName("P_TCDPAIS") = "T";
+    qry.Open();
+    EXPECT_TRUE(qry.hasGetText());
+    EXPECT_EQ(qry.DisplayText("NMPAIS"), "0055 Brasil");
+    EXPECT_EQ(qry.DisplayText("CDPAIS"), "0055") << "a column without a hook shows its plain text";
+    std::string second;
+    qry.withRowAt(1, [&] { second = qry.DisplayText("NMPAIS"); });
+    EXPECT_EQ(second, "0595 Paraguai");
+    EXPECT_EQ(qry.FieldByName("CDPAIS").AsString(), "0055") << "back on the row it was on";
+    EXPECT_FALSE(qry.Bof() && qry.Eof());
+    EXPECT_THROW(qry.withRowAt(2, [] {}), Error);
+    // Kept across a new text; an empty hook removes it.
+    qry.setSql("SELECT CDPAIS, NMPAIS FROM PAIS ORDER BY CDPAIS");
+    qry.Open();
+    EXPECT_EQ(qry.DisplayText("NMPAIS"), "0055 Brasil");
+    qry.setOnGetText("NMPAIS", nullptr);
+    EXPECT_FALSE(qry.hasGetText());
+    EXPECT_EQ(qry.DisplayText("NMPAIS"), "Brasil");
+}
+
 TEST_F(TADOIBQueryTest, TextIsChosenByTheConnectedDatabase) {
     TADOIBQuery q(&db);
     q.setSql("SELECT 'padrão' AS T");

@@ -136,6 +136,25 @@ TEST_F(CustomerGrids, BankRowsAreCheckedSentOneByOneAndKeepOnePriority) {
     EXPECT_EQ(printed(r, "cdsBancoPref.state"), "1");
 }
 
+TEST_F(CustomerGrids, AccountLookupShowsEachNumberThroughItsBanksMask) {
+    // Account 003 of the seed: bank 341 (mask "9999-99"), agency 34562, number 456789. The new row goes
+    // below the customer's banks (other tests may have added some).
+    DriverResult r = run("click mnuBancoPref\nprint calls cdsBancoPref.recordCount\n");
+    const std::string row = printed(r, "cdsBancoPref.recordCount");
+    r = run("click sbtIncluir\ncell dbgBancoPref " + row + " CDREDUCONT 3\ncell dbgBancoPref " + row +
+            " CDAGENCIA\ncell dbgBancoPref " + row + " CDCONTCORR\nprint calls messages\n");
+    EXPECT_TRUE(printedAll(r, "message").empty());
+    // The account column has no button: its search opens with Ctrl+Enter in the cell's editor.
+    r = run(
+        "key dbgBancoPref F2\nkey dbgBancoPref Ctrl+Enter\nprint messages lookup cdsBancoPref.CDCONTCORR\n");
+    EXPECT_TRUE(printedAll(r, "message").empty());
+    EXPECT_EQ(printed(r, "lookup.caption"), "Conta Corrente");
+    EXPECT_EQ(printedAll(r, "lookup.row"), Lines{"4567-89|003|Itaú - Cobrança|9999-99"})
+        << "the list shows the number as the grid does, through the row's bank mask";
+    EXPECT_EQ(printed(r, "cdsBancoPref.CDCONTCORR"), "456789") << "nothing chosen, nothing changed";
+    run("answer yes\nclick sbtCancelar\nprint calls messages\n");
+}
+
 TEST_F(CustomerGrids, PriceTablesKeepOnePrincipal) {
     DriverResult r = run("click mnuPrcBase\nprint calls cdsPrecoBaseCli.recordCount\n");
     EXPECT_EQ(printed(r, "cdsPrecoBaseCli.recordCount"), "2");
