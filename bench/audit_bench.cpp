@@ -26,7 +26,7 @@ void BM_ConfirmarWithHistory(benchmark::State& state) {
     schema::applyMigrations(conn);
     conn.execute("INSERT INTO CLIENTE (CDCLIENTE, NMRAZSOCCLIE, NMFANTCLIE) VALUES ('J1', 'Alfa Ltda', 'A')");
     const server::Provider& provider = server::requireProvider("dspCliente");
-    server::AuditTrail trail{{"OP1", "Vqm41200.rdmClientes", "Confirmar"}};
+    server::AuditTrail trail{{"OP1", "Vqm41200.rdmClientes", "Confirmar", 16}};
     const Delta toB = oneRowDelta("J1", "A", "B").asDelta();
     const Delta toA = oneRowDelta("J1", "B", "A").asDelta();
     double plain = 0, audited = 0;

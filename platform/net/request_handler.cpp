@@ -71,6 +71,7 @@ FrameReply RequestHandler::onHello(const RpcHello& hello) {
     }
     authenticated_ = true;
     operatorCode_ = hello.operatorCode;
+    erpModule_ = hello.erpModule;
     return {encodeResponse(RpcResponse{0, RpcStatus::Ok, {}, {}}), false};
 }
 
@@ -86,7 +87,8 @@ FrameReply RequestHandler::onRequest(RpcRequest& request) {
 }
 
 RpcResponse RequestHandler::dispatch(RpcRequest& request) {
-    CallContext ctx{request.module, request.method, request.id, connectionId_, peer_, operatorCode_, {}};
+    CallContext ctx{request.module, request.method, request.id, connectionId_,
+                    peer_,          operatorCode_,  erpModule_, {}};
     if (request.wantsProgress && progressWriter_) {
         auto throttle = std::make_shared<ProgressThrottle>();
         ctx.progress = [this, id = request.id, throttle](std::int64_t done, std::int64_t total) {

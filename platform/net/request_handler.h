@@ -55,6 +55,7 @@ private:
     ProgressWriter progressWriter_;
     bool authenticated_;
     std::string operatorCode_;
+    std::int64_t erpModule_ = 0;
 };
 
 // Compares without leaking through timing where the first difference lies.
