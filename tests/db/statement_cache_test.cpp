@@ -4,6 +4,9 @@
 #include "test_databases.h"
 
 #include <filesystem>
+#include <libpq-fe.h>
+#include <soci/postgresql/soci-postgresql.h>
+#include <soci/soci.h>
 #include <unistd.h>
 
 using namespace vq;
@@ -173,8 +176,7 @@ TEST_P(StatementCacheTest, ASchemaChangeBetweenTwoRunsIsSeen) {
     EXPECT_EQ(other.value(0, "D"), Variant(2));
 }
 
-INSTANTIATE_TEST_SUITE_P(Db, StatementCacheTest, ::testing::Values(Dialect::SQLite),
-                         vq::test::dialectParamName);
+VQ_FOR_BOTH_DIALECTS(StatementCacheTest);
 
 // Another connection changes the table between two runs of a cached text; closing a connection that holds
 // cached statements releases the file (SQLite removes the WAL file only when the last connection closes).
@@ -212,5 +214,59 @@ TEST_P(StatementCacheTwoConnectionsTest, ASchemaChangeByAnotherConnectionIsSeen)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Db, StatementCacheTwoConnectionsTest, ::testing::Values(Dialect::SQLite),
-                         vq::test::dialectParamName);
+VQ_FOR_BOTH_DIALECTS(StatementCacheTwoConnectionsTest);
+
+namespace {
+
+PGconn* libpqHandle(Connection& db) {
+    return static_cast<soci::postgresql_session_backend*>(db.session().get_backend())->conn_;
+}
+
+void runBehindTheCache(Connection& db, const char* sql) {
+    PGresult* res = PQexec(libpqHandle(db), sql);
+    ASSERT_EQ(PQresultStatus(res), PGRES_COMMAND_OK) << PQresultErrorMessage(res);
+    PQclear(res);
+}
+
+} // namespace
+
+// The server loses the prepared statements (DEALLOCATE ALL behind the cache, or a new server session after
+// libpq resets the connection): the cached texts run again, inside a transaction as well as outside.
+TEST(PostgresStatementCache, StatementsTheServerDroppedArePreparedAgain) {
+    if (!test::sharedPgServer())
+        GTEST_SKIP() << test::pgUnavailableReason();
+    Connection db(test::sharedPgServer()->createDatabase());
+    const char* count = "SELECT COUNT(*) AS N FROM pg_prepared_statements";
+    EXPECT_EQ(db.query(count).value(0, "N"), Variant(1));
+
+    runBehindTheCache(db, "DEALLOCATE ALL");
+    EXPECT_EQ(db.query(count).value(0, "N"), Variant(1)); // outside a transaction: prepared at once
+    runBehindTheCache(db, "DEALLOCATE ALL");
+    {
+        Transaction tx(db);
+        EXPECT_THROW(db.query(count), DbError); // the failure ends the transaction's work
+    }
+    EXPECT_EQ(db.query(count).value(0, "N"), Variant(1));
+
+    const int before = PQbackendPID(libpqHandle(db));
+    PQreset(libpqHandle(db));
+    ASSERT_NE(PQbackendPID(libpqHandle(db)), before);
+    Transaction tx(db);
+    EXPECT_EQ(db.query(count).value(0, "N"), Variant(1));
+    tx.commit();
+}
+
+// Evicted statements are deallocated on the server, once outside a transaction.
+TEST(PostgresStatementCache, EvictedStatementsLeaveTheServer) {
+    if (!test::sharedPgServer())
+        GTEST_SKIP() << test::pgUnavailableReason();
+    Connection db(test::sharedPgServer()->createDatabase());
+    {
+        Transaction tx(db);
+        for (std::size_t i = 0; i < kStatementCacheSize + 10; ++i)
+            db.query("SELECT " + std::to_string(i) + " AS N");
+        tx.commit();
+    }
+    EXPECT_EQ(db.query("SELECT COUNT(*) AS N FROM pg_prepared_statements").value(0, "N"),
+              Variant(static_cast<std::int64_t>(kStatementCacheSize)));
+}
