@@ -21,7 +21,10 @@ std::vector<net::ServerAddress> sorted(net::ServerAddress first, std::vector<net
     return rest;
 }
 
+// Also the secret and the operator the hello presents, as the host's settings stand now.
 void takeServers(net::TNetConnection& net) {
+    net.SetSecret(frameworkSettings().serverSecret);
+    net.SetOperator(Vorlane::Operador());
     net::ServerAddress first{Vorlane::WebURL(), Vorlane::WebPort()};
     const auto& fallbacks = frameworkSettings().fallbackServers;
     if (sorted(first, fallbacks) == sorted({net.Host, net.Port}, net.Fallbacks))

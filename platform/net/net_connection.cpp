@@ -53,6 +53,7 @@ struct TNetConnection::Impl {
     tcp::socket socket{io};
     std::chrono::milliseconds timeout{30000};
     std::string secret;
+    std::string operatorCode;
     std::uint32_t lastId = 0;
     FrameReader reader{kMaxFrameSize, kMaxMessageSize};
     std::string openHost; // what the open socket is connected to
@@ -263,8 +264,8 @@ bool TNetConnection::openOne(const ServerAddress& server, std::string& failure) 
     std::optional<RpcResponse> refused;
     try {
         d.connect(server.host, server.port, until);
-        if (!d.secret.empty()) {
-            d.send(encodeHello(RpcHello{d.secret}), until);
+        if (!d.secret.empty() || !d.operatorCode.empty()) {
+            d.send(encodeHello(RpcHello{d.secret, d.operatorCode}), until);
             auto answer = d.receive(0, until);
             if (answer.status != RpcStatus::Ok)
                 refused = std::move(answer);
@@ -304,7 +305,23 @@ int TNetConnection::Timeout() const {
     return static_cast<int>(impl_->timeout.count());
 }
 void TNetConnection::SetSecret(std::string secret) {
+    if (secret != impl_->secret)
+        Close();
     impl_->secret = std::move(secret);
+}
+
+void TNetConnection::SetOperator(std::string operatorCode) {
+    if (operatorCode != impl_->operatorCode)
+        Close();
+    impl_->operatorCode = std::move(operatorCode);
+}
+
+const std::string& TNetConnection::Secret() const {
+    return impl_->secret;
+}
+
+const std::string& TNetConnection::Operator() const {
+    return impl_->operatorCode;
 }
 
 void TNetConnection::setCallObserver(CallObserver observer) {

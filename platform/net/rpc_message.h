@@ -1,5 +1,6 @@
 #pragma once
-// The messages inside frames. A client sends [0, secret] (hello, only where a secret is required) and
+// The messages inside frames. A client sends [0, secret] or [0, secret, operator] (hello: first, and only
+// where a secret is required or an operator is named) and
 // [1, id, module, method, args]; the server answers [2, id, status, result, byref]. Decoding checks every
 // type, length and range and throws DecodeError on anything else.
 
@@ -22,6 +23,9 @@ inline constexpr std::size_t kMaxSecretLength = 1024; // bytes
 
 struct RpcHello {
     std::string secret;
+    // Who works through this connection, for the server's history of changes; empty: nobody named, and
+    // the hello keeps its two-element bytes.
+    std::string operatorCode;
 };
 
 struct RpcRequest {

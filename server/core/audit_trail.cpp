@@ -39,7 +39,7 @@ Variant orNull(const std::string& s) {
 } // namespace
 
 AuditContext AuditContext::of(const net::CallContext& ctx) {
-    return {{}, std::string(ctx.module), std::string(ctx.method)};
+    return {std::string(ctx.operatorCode), std::string(ctx.module), std::string(ctx.method)};
 }
 
 AuditTrail::AuditTrail(AuditContext context)

@@ -13,7 +13,11 @@
 
 namespace vq::server {
 
-// Who and what wrote a change; the operator is empty while calls do not name one.
+// Width of CDOPERHIST: a connection's hello may name no longer operator.
+inline constexpr std::size_t kOperatorCodeLength = 12;
+
+// Who and what wrote a change: the operator the connection's hello named (empty when none), the module
+// and the method called.
 struct AuditContext {
     std::string operatorCode;
     std::string moduleCode;

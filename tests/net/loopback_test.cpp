@@ -187,6 +187,23 @@ TEST_F(Loopback, SecretIsRequiredWhenConfigured) {
     auto right = server.connect();
     right->SetSecret("chave-compartilhada");
     EXPECT_EQ(right->Call("Add", {1, 1}), Variant(2));
+
+    // The operator travels in the same hello; naming another one says hello again on the next call.
+    right->SetOperator("OPER01");
+    EXPECT_FALSE(right->Connected());
+    EXPECT_EQ(right->Call("WhoAmI", {}), Variant("OPER01"));
+    right->SetOperator("OPER01");
+    EXPECT_TRUE(right->Connected());
+    right->SetOperator("OPER02");
+    EXPECT_EQ(right->Call("WhoAmI", {}), Variant("OPER02"));
+}
+
+TEST_F(Loopback, AnOperatorIsNamedEvenWhereNoSecretIsRequired) {
+    TestServer server;
+    auto conn = server.connect();
+    EXPECT_EQ(conn->Call("WhoAmI", {}), Variant(""));
+    conn->SetOperator("OPER01");
+    EXPECT_EQ(conn->Call("WhoAmI", {}), Variant("OPER01"));
 }
 
 TEST_F(Loopback, GracefulStopLetsTheRunningCallAnswer) {

@@ -82,9 +82,18 @@ TEST(RpcMessage, RequestAndResponseRoundTrip) {
     const auto quoting = decodeResponse(encodeResponse(failureResponse(9, "Chave inesperada \"fi\xebld\".")));
     EXPECT_EQ(quoting.result, Variant("Chave inesperada \"fi\xef\xbf\xbdld\"."));
 
-    const auto hello = decodeClientMessage(encodeHello({"s3gr3d0"}));
+    const auto hello = decodeClientMessage(encodeHello({"s3gr3d0", {}}));
     ASSERT_TRUE(std::holds_alternative<RpcHello>(hello));
     EXPECT_EQ(std::get<RpcHello>(hello).secret, "s3gr3d0");
+    EXPECT_EQ(encodeHello({"s", {}}), std::string("\x92\x00\xa1s", 4)); // no operator: the old two elements
+
+    const auto named = decodeClientMessage(encodeHello({"", "OPERAÇÃO01"}));
+    ASSERT_TRUE(std::holds_alternative<RpcHello>(named));
+    EXPECT_EQ(std::get<RpcHello>(named).secret, "");
+    EXPECT_EQ(std::get<RpcHello>(named).operatorCode, "OPERAÇÃO01");
+    EXPECT_THROW(decodeClientMessage(std::string("\x93\x00\xa1s\x05", 5)), DecodeError); // operator not text
+    EXPECT_THROW(decodeClientMessage(std::string("\x93\x00\xa1s\xa1\xff", 6)), DecodeError); // not UTF-8
+    EXPECT_THROW(decodeClientMessage(std::string("\x94\x00\xa1s\xa1o\xa1x", 8)), DecodeError);
 }
 
 TEST(RpcMessage, MalformedRequestsAreRefusedAndTheIdRecoveredWhereReadable) {

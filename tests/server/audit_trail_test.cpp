@@ -90,8 +90,11 @@ TEST_P(AuditTrailTest, BatchOverAHundredCustomersWritesOneRowPerChangedCustomer)
     net::CallContext ctx;
     ctx.module = "Vqm41200.rdmClientes";
     ctx.method = "setCadAutGrupoClie";
+    ctx.operatorCode = "OPER07"; // as the connection's hello named it
     EXPECT_EQ(server::assignGroup(conn(), ctx, {"0000000003", "", "", "", "", "T"}), "SUC");
-    EXPECT_EQ(rows("NMCAMPOHIST = 'CDGRUPCLIE' AND NMMETHIST = 'setCadAutGrupoClie'"), 100); // 20 already
+    EXPECT_EQ(
+        rows("NMCAMPOHIST = 'CDGRUPCLIE' AND NMMETHIST = 'setCadAutGrupoClie' AND CDOPERHIST = 'OPER07'"),
+        100); // 20 already
     EXPECT_EQ(history("C50"), (std::vector<std::string>{"CLIENTE.CDGRUPCLIE:A:>0000000003"}));
 
     // Price tables: each new link written whole, each principal mark that moves as a change.
