@@ -218,8 +218,8 @@ std::string sqlState(const PGresult* res) {
     return state ? state : "";
 }
 
-// Data statements run as named prepared statements; anything else (transaction control, SET, DDL) runs
-// unnamed, and all but the first kinds below may change what the prepared ones read.
+// Data statements run as named prepared statements and the rest unnamed. Of the rest, anything but
+// transaction control and settings (DDL, DO...) may change a table that prepared statements read.
 bool isCachedKind(const std::string& keyword) {
     return keyword == "SELECT" || keyword == "INSERT" || keyword == "UPDATE" || keyword == "DELETE" ||
            keyword == "WITH" || keyword == "VALUES";
