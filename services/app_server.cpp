@@ -2,6 +2,7 @@
 
 #include "framework/services/consiste_messages.h"
 #include "framework/services/framework_settings.h"
+#include "framework/services/geral.h"
 #include "framework/services/host_catalogue.h"
 #include "framework/services/messages.h"
 #include "framework/services/showavi.h"
@@ -21,7 +22,15 @@ std::vector<net::ServerAddress> sorted(net::ServerAddress first, std::vector<net
     return rest;
 }
 
+// What the hello presents, as the host's settings stand now; a change makes the next call say it again.
+void takeIdentity(net::TNetConnection& net) {
+    net.SetSecret(frameworkSettings().serverSecret);
+    net.SetOperator(Vorlane::Operador());
+    net.SetErpModule(Geral::ModuloAtiv());
+}
+
 void takeServers(net::TNetConnection& net) {
+    takeIdentity(net);
     net::ServerAddress first{Vorlane::WebURL(), Vorlane::WebPort()};
     const auto& fallbacks = frameworkSettings().fallbackServers;
     if (sorted(first, fallbacks) == sorted({net.Host, net.Port}, net.Fallbacks))
@@ -35,6 +44,7 @@ void takeServers(net::TNetConnection& net) {
 
 void setupConnection(net::TNetConnection& net, std::string_view serverName) {
     net.ServerName = std::string(serverName);
+    net.BeforeCall = takeIdentity;
     takeServers(net);
 }
 

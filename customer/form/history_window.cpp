@@ -33,8 +33,9 @@ constexpr gui::ColumnSpec kColumns[] = {
     {"dbgPadrao", "DSVALANTHIST", "Valor Anterior", 24, {.readOnly = true}},
     {"dbgPadrao", "DSVALNOVHIST", "Valor Novo", 24, {.readOnly = true}},
     {"dbgPadrao", "CDOPERHIST", "Operador", 10, {.readOnly = true}},
+    {"dbgPadrao", "CDMODERPHIST", "Módulo", 6, {.readOnly = true}},
     {"dbgPadrao", "NMMETHIST", "Método", 14, {.readOnly = true}},
-    {"dbgPadrao", "CDMODHIST", "Módulo", 20, {.readOnly = true}},
+    {"dbgPadrao", "CDMODHIST", "Serviço", 20, {.readOnly = true}},
 };
 // clang-format on
 

@@ -6,6 +6,7 @@
 #include "platform/data/variant.h"
 #include "platform/db/result_set.h"
 #include "platform/db/sql_text.h"
+#include "platform/db/statement_cache.h"
 
 #include <cstdint>
 #include <functional>
@@ -33,6 +34,7 @@ public:
         for (Row& row : out.rows)
             visit(row);
     }
+    virtual StatementStats statementStats() const { return {}; }
 };
 
 } // namespace vq::db::detail

@@ -73,6 +73,10 @@ Connection::Connection(std::string_view url) : displayUrl_(redactUrl(url)) {
 
 Connection::~Connection() = default;
 
+StatementStats Connection::statementStats() const {
+    return backend_->statementStats();
+}
+
 void Connection::queryEach(std::string_view sql, const Params& params,
                            const std::function<void(std::span<Variant>)>& visit) {
     try {

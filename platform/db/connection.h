@@ -6,6 +6,7 @@
 #include "platform/db/dialect.h"
 #include "platform/db/params.h"
 #include "platform/db/result_set.h"
+#include "platform/db/statement_cache.h"
 
 #include <cstdint>
 #include <functional>
@@ -48,6 +49,9 @@ public:
     std::int64_t execute(std::string_view sql, const Params& params = {});
 
     bool inTransaction() const { return inTransaction_; }
+
+    // Prepared statements reused and made so far (see statement_cache.h).
+    StatementStats statementStats() const;
 
     // Field types and string sizes of result columns the schema knows (see result_set.h).
     void setFieldResolver(FieldResolver resolver) { resolver_ = std::move(resolver); }

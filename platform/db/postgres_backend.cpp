@@ -3,7 +3,9 @@
 #include "platform/data/log.h"
 #include "platform/db/db_error.h"
 #include "platform/db/sql_value.h"
+#include "platform/db/statement_cache.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <libpq-fe.h>
@@ -211,9 +213,26 @@ Variant read(const PGresult* res, int row, int col) {
     return Variant(std::string(text));
 }
 
+std::string sqlState(const PGresult* res) {
+    const char* state = res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr;
+    return state ? state : "";
+}
+
+// Data statements run as named prepared statements and the rest unnamed. Of the rest, anything but
+// transaction control and settings (DDL, DO...) may change a table that prepared statements read.
+bool isCachedKind(const std::string& keyword) {
+    return keyword == "SELECT" || keyword == "INSERT" || keyword == "UPDATE" || keyword == "DELETE" ||
+           keyword == "WITH" || keyword == "VALUES";
+}
+bool leavesSchemaAlone(const std::string& keyword) {
+    static constexpr std::string_view kWords[] = {"BEGIN",     "START",   "COMMIT", "END",  "ROLLBACK",
+                                                  "SAVEPOINT", "RELEASE", "SET",    "SHOW", "LOCK"};
+    return std::find(std::begin(kWords), std::end(kWords), keyword) != std::end(kWords);
+}
+
 class PostgresBackend final : public Backend {
 public:
-    explicit PostgresBackend(PGconn* conn) : conn_(conn) {
+    explicit PostgresBackend(PGconn* conn) : conn_(conn), serverPid_(PQbackendPID(conn)) {
         static constexpr const char* kSetup[] = {"SET client_encoding TO 'UTF8'",
                                                  "SET datestyle TO 'ISO, YMD'", "SET extra_float_digits TO 3",
                                                  "SET standard_conforming_strings TO on"};
@@ -233,8 +252,12 @@ public:
             texts.push_back(textParam(*v));
         for (const auto& t : texts)
             pointers.push_back(t ? t->c_str() : nullptr);
-        const Result res(PQexecParams(conn_, sql.text.c_str(), static_cast<int>(pointers.size()), nullptr,
-                                      pointers.data(), nullptr, nullptr, 0));
+
+        const std::string keyword = firstKeyword(sql.text);
+        const Result res =
+            isCachedKind(keyword) ? runPrepared(sql.text, pointers) : runUnnamed(sql.text, pointers);
+        if (!isCachedKind(keyword) && !leavesSchemaAlone(keyword))
+            forgetAll(true); // a result type may have changed: the server would refuse the old plans
         const ExecStatusType status = res ? PQresultStatus(res.get()) : PGRES_FATAL_ERROR;
         if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
             fail(conn_, res.get());
@@ -257,8 +280,108 @@ public:
         return out;
     }
 
+    StatementStats statementStats() const override {
+        StatementStats s = stats_;
+        s.cached = cache_.size();
+        return s;
+    }
+
 private:
+    Result runUnnamed(const std::string& text, const std::vector<const char*>& values) {
+        return Result(PQexecParams(conn_, text.c_str(), static_cast<int>(values.size()), nullptr,
+                                   values.data(), nullptr, nullptr, 0));
+    }
+
+    // The text through its named statement, prepared on first use. The cache holds only statements the
+    // server confirmed; one the server no longer has, or whose plan no longer fits the tables, leaves the
+    // cache and, outside a transaction, is prepared again at once.
+    Result runPrepared(const std::string& text, const std::vector<const char*>& values) {
+        checkSession();
+        const std::string* name = cache_.find(text);
+        const bool reused = name != nullptr;
+        if (!name)
+            name = prepare(text, values.size());
+        else
+            ++stats_.reused;
+        deallocateDoomed();
+        Result res = execute(*name, values);
+        const std::string state = sqlState(res.get());
+        if (state == "26000" || state == "0A000") { // no such prepared statement; cached plan changed type
+            forget(text, state == "0A000");
+            if (reused && PQtransactionStatus(conn_) == PQTRANS_IDLE)
+                res = execute(*prepare(text, values.size()), values);
+        } else if (PQstatus(conn_) == CONNECTION_BAD) {
+            forgetAll(false);
+        }
+        return res;
+    }
+
+    const std::string* prepare(const std::string& text, std::size_t params) {
+        std::string name = "vq_" + std::to_string(++names_);
+        const Result res(PQprepare(conn_, name.c_str(), text.c_str(), static_cast<int>(params), nullptr));
+        if (!res || PQresultStatus(res.get()) != PGRES_COMMAND_OK) {
+            if (PQstatus(conn_) == CONNECTION_BAD)
+                forgetAll(false);
+            fail(conn_, res.get());
+        }
+        ++stats_.prepared;
+        std::vector<std::string> evicted;
+        const std::string& added = cache_.insert(
+            text, std::move(name), [](const std::string&) { return false; }, evicted);
+        for (std::string& n : evicted)
+            doomed_.push_back(std::move(n));
+        return &added;
+    }
+
+    Result execute(const std::string& name, const std::vector<const char*>& values) {
+        return Result(PQexecPrepared(conn_, name.c_str(), static_cast<int>(values.size()), values.data(),
+                                     nullptr, nullptr, 0));
+    }
+
+    void forget(const std::string& text, bool deallocate) {
+        for (std::string& n : cache_.erase(text))
+            if (deallocate)
+                doomed_.push_back(std::move(n));
+    }
+
+    // With `deallocate` the server still holds the statements; without, it lost them with the session.
+    void forgetAll(bool deallocate) {
+        for (std::string& n : cache_.clear())
+            if (deallocate)
+                doomed_.push_back(std::move(n));
+        if (!deallocate)
+            doomed_.clear();
+    }
+
+    // A new server session (libpq reset the connection) holds none of the statements.
+    void checkSession() {
+        const int pid = PQbackendPID(conn_);
+        if (pid != serverPid_) {
+            forgetAll(false);
+            serverPid_ = pid;
+        }
+    }
+
+    // Statements left out of the cache leave the server outside any transaction, where a failing
+    // DEALLOCATE harms nothing.
+    void deallocateDoomed() {
+        if (doomed_.empty() || PQtransactionStatus(conn_) != PQTRANS_IDLE)
+            return;
+        std::string sql;
+        for (const std::string& n : doomed_)
+            sql += "DEALLOCATE " + n + ";";
+        doomed_.clear();
+        const Result res(PQexec(conn_, sql.c_str()));
+        if (!res || PQresultStatus(res.get()) != PGRES_COMMAND_OK)
+            log::warn(std::string("DEALLOCATE falhou no PostgreSQL: ") + PQerrorMessage(conn_));
+    }
+
     PGconn* conn_;
+    int serverPid_;
+    StatementCache<std::string> cache_{kStatementCacheSize}; // text -> statement name
+    std::vector<std::string> doomed_;                        // evicted, still on the server
+    std::uint64_t names_ = 0;
+    StatementStats stats_;
 };
 
 } // namespace

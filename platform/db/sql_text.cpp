@@ -198,6 +198,15 @@ bool hasSeveralStatements(std::string_view sql) {
     return several;
 }
 
+std::string firstKeyword(std::string_view sql) {
+    std::string out;
+    scan(sql, true, [&](Piece p, std::string_view text) {
+        if (out.empty() && p == Piece::Word)
+            out = upperAscii(text);
+    });
+    return out;
+}
+
 bool isReadOnlyQuery(std::string_view sql) {
     if (hasSeveralStatements(sql))
         return false;

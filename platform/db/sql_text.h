@@ -36,6 +36,9 @@ BoundSql bindPlaceholders(std::string_view sql, Dialect dialect);
 // One SELECT (or WITH ... SELECT) statement that names no data-changing command.
 bool isReadOnlyQuery(std::string_view sql);
 
+// The statement's first keyword, upper-cased ("SELECT", "ALTER"); empty when there is none.
+std::string firstKeyword(std::string_view sql);
+
 // More than one statement (a ';' followed by anything but blanks and comments).
 bool hasSeveralStatements(std::string_view sql);
 

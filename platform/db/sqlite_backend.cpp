@@ -3,6 +3,7 @@
 #include "platform/db/db_error.h"
 #include "platform/db/sql_value.h"
 #include "platform/db/sqlite_functions.h"
+#include "platform/db/statement_cache.h"
 
 #include <cmath>
 #include <cstdint>
@@ -143,6 +144,35 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Variant& v) {
         fail(db);
 }
 
+// A cached statement; `inUse` while a run or an `each` reads it, so that it is never reset or finalized
+// under a reader.
+struct Cached {
+    Statement statement;
+    bool inUse = false;
+};
+
+// One use of a statement, cached or (when the cached one is in use further up the stack) private. Ending
+// the use resets it, also after a failure mid-way, so it can run again; a private one is finalized.
+class Lease {
+public:
+    explicit Lease(Cached& cached) : st_(cached.statement.get()), cached_(&cached) { cached.inUse = true; }
+    explicit Lease(Statement own) : st_(own.get()), own_(std::move(own)) {}
+    Lease(const Lease&) = delete;
+    Lease& operator=(const Lease&) = delete;
+    ~Lease() {
+        sqlite3_reset(st_); // answers the last step's error again, already reported
+        sqlite3_clear_bindings(st_);
+        if (cached_)
+            cached_->inUse = false;
+    }
+    sqlite3_stmt* get() const { return st_; }
+
+private:
+    sqlite3_stmt* st_;
+    Cached* cached_ = nullptr;
+    Statement own_;
+};
+
 class SqliteBackend final : public Backend {
 public:
     explicit SqliteBackend(sqlite3* db) : db_(db) {
@@ -152,12 +182,16 @@ public:
     }
 
     Outcome run(const BoundSql& sql, const std::vector<const Variant*>& values, bool readOnly) override {
-        Statement st = prepare(sql, values, readOnly);
+        const Lease st = acquire(sql);
+        prepareRun(st, values, readOnly);
+        // Columns are read after the first step: a statement prepared before a schema change is prepared
+        // again by that step, and `SELECT *` may then have more columns.
+        bool more = step(st.get());
         Outcome out;
         const int columns = sqlite3_column_count(st.get());
         for (int c = 0; c < columns; ++c)
             out.columns.push_back(describe(st.get(), c));
-        while (step(st.get())) {
+        for (; more; more = step(st.get())) {
             Row row;
             row.reserve(static_cast<std::size_t>(columns));
             for (int c = 0; c < columns; ++c)
@@ -170,31 +204,59 @@ public:
 
     void each(const BoundSql& sql, const std::vector<const Variant*>& values,
               const std::function<void(std::span<Variant>)>& visit) override {
-        Statement st = prepare(sql, values, false);
+        const Lease st = acquire(sql);
+        prepareRun(st, values, false);
+        bool more = step(st.get());
         Row row(static_cast<std::size_t>(sqlite3_column_count(st.get())));
-        while (step(st.get())) {
+        for (; more; more = step(st.get())) {
             for (std::size_t c = 0; c < row.size(); ++c)
                 row[c] = read(st.get(), static_cast<int>(c));
             visit(row);
         }
     }
 
+    StatementStats statementStats() const override {
+        StatementStats s = stats_;
+        s.cached = cache_.size();
+        return s;
+    }
+
 private:
-    Statement prepare(const BoundSql& sql, const std::vector<const Variant*>& values, bool readOnly) {
+    // The text's statement: the cached one, else a new one, cached unless the cached one is in use.
+    Lease acquire(const BoundSql& sql) {
+        Cached* cached = cache_.find(sql.text);
+        if (cached && !cached->inUse) {
+            ++stats_.reused;
+            return Lease(*cached);
+        }
+        Statement st = prepare(sql.text);
+        if (cached) // in use by an `each` whose visitor runs the same text
+            return Lease(std::move(st));
+        std::vector<Cached> evicted; // finalized on leaving
+        Cached& entry = cache_.insert(
+            sql.text, Cached{std::move(st)}, [](const Cached& c) { return c.inUse; }, evicted);
+        return Lease(entry);
+    }
+
+    void prepareRun(const Lease& st, const std::vector<const Variant*>& values, bool readOnly) {
+        if (readOnly && !sqlite3_stmt_readonly(st.get()))
+            throw DbError(DbErrorKind::Refused, "A consulta não é somente leitura.");
+        for (std::size_t i = 0; i < values.size(); ++i)
+            bind(db_, st.get(), static_cast<int>(i + 1), *values[i]);
+    }
+
+    Statement prepare(const std::string& text) {
         sqlite3_stmt* raw = nullptr;
         const char* tail = nullptr;
-        if (sqlite3_prepare_v2(db_, sql.text.c_str(), static_cast<int>(sql.text.size() + 1), &raw, &tail) !=
+        if (sqlite3_prepare_v2(db_, text.c_str(), static_cast<int>(text.size() + 1), &raw, &tail) !=
             SQLITE_OK)
             fail(db_);
+        ++stats_.prepared;
         Statement st(raw);
         if (!st)
             throw DbError(DbErrorKind::Refused, "Comando SQL vazio.");
         if (tail && *tail && hasSeveralStatements(std::string(";") + tail))
             throw DbError(DbErrorKind::Refused, "O texto SQL tem mais de um comando.");
-        if (readOnly && !sqlite3_stmt_readonly(st.get()))
-            throw DbError(DbErrorKind::Refused, "A consulta não é somente leitura.");
-        for (std::size_t i = 0; i < values.size(); ++i)
-            bind(db_, st.get(), static_cast<int>(i + 1), *values[i]);
         return st;
     }
 
@@ -207,6 +269,10 @@ private:
     }
 
     sqlite3* db_;
+    // Declared after db_ and destroyed before the session closes the handle, which refuses to close with
+    // statements left.
+    StatementCache<Cached> cache_{kStatementCacheSize};
+    StatementStats stats_;
 };
 
 } // namespace

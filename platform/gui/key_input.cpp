@@ -2,6 +2,8 @@
 
 #include "platform/gui/qt_text.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -52,6 +54,65 @@ void send(QWidget& control, int key, Qt::KeyboardModifiers modifiers, const QStr
     QApplication::sendEvent(&receiver(control), &release);
 }
 
+// The window a key press belongs to for its shortcuts: a top-level window, or the MDI sub-window an
+// embedded form lives in (Qt's shortcut map keeps each sub-window's shortcuts to itself).
+QWidget* shortcutScope(QWidget* w) {
+    while (w && !w->isWindow() && w->windowType() != Qt::SubWindow)
+        w = w->parentWidget();
+    return w;
+}
+
+bool matches(const QKeySequence& seq, const KeyStroke& s) {
+    return seq.count() == 1 && seq[0].key() == s.key && seq[0].keyboardModifiers() == s.modifiers;
+}
+
+bool actionTakes(const QAction& a, const QWidget& owner, const QWidget& target, const KeyStroke& s) {
+    if (!a.isEnabled() || !a.isVisible())
+        return false;
+    const Qt::ShortcutContext context = a.shortcutContext();
+    if (context == Qt::WidgetShortcut && &owner != &target)
+        return false;
+    if (context == Qt::WidgetWithChildrenShortcut && !(&owner == &target || owner.isAncestorOf(&target)))
+        return false;
+    for (const QKeySequence& seq : a.shortcuts())
+        if (matches(seq, s))
+            return true;
+    return false;
+}
+
+// What Qt's shortcut map does with a key the window system delivers, which sent events skip: unless the
+// focused widget claims the key (an edit's Ctrl+A, say), the first enabled, visible action or button of
+// the same window with that shortcut fires instead of the key press.
+bool fireShortcut(QWidget& target, const KeyStroke& s) {
+    if (s.key == 0)
+        return false;
+    QKeyEvent claim(QEvent::ShortcutOverride, s.key, s.modifiers, textOf(s));
+    claim.ignore();
+    QApplication::sendEvent(&target, &claim);
+    if (claim.isAccepted())
+        return false;
+    QWidget* scope = shortcutScope(&target);
+    if (!scope)
+        return false;
+    QList<QWidget*> widgets = scope->findChildren<QWidget*>();
+    widgets.prepend(scope);
+    for (QWidget* w : widgets) {
+        if (shortcutScope(w) != scope) // a dialog of its own
+            continue;
+        for (QAction* a : w->actions())
+            if (actionTakes(*a, *w, target, s)) {
+                a->trigger();
+                return true;
+            }
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        if (button && button->isEnabled() && button->isVisibleTo(scope) && matches(button->shortcut(), s)) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<KeyStroke> parseKeyName(std::string_view name) {
@@ -69,6 +130,8 @@ std::optional<KeyStroke> parseKeyName(std::string_view name) {
 }
 
 void sendKey(QWidget& control, KeyStroke stroke) {
+    if (fireShortcut(receiver(control), stroke))
+        return;
     send(control, stroke.key, stroke.modifiers, textOf(stroke));
 }
 

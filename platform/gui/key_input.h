@@ -17,7 +17,8 @@ struct KeyStroke {
 // a single character...; nullopt for a name it does not know.
 std::optional<KeyStroke> parseKeyName(std::string_view name);
 
-// Press and release of one key at `control` (or at the focused widget inside it).
+// Press and release of one key at `control` (or at the focused widget inside it); a shortcut of the
+// control's window (a menu item's F3, a tool button's Esc) fires instead, as with a real key.
 void sendKey(QWidget& control, KeyStroke stroke);
 // Each character of `text` as a key press.
 void typeText(QWidget& control, std::string_view text);

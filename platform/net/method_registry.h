@@ -34,7 +34,9 @@ struct CallContext {
     std::string_view method;
     std::uint32_t requestId = 0;
     std::uint64_t connectionId = 0;
-    std::string_view peer; // "address:port" of the client
+    std::string_view peer;         // "address:port" of the client
+    std::string_view operatorCode; // as the connection's hello named it; empty when it named none
+    std::int64_t erpModule = 0;    // the client's ERP module (16, 63...) the hello named; 0: none
     // Set when the client asked for progress: sends (done, total) before the answer. Throws when the
     // client is gone, so that the work of the call is abandoned (and its transaction rolled back).
     std::function<void(std::int64_t done, std::int64_t total)> progress;

@@ -53,6 +53,8 @@ struct TNetConnection::Impl {
     tcp::socket socket{io};
     std::chrono::milliseconds timeout{30000};
     std::string secret;
+    std::string operatorCode;
+    std::int64_t erpModule = 0;
     std::uint32_t lastId = 0;
     FrameReader reader{kMaxFrameSize, kMaxMessageSize};
     std::string openHost; // what the open socket is connected to
@@ -263,8 +265,8 @@ bool TNetConnection::openOne(const ServerAddress& server, std::string& failure) 
     std::optional<RpcResponse> refused;
     try {
         d.connect(server.host, server.port, until);
-        if (!d.secret.empty()) {
-            d.send(encodeHello(RpcHello{d.secret}), until);
+        if (!d.secret.empty() || !d.operatorCode.empty() || d.erpModule != 0) {
+            d.send(encodeHello(RpcHello{d.secret, d.operatorCode, d.erpModule}), until);
             auto answer = d.receive(0, until);
             if (answer.status != RpcStatus::Ok)
                 refused = std::move(answer);
@@ -304,7 +306,33 @@ int TNetConnection::Timeout() const {
     return static_cast<int>(impl_->timeout.count());
 }
 void TNetConnection::SetSecret(std::string secret) {
+    if (secret != impl_->secret)
+        Close();
     impl_->secret = std::move(secret);
+}
+
+void TNetConnection::SetOperator(std::string operatorCode) {
+    if (operatorCode != impl_->operatorCode)
+        Close();
+    impl_->operatorCode = std::move(operatorCode);
+}
+
+void TNetConnection::SetErpModule(std::int64_t erpModule) {
+    if (erpModule != impl_->erpModule)
+        Close();
+    impl_->erpModule = erpModule;
+}
+
+std::int64_t TNetConnection::ErpModule() const {
+    return impl_->erpModule;
+}
+
+const std::string& TNetConnection::Secret() const {
+    return impl_->secret;
+}
+
+const std::string& TNetConnection::Operator() const {
+    return impl_->operatorCode;
 }
 
 void TNetConnection::setCallObserver(CallObserver observer) {
@@ -335,6 +363,8 @@ Variant TNetConnection::Call(std::string_view method, VariantArray& args, const 
     if (global)
         global(ServerName, method, args);
 
+    if (BeforeCall)
+        BeforeCall(*this);
     if (!Connected() || d.openHost != Host || d.openPort != Port || d.stale())
         Open();
 

@@ -36,7 +36,7 @@ public:
     CallObserver OnCall; // told of every call before it is sent
 
     // Opens (or reopens) the connection to Host:Port, else to the first of Fallbacks that connects, saying
-    // hello when a secret is set. Throws ConnectionError naming every server tried.
+    // hello when a secret or an operator is set. Throws ConnectionError naming every server tried.
     void Open();
     void Close();
     bool Connected() const;
@@ -45,6 +45,16 @@ public:
     void SetTimeout(int ms);
     int Timeout() const;
     void SetSecret(std::string secret);
+    // The operator and the ERP module named in the hello, for the server's history of changes. A change
+    // closes an open connection, so that the next call says hello again.
+    void SetOperator(std::string operatorCode);
+    void SetErpModule(std::int64_t erpModule);
+    const std::string& Secret() const;
+    const std::string& Operator() const;
+    std::int64_t ErpModule() const;
+    // Runs before each call, ahead of opening: lets the owner bring secret, operator and module up to date
+    // (the host's settings may have changed since the connection opened).
+    std::function<void(TNetConnection&)> BeforeCall;
 
     // Calls `method` of ServerName, opening the connection when needed. On success the arguments are
     // replaced by their final values from the server and the result returned. A failure the server

@@ -2,6 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/data/log.h"
+#include "platform/data/utf8.h"
 #include "platform/net/framing.h"
 #include "platform/net/progress_throttle.h"
 
@@ -55,13 +56,23 @@ FrameReply RequestHandler::handleFrame(std::string_view payload) {
 }
 
 FrameReply RequestHandler::onHello(const RpcHello& hello) {
-    if (options_.secret.empty() || secretsEqual(hello.secret, options_.secret)) {
-        authenticated_ = true;
-        return {encodeResponse(RpcResponse{0, RpcStatus::Ok, {}, {}}), false};
+    if (!options_.secret.empty() && !secretsEqual(hello.secret, options_.secret)) {
+        authenticated_ = false;
+        log::warn("rpc hello refused peer=" + peer_ + " reason=\"wrong secret\"");
+        return {encodeResponse(failureResponse(0, "Segredo compartilhado inválido.")), true};
     }
-    authenticated_ = false;
-    log::warn("rpc hello refused peer=" + peer_ + " reason=\"wrong secret\"");
-    return {encodeResponse(failureResponse(0, "Segredo compartilhado inválido.")), true};
+    if (options_.maxOperatorLength > 0 && utf8Length(hello.operatorCode) > options_.maxOperatorLength) {
+        authenticated_ = false;
+        log::warn("rpc hello refused peer=" + peer_ + " reason=\"operator code too long\"");
+        return {encodeResponse(failureResponse(0, "Código de operador com mais de " +
+                                                      std::to_string(options_.maxOperatorLength) +
+                                                      " caracteres: " + hello.operatorCode + ".")),
+                true};
+    }
+    authenticated_ = true;
+    operatorCode_ = hello.operatorCode;
+    erpModule_ = hello.erpModule;
+    return {encodeResponse(RpcResponse{0, RpcStatus::Ok, {}, {}}), false};
 }
 
 FrameReply RequestHandler::onRequest(RpcRequest& request) {
@@ -76,7 +87,8 @@ FrameReply RequestHandler::onRequest(RpcRequest& request) {
 }
 
 RpcResponse RequestHandler::dispatch(RpcRequest& request) {
-    CallContext ctx{request.module, request.method, request.id, connectionId_, peer_, {}};
+    CallContext ctx{request.module, request.method, request.id, connectionId_,
+                    peer_,          operatorCode_,  erpModule_, {}};
     if (request.wantsProgress && progressWriter_) {
         auto throttle = std::make_shared<ProgressThrottle>();
         ctx.progress = [this, id = request.id, throttle](std::int64_t done, std::int64_t total) {

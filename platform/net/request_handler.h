@@ -17,6 +17,8 @@ namespace vq::net {
 struct HandlerOptions {
     int maxDepth = 32;  // nesting of each argument
     std::string secret; // empty: no hello needed
+    // Longest operator code a hello may name, in characters (the width the server stores); 0: no limit.
+    std::size_t maxOperatorLength = 0;
 };
 
 struct FrameReply {
@@ -31,7 +33,7 @@ struct ProgressLost : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// One per connection; holds whether the connection has presented the secret.
+// One per connection; holds whether the connection has presented the secret, and the operator it named.
 class RequestHandler {
 public:
     // Without a writer no progress is ever sent, whatever a request asks.
@@ -52,6 +54,8 @@ private:
     std::string peer_;
     ProgressWriter progressWriter_;
     bool authenticated_;
+    std::string operatorCode_;
+    std::int64_t erpModule_ = 0;
 };
 
 // Compares without leaking through timing where the first difference lies.

@@ -15,6 +15,8 @@ constexpr std::uint32_t kProgressRequestLength = 6;
 constexpr std::uint32_t kProgressLength = 4;
 constexpr std::uint32_t kResponseLength = 5;
 constexpr std::uint32_t kHelloLength = 2;
+constexpr std::uint32_t kHelloWithOperatorLength = 3;
+constexpr std::uint32_t kHelloWithModuleLength = 4;
 
 void writeHead(MsgWriter& w, std::uint32_t length, MessageKind kind) {
     w.arrayHeader(length);
@@ -60,7 +62,7 @@ MessageKind readKind(MsgReader& r, std::uint32_t length) {
     if (r.peekType() != MsgType::Int)
         throw DecodeError("Tipo de mensagem deve ser inteiro.");
     const auto kind = r.readInt();
-    if (kind == 0 && length == kHelloLength)
+    if (kind == 0 && length >= kHelloLength && length <= kHelloWithModuleLength)
         return MessageKind::Hello;
     if (kind == 1 && (length == kRequestLength || length == kProgressRequestLength))
         return MessageKind::Request;
@@ -103,8 +105,15 @@ RpcRequest readRequestBody(MsgReader& r, std::uint32_t length, const DecodeLimit
 std::string encodeHello(const RpcHello& hello) {
     std::string out;
     MsgWriter w(out);
-    writeHead(w, kHelloLength, MessageKind::Hello);
+    const std::uint32_t length = hello.erpModule != 0          ? kHelloWithModuleLength
+                                 : !hello.operatorCode.empty() ? kHelloWithOperatorLength
+                                                               : kHelloLength;
+    writeHead(w, length, MessageKind::Hello);
     w.str(hello.secret);
+    if (length >= kHelloWithOperatorLength)
+        w.str(hello.operatorCode);
+    if (length == kHelloWithModuleLength)
+        w.integer(hello.erpModule);
     return out;
 }
 
@@ -160,8 +169,24 @@ ClientMessage decodeClientMessage(std::string_view payload, const DecodeLimits& 
         const auto secret = r.readStr();
         if (secret.size() > kMaxSecretLength)
             throw DecodeError("Segredo longo demais.");
+        RpcHello hello{std::string(secret), {}, 0};
+        if (length >= kHelloWithOperatorLength) {
+            if (r.peekType() != MsgType::Str)
+                throw DecodeError("Operador deve ser texto.");
+            const auto op = r.readStr();
+            if (op.size() > kMaxNameLength || !isValidUtf8(op))
+                throw DecodeError("Operador inválido.");
+            hello.operatorCode = std::string(op);
+        }
+        if (length == kHelloWithModuleLength) {
+            if (r.peekType() != MsgType::Int)
+                throw DecodeError("Módulo do ERP deve ser inteiro.");
+            hello.erpModule = r.readInt();
+            if (hello.erpModule < 0 || hello.erpModule > kMaxErpModule)
+                throw DecodeError("Módulo do ERP fora da faixa: " + std::to_string(hello.erpModule) + ".");
+        }
         expectEnd(r);
-        return RpcHello{std::string(secret)};
+        return hello;
     }
     case MessageKind::Request:
         return readRequestBody(r, length, limits);

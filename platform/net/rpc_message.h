@@ -1,5 +1,6 @@
 #pragma once
-// The messages inside frames. A client sends [0, secret] (hello, only where a secret is required) and
+// The messages inside frames. A client sends [0, secret], [0, secret, operator] or [0, secret, operator,
+// module] (hello: first, and only where a secret is required or an operator or module is named) and
 // [1, id, module, method, args]; the server answers [2, id, status, result, byref]. Decoding checks every
 // type, length and range and throws DecodeError on anything else.
 
@@ -22,7 +23,13 @@ inline constexpr std::size_t kMaxSecretLength = 1024; // bytes
 
 struct RpcHello {
     std::string secret;
+    // Who works through this connection, and in which ERP module (16, 63...), for the server's history
+    // of changes; empty and 0 when not named, and the hello then keeps its shorter bytes.
+    std::string operatorCode;
+    std::int64_t erpModule = 0;
 };
+
+inline constexpr std::int64_t kMaxErpModule = 999999;
 
 struct RpcRequest {
     std::uint32_t id = 0;

@@ -46,7 +46,9 @@ unsigned threadCount(unsigned wanted) {
 
 struct RpcServer::Impl {
     Impl(const MethodRegistry& registry, ServerOptions opts)
-        : options(std::move(opts)), config{registry, HandlerOptions{options.maxDepth, options.secret},
+        : options(std::move(opts)), config{registry,
+                                           HandlerOptions{options.maxDepth, options.secret,
+                                                          options.maxOperatorLength},
                                            std::min(options.maxFrameSize, kMaxFrameSize),
                                            std::min(options.maxRequestSize, kMaxMessageSize),
                                            options.idleTimeout},

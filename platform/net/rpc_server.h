@@ -23,7 +23,8 @@ struct ServerOptions {
     std::size_t maxConnections = 256;           // beyond it new connections are closed at once
     std::chrono::milliseconds idleTimeout = std::chrono::minutes(10);   // also bounds one frame's transfer
     std::chrono::milliseconds shutdownGrace = std::chrono::seconds(10); // then idle writers are cut
-    std::string secret; // non-empty: clients must say hello with it first
+    std::string secret;                // non-empty: clients must say hello with it first
+    std::size_t maxOperatorLength = 0; // characters of the operator a hello may name; 0: no limit
 };
 
 class RpcServer {

@@ -4,6 +4,7 @@
 #include "platform/data/log.h"
 #include "platform/db/database_url.h"
 #include "platform/net/rpc_server.h"
+#include "server/core/audit_trail.h"
 #include "server/core/lookups.h"
 #include "server/core/methods.h"
 #include "server/core/provider.h"
@@ -50,6 +51,7 @@ public:
         options.port = config.port;
         options.threads = config.threads;
         options.secret = config.secret;
+        options.maxOperatorLength = kOperatorCodeLength;
         rpc_ = std::make_unique<net::RpcServer>(registry_, options);
         rpc_->start();
         if (config.secret.empty() && config.host != "127.0.0.1" && config.host != "localhost" &&

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::string_view kColumns =
     "DTHIST, NRTRANSHIST, NRSEQHIST, CDCLIENTE, NMTABHIST, DSCHAVEHIST, NMCAMPOHIST, "
-    "DSVALANTHIST, DSVALNOVHIST, IDACAOHIST, CDOPERHIST, CDMODHIST, NMMETHIST";
+    "DSVALANTHIST, DSVALNOVHIST, IDACAOHIST, CDOPERHIST, CDMODHIST, NMMETHIST, CDMODERPHIST";
 constexpr std::size_t kRowsPerStatement = 200; // 8 parameters a row, far below either database's limit
 
 DateTime serverNow() {
@@ -36,10 +36,14 @@ Variant orNull(const std::string& s) {
     return s.empty() ? Variant() : Variant(s);
 }
 
+Variant erpModule(const AuditContext& c) {
+    return c.erpModule == 0 ? Variant() : Variant(c.erpModule);
+}
+
 } // namespace
 
 AuditContext AuditContext::of(const net::CallContext& ctx) {
-    return {{}, std::string(ctx.module), std::string(ctx.method)};
+    return {std::string(ctx.operatorCode), std::string(ctx.module), std::string(ctx.method), ctx.erpModule};
 }
 
 AuditTrail::AuditTrail(AuditContext context)
@@ -59,12 +63,14 @@ void AuditTrail::write(db::Connection& conn) {
                      {"TR", Variant(transaction_)},
                      {"OP", orNull(context_.operatorCode)},
                      {"MOD", orNull(context_.moduleCode)},
-                     {"MET", Variant(context_.method)}};
+                     {"MET", Variant(context_.method)},
+                     {"ERP", erpModule(context_)}};
         for (std::size_t i = from; i < to; ++i) {
             const Row& r = rows_[i];
             const std::string n = std::to_string(i - from);
             sql += (i == from ? "(" : ", (") + std::string(":DT, :TR, :S") + n + ", :C" + n + ", :T" + n +
-                   ", :K" + n + ", :F" + n + ", :O" + n + ", :N" + n + ", :A" + n + ", :OP, :MOD, :MET)";
+                   ", :K" + n + ", :F" + n + ", :O" + n + ", :N" + n + ", :A" + n +
+                   ", :OP, :MOD, :MET, :ERP)";
             p.emplace("S" + n, Variant(++sequence_));
             p.emplace("C" + n, r.customer);
             p.emplace("T" + n, Variant(r.table));
@@ -88,6 +94,7 @@ void AuditTrail::recordSelected(db::Connection& conn, const Selected& what, cons
     p.insert_or_assign("H_OP", orNull(context_.operatorCode));
     p.insert_or_assign("H_MOD", orNull(context_.moduleCode));
     p.insert_or_assign("H_MET", Variant(context_.method));
+    p.insert_or_assign("H_ERP", erpModule(context_));
     p.insert_or_assign("H_TAB", Variant(std::string(what.table)));
     p.insert_or_assign("H_CAMPO", Variant(std::string(what.field)));
     p.insert_or_assign("H_ACAO", Variant(std::string(1, what.action)));
@@ -96,7 +103,7 @@ void AuditTrail::recordSelected(db::Connection& conn, const Selected& what, cons
             what.customer + ", CAST(:H_TAB AS VARCHAR(30)), " + what.key +
             ", CAST(:H_CAMPO AS VARCHAR(30)), " + asText(what.oldValue) + ", " + asText(what.newValue) +
             ", CAST(:H_ACAO AS VARCHAR(1)), CAST(:H_OP AS VARCHAR(12)), CAST(:H_MOD AS VARCHAR(40)), "
-            "CAST(:H_MET AS VARCHAR(40)) FROM " +
+            "CAST(:H_MET AS VARCHAR(40)), CAST(:H_ERP AS INTEGER) FROM " +
             from,
         p);
 }

@@ -13,11 +13,16 @@
 
 namespace vq::server {
 
-// Who and what wrote a change; the operator is empty while calls do not name one.
+// Width of CDOPERHIST: a connection's hello may name no longer operator.
+inline constexpr std::size_t kOperatorCodeLength = 12;
+
+// Who and what wrote a change: the operator the connection's hello named (empty when none), the server
+// module and the method called, and the ERP module the hello named (0 when none).
 struct AuditContext {
     std::string operatorCode;
     std::string moduleCode;
     std::string method;
+    std::int64_t erpModule = 0;
 
     static AuditContext of(const net::CallContext& ctx);
 };

@@ -86,7 +86,8 @@ Variant convertProspect(Services& s, net::CallContext& ctx, VariantArray& args) 
         try {
             steps::lockProspect(conn, prospect);
             AuditContext who = AuditContext::of(ctx);
-            who.operatorCode = operatorCode;
+            if (!operatorCode.empty()) // the operator the call names, as its moved observation records
+                who.operatorCode = operatorCode;
             AuditTrail trail(std::move(who));
             if (!args.at(2).isNull())
                 steps::saveCustomer(conn, args.at(2).asDelta(), &trail);

@@ -2,6 +2,7 @@
 
 #include "platform/data/error.h"
 #include "platform/net/net_connection.h"
+#include "platform/net/server_address.h"
 #include "server/erp_rpc/json_variant.h"
 
 #include <cstdlib>
@@ -14,17 +15,19 @@
 namespace {
 
 constexpr const char* kUsage =
-    "uso: erp-rpc [--server HOST:PORTA] [--secret SEGREDO] [--timeout MS] [--show-args]\n"
+    "uso: erp-rpc [--server HOST:PORTA[,HOST:PORTA...]] [--secret SEGREDO] [--operator OPERADOR]\n"
+    "             [--timeout MS] [--show-args]\n"
     "             MODULO METODO [ARG ...]\n"
     "Cada ARG é um valor JSON (\"texto\", 12, 1.5, true, null, [..], {\"$datetime\": \"2026-12-07\"},\n"
     "{\"fields\": [..], \"rows\": [..]}, {\"$delta\": {..}}); um ARG que não é JSON válido é tomado como "
     "texto;\n"
-    "@ARQUIVO lê o JSON do arquivo. Também lê --server/--secret de ERP_RPC_SERVER e ERP_RPC_SECRET.\n";
+    "@ARQUIVO lê o JSON do arquivo. Também lê --server/--secret de ERP_RPC_SERVER e ERP_RPC_SECRET.\n"
+    "Com vários servidores, tenta o próximo só quando não consegue conectar; a chamada nunca é repetida.\n";
 
 struct Options {
-    std::string host = "127.0.0.1";
-    int port = 8090;
+    std::vector<vq::net::ServerAddress> servers{{"127.0.0.1", 8090}};
     std::string secret;
+    std::string operatorCode; // named in the hello, for the server's history of changes
     int timeoutMs = 120000;
     bool showArgs = false;
     std::string module, method;
@@ -39,17 +42,11 @@ struct Options {
 }
 
 void setServer(Options& o, const std::string& value) {
-    const auto colon = value.rfind(':');
-    if (colon == std::string::npos)
-        usage("--server espera HOST:PORTA");
-    o.host = value.substr(0, colon);
     try {
-        o.port = std::stoi(value.substr(colon + 1));
-    } catch (const std::exception&) {
-        usage("porta inválida em --server");
+        o.servers = vq::net::parseServerList(value);
+    } catch (const vq::Error& e) {
+        usage(std::string("--server: ") + e.what());
     }
-    if (o.port <= 0 || o.port > 65535)
-        usage("porta inválida em --server");
 }
 
 Options parse(int argc, char** argv) {
@@ -70,6 +67,8 @@ Options parse(int argc, char** argv) {
             setServer(o, next());
         else if (positional.size() < 2 && a == "--secret")
             o.secret = next();
+        else if (positional.size() < 2 && a == "--operator")
+            o.operatorCode = next();
         else if (positional.size() < 2 && a == "--timeout")
             o.timeoutMs = std::atoi(next().c_str());
         else if (positional.size() < 2 && a == "--show-args")
@@ -113,11 +112,12 @@ int main(int argc, char** argv) {
             args.push_back(argument(a));
         vq::net::TNetConnection conn;
         conn.ServerName = o.module;
-        conn.Host = o.host;
-        conn.Port = o.port;
+        conn.Host = o.servers.front().host;
+        conn.Port = o.servers.front().port;
+        conn.Fallbacks.assign(o.servers.begin() + 1, o.servers.end());
         conn.SetTimeout(o.timeoutMs);
-        if (!o.secret.empty())
-            conn.SetSecret(o.secret);
+        conn.SetSecret(o.secret);
+        conn.SetOperator(o.operatorCode);
         const vq::Variant result = conn.Call(o.method, args);
         conn.Close();
         if (result.is(vq::VariantKind::ServerError)) {

@@ -46,10 +46,13 @@ constexpr std::string_view kCnpjRootIndex =
     "CREATE INDEX IF NOT EXISTS IX_CLIENTE_RAIZCNPJ ON CLIENTE (SUBSTR(NRINSJURCLIE, 1, 8), IDTPIJURCLIE)";
 constexpr Step kCnpjRoot[] = {{StepKind::Sql, {}, {}, kCnpjRootIndex, kCnpjRootIndex}};
 
+constexpr Step kHistoryErpModule[] = {{StepKind::AddColumn, "HISTCLIENTE", "CDMODERPHIST"}};
+
 constexpr Migration kMigrations[] = {
     {1, "Esquema inicial", kInitial},
     {2, "Índice da raiz do CNPJ", kCnpjRoot},
     {3, "Histórico de alterações de clientes", kHistory},
+    {4, "Módulo do ERP no histórico de clientes", kHistoryErpModule},
 };
 
 // Serialises migrating servers on PostgreSQL (SQLite's BEGIN IMMEDIATE already does).

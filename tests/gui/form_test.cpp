@@ -10,9 +10,11 @@
 #include "platform/gui/db_navigator.h"
 #include "platform/gui/form_builder.h"
 #include "platform/gui/form_registry.h"
+#include "platform/gui/key_input.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/page_control.h"
 
+#include <QAction>
 #include <QKeySequence>
 #include <QTimer>
 #include <array>
@@ -233,6 +235,44 @@ TEST(FormTable, MistakesInATableAreReportedByName) {
         }
         EXPECT_EQ(f.dbgLista, nullptr);
     }
+}
+
+} // namespace
+} // namespace vq::gui
+
+namespace vq::gui {
+namespace {
+
+TEST(FormTable, KeysFireTheirWindowsShortcutsUnlessTheFocusedEditClaimsThem) {
+    TableForm f;
+    TableForm other; // another window with the same shortcuts
+    int inserts = 0, filters = 0, others = 0, selects = 0;
+    f.mnuIncluir->OnClick = [&] { ++inserts; };
+    f.sbtFiltro->OnClick = [&] { ++filters; };
+    other.mnuIncluir->OnClick = [&] { ++others; };
+    QAction selectAll(&f);
+    selectAll.setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    f.addAction(&selectAll);
+    QObject::connect(&selectAll, &QAction::triggered, [&] { ++selects; });
+    auto key = [](QWidget& w, const char* name) { sendKey(w, *parseKeyName(name)); };
+
+    auto& grid = *f.component<DbGrid>("dbgPadrao");
+    key(grid, "Ctrl+I");
+    EXPECT_EQ(inserts, 1);
+    EXPECT_EQ(others, 0);
+    key(grid, "Esc"); // sbtFiltro follows the disabled mnuFiltrar
+    EXPECT_EQ(filters, 0);
+    f.component<MenuItem>("mnuFiltrar")->SetEnabled(true);
+    key(grid, "Esc");
+    EXPECT_EQ(filters, 1);
+    f.mnuIncluir->SetVisible(false);
+    key(grid, "Ctrl+I");
+    EXPECT_EQ(inserts, 1);
+
+    key(*f.component<DbEdit>("dbeNmCliente"), "Ctrl+A"); // the edit's own select-all
+    EXPECT_EQ(selects, 0);
+    key(*f.component<ToolButton>("sbtIncluir"), "Ctrl+A");
+    EXPECT_EQ(selects, 1);
 }
 
 } // namespace

@@ -152,6 +152,29 @@ TEST_F(DriverModule, ViewLaunchFiltersOnTheOneCustomerReadOnly) {
     EXPECT_EQ(printed(r, "Vqm41200.boStCriado"), "false");
 }
 
+TEST_F(DriverModule, KeysFireTheShortcutsOfTheWindowTheyArePressedIn) {
+    const DriverResult r = run(R"(
+        call IniProc null
+        form TfrmFilCliente
+        key sbtConfirma F10
+        form TfrmCliente
+        key dbeNmFantasia F10
+        print cdsCliente.state
+        key dbeNmFantasia F3
+        print cdsCliente.state
+        answer yes
+        key dbeNmFantasia F11
+        print cdsCliente.state
+        key dbeNmFantasia Ctrl+H
+        form TfrmHistCliente
+        close TfrmHistCliente
+        close TfrmCliente
+    )");
+    ASSERT_EQ(r.exitCode, 0) << describe(r); // F10 confirmed the filter, Ctrl+H opened the history
+    // F10 of a disabled item does nothing; F3 edits, F11 cancels.
+    EXPECT_EQ(printedAll(r, "cdsCliente.state"), (std::vector<std::string>{"1", "2", "1"}));
+}
+
 TEST_F(DriverModule, FailuresStopTheScriptAtTheirLine) {
     DriverResult r = run("print Vqm41200.boStCriado\nfrobnicate x\n");
     EXPECT_EQ(r.exitCode, 1);

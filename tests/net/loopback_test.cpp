@@ -187,6 +187,32 @@ TEST_F(Loopback, SecretIsRequiredWhenConfigured) {
     auto right = server.connect();
     right->SetSecret("chave-compartilhada");
     EXPECT_EQ(right->Call("Add", {1, 1}), Variant(2));
+
+    // The operator travels in the same hello; naming another one says hello again on the next call.
+    right->SetOperator("OPER01");
+    EXPECT_FALSE(right->Connected());
+    EXPECT_EQ(right->Call("WhoAmI", {}), Variant("OPER01@0"));
+    right->SetOperator("OPER01");
+    EXPECT_TRUE(right->Connected());
+    right->SetOperator("OPER02");
+    EXPECT_EQ(right->Call("WhoAmI", {}), Variant("OPER02@0"));
+    right->SetErpModule(16);
+    EXPECT_FALSE(right->Connected());
+    EXPECT_EQ(right->Call("WhoAmI", {}), Variant("OPER02@16"));
+}
+
+TEST_F(Loopback, AnOperatorIsNamedEvenWhereNoSecretIsRequired) {
+    TestServer server;
+    auto conn = server.connect();
+    EXPECT_EQ(conn->Call("WhoAmI", {}), Variant("@0"));
+    // The owner brings the identity up to date before each call; a change says hello again.
+    int module = 9;
+    conn->BeforeCall = [&module](TNetConnection& c) { c.SetErpModule(module); };
+    EXPECT_EQ(conn->Call("WhoAmI", {}), Variant("@9"));
+    module = 64;
+    EXPECT_EQ(conn->Call("WhoAmI", {}), Variant("@64"));
+    conn->SetOperator("OPER01");
+    EXPECT_EQ(conn->Call("WhoAmI", {}), Variant("OPER01@64"));
 }
 
 TEST_F(Loopback, GracefulStopLetsTheRunningCallAnswer) {

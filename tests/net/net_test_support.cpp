@@ -16,6 +16,9 @@ namespace vq::net::test {
 
 void addTestMethods(MethodRegistry& r) {
     r.add(kModule, "Echo", {ArgKind::Any}, [](CallContext&, VariantArray& a) { return a[0]; });
+    r.add(kModule, "WhoAmI", {}, [](CallContext& c, VariantArray&) {
+        return Variant(std::string(c.operatorCode) + "@" + std::to_string(c.erpModule));
+    });
     r.add(kModule, "Inc", {byRef(ArgKind::Int), ArgKind::String}, [](CallContext&, VariantArray& a) {
         a[0] = a[0].toInt() + 1;
         a[1] = "mudado no servidor";

@@ -98,22 +98,48 @@ TEST_F(RequestHandlerTest, SecretMustBePresentedBeforeAnyCall) {
     }
     {
         RequestHandler h(registry, options, 2, "teste");
-        const auto reply = h.handleFrame(encodeHello({"segredx"}));
+        const auto reply = h.handleFrame(encodeHello({"segredx", {}, 0}));
         ASSERT_TRUE(reply.payload);
         EXPECT_TRUE(reply.close);
         EXPECT_EQ(decodeResponse(*reply.payload).result, Variant("Segredo compartilhado inválido."));
     }
     {
         RequestHandler h(registry, options, 3, "teste");
-        const auto hello = h.handleFrame(encodeHello({"segredo"}));
+        const auto hello = h.handleFrame(encodeHello({"segredo", {}, 0}));
         ASSERT_TRUE(hello.payload);
         EXPECT_FALSE(hello.close);
         EXPECT_EQ(decodeResponse(*hello.payload).status, RpcStatus::Ok);
         EXPECT_EQ(call(h, "Add", {1, 2}).result, Variant(3));
     }
+    {
+        RequestHandler h(registry, options, 4,
+                         "teste"); // a wrong secret is refused whatever operator it names
+        EXPECT_TRUE(h.handleFrame(encodeHello({"segredx", "OPER01", 0})).close);
+    }
     EXPECT_TRUE(secretsEqual("abc", "abc"));
     EXPECT_FALSE(secretsEqual("abc", "abd"));
     EXPECT_FALSE(secretsEqual("abc", "abcd"));
+}
+
+TEST_F(RequestHandlerTest, TheOperatorNamedInTheHelloReachesEveryCallOfTheConnection) {
+    options.maxOperatorLength = 12;
+    RequestHandler quiet(registry, options, 1, "teste");
+    EXPECT_EQ(call(quiet, "WhoAmI", {}).result, Variant("@0")); // no hello: nobody named, calls served
+
+    RequestHandler h(registry, options, 2, "teste");
+    const auto hello = h.handleFrame(encodeHello({"", "OPERAÇÃO0001", 16})); // 12 characters, more bytes
+    ASSERT_TRUE(hello.payload);
+    EXPECT_FALSE(hello.close);
+    EXPECT_EQ(call(h, "WhoAmI", {}).result, Variant("OPERAÇÃO0001@16"));
+    EXPECT_EQ(call(h, "WhoAmI", {}).result, Variant("OPERAÇÃO0001@16"));
+
+    RequestHandler tooLong(registry, options, 3, "teste");
+    const auto refused = tooLong.handleFrame(encodeHello({"", "OPERADOR00001", 0}));
+    ASSERT_TRUE(refused.payload);
+    EXPECT_TRUE(refused.close);
+    EXPECT_EQ(decodeResponse(*refused.payload).result,
+              Variant("Código de operador com mais de 12 caracteres: OPERADOR00001."));
+    EXPECT_TRUE(logs.contains("rpc hello refused peer=teste reason=\"operator code too long\""));
 }
 
 TEST(MethodRegistry, RefusesDuplicatesIgnoringCase) {

@@ -82,9 +82,25 @@ TEST(RpcMessage, RequestAndResponseRoundTrip) {
     const auto quoting = decodeResponse(encodeResponse(failureResponse(9, "Chave inesperada \"fi\xebld\".")));
     EXPECT_EQ(quoting.result, Variant("Chave inesperada \"fi\xef\xbf\xbdld\"."));
 
-    const auto hello = decodeClientMessage(encodeHello({"s3gr3d0"}));
+    const auto hello = decodeClientMessage(encodeHello({"s3gr3d0", {}, 0}));
     ASSERT_TRUE(std::holds_alternative<RpcHello>(hello));
     EXPECT_EQ(std::get<RpcHello>(hello).secret, "s3gr3d0");
+    EXPECT_EQ(encodeHello({"s", {}, 0}),
+              std::string("\x92\x00\xa1s", 4)); // no operator: the old two elements
+
+    const auto named = decodeClientMessage(encodeHello({"", "OPERAÇÃO01", 0}));
+    ASSERT_TRUE(std::holds_alternative<RpcHello>(named));
+    EXPECT_EQ(std::get<RpcHello>(named).secret, "");
+    EXPECT_EQ(std::get<RpcHello>(named).operatorCode, "OPERAÇÃO01");
+    EXPECT_EQ(encodeHello({"", "OP", 0}).size(), 6u); // no module: three elements
+    const auto module = std::get<RpcHello>(decodeClientMessage(encodeHello({"", "", 16})));
+    EXPECT_EQ(module.operatorCode, "");
+    EXPECT_EQ(module.erpModule, 16);
+    EXPECT_THROW(decodeClientMessage(std::string("\x94\x00\xa1s\xa1o\xff", 7)), DecodeError);  // -1
+    EXPECT_THROW(decodeClientMessage(std::string("\x94\x00\xa1s\xa1o\xa1x", 8)), DecodeError); // text
+    EXPECT_THROW(decodeClientMessage(std::string("\x93\x00\xa1s\x05", 5)), DecodeError); // operator not text
+    EXPECT_THROW(decodeClientMessage(std::string("\x93\x00\xa1s\xa1\xff", 6)), DecodeError); // not UTF-8
+    EXPECT_THROW(decodeClientMessage(std::string("\x95\x00\xa1s\xa1o\x01\x01", 7)), DecodeError);
 }
 
 TEST(RpcMessage, MalformedRequestsAreRefusedAndTheIdRecoveredWhereReadable) {

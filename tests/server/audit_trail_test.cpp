@@ -17,7 +17,7 @@ using server::requireProvider;
 class AuditTrailTest : public ServerDbTest {
 protected:
     const server::Provider& cliente = requireProvider("dspCliente");
-    AuditTrail trail{{"OP1", "Vqm41200.rdmClientes", "Confirmar"}};
+    AuditTrail trail{{"OP1", "Vqm41200.rdmClientes", "Confirmar", 16}};
 
     std::int64_t rows(const std::string& where = "1 = 1") {
         return scalar("SELECT COUNT(*) FROM HISTCLIENTE WHERE " + where).toInt();
@@ -55,6 +55,7 @@ TEST_P(AuditTrailTest, InsertModifyAndDeleteWriteTheirFieldsWithWhoAndWhen) {
     EXPECT_EQ(at("CDOPERHIST"), "OP1");
     EXPECT_EQ(at("CDMODHIST"), "Vqm41200.rdmClientes");
     EXPECT_EQ(at("NMMETHIST"), "Confirmar");
+    EXPECT_EQ(at("CDMODERPHIST"), "16");
     EXPECT_FALSE(newest[static_cast<std::size_t>(p.fieldIndex("DTHIST"))].isNull());
 
     DeltaBuilder del(cliente, {"CDCLIENTE", "NMRAZSOCCLIE", "NMFANTCLIE"});
@@ -74,7 +75,7 @@ TEST_P(AuditTrailTest, FailedChangeWritesNoHistoryAndFailedHistoryFailsTheChange
     EXPECT_EQ(rows(), 0);
 
     // A method name too long for its column: the history refuses, so the change is undone too.
-    AuditTrail broken{{"OP1", "m", std::string(41, 'x')}};
+    AuditTrail broken{{"OP1", "m", std::string(41, 'x'), 0}};
     DeltaBuilder ok(cliente, {"CDCLIENTE", "NMRAZSOCCLIE"});
     ok.modify({"J1", "Alfa Ltda"}, {{"NMRAZSOCCLIE", "Gama Ltda"}});
     EXPECT_ANY_THROW(applyDelta(conn(), cliente, ok.delta(), broken));
@@ -90,8 +91,13 @@ TEST_P(AuditTrailTest, BatchOverAHundredCustomersWritesOneRowPerChangedCustomer)
     net::CallContext ctx;
     ctx.module = "Vqm41200.rdmClientes";
     ctx.method = "setCadAutGrupoClie";
+    ctx.operatorCode = "OPER07"; // as the connection's hello named them
+    ctx.erpModule = 63;
     EXPECT_EQ(server::assignGroup(conn(), ctx, {"0000000003", "", "", "", "", "T"}), "SUC");
-    EXPECT_EQ(rows("NMCAMPOHIST = 'CDGRUPCLIE' AND NMMETHIST = 'setCadAutGrupoClie'"), 100); // 20 already
+    EXPECT_EQ(
+        rows("NMCAMPOHIST = 'CDGRUPCLIE' AND NMMETHIST = 'setCadAutGrupoClie' AND CDOPERHIST = 'OPER07' AND "
+             "CDMODERPHIST = 63"),
+        100); // 20 already
     EXPECT_EQ(history("C50"), (std::vector<std::string>{"CLIENTE.CDGRUPCLIE:A:>0000000003"}));
 
     // Price tables: each new link written whole, each principal mark that moves as a change.

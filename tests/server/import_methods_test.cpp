@@ -61,7 +61,7 @@ TEST_P(ImportMethodsTest, LayoutsFilesAndColumnsComeInTheirOrder) {
 }
 
 TEST_P(ImportMethodsTest, RegisteredCustomersAreRenamedAndDeactivatedWithTheirHistory) {
-    server::AuditTrail trail{{"", "Vqm41204.rdmImportCliente", "SetUpCliente"}};
+    server::AuditTrail trail{{"", "Vqm41204.rdmImportCliente", "SetUpCliente", 0}};
     EXPECT_EQ(server::updateCustomerNames(conn(), trail, "Nova Ltda", "   ", "J1"), 1);
     EXPECT_EQ(
         scalar("SELECT NMRAZSOCCLIE || '/' || NMFANTCLIE FROM CLIENTE WHERE CDCLIENTE = 'J1'").toString(),
