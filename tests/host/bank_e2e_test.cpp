@@ -2,7 +2,9 @@
 // driver, over the embedded server and its seeded database: the first customer, F00702210226, has no
 // bank, the price tables 02 (principal) and 03, and no partner.
 
+#include "framework/services/db_geral.h"
 #include "host/driver.h"
+#include "platform/db/connection.h"
 #include "tests/host/e2e_support.h"
 
 #include <algorithm>
@@ -267,6 +269,31 @@ TEST_F(CustomerGrids, FinancialFieldsAreStoredByTheirItemsAndViewingOnlyLeavesTh
     EXPECT_EQ(printed(r, "Vqm41200.boHabAlt"), "false");
     EXPECT_EQ(printed(r, "cdsCliente.IDPFINAPRPED"), "2");
     EXPECT_EQ(printed(r, "nedDias.enabled"), "false");
+}
+
+TEST_F(CustomerGrids, ValueEditsDropTheMinusAndAStoredNegativeCapitalIsRefused) {
+    // The key filter keeps "-" out of the value edits; the check below zero still meets a negative value
+    // that came with the record, and the confirm stops on it until it is corrected.
+    db::Connection& db = *dtmDBGeral();
+    const std::string sql =
+        "SELECT VRCAPITALCLI FROM CLIENTE WHERE CDCLIENTE = '" + std::string(kCustomer) + "'";
+    const Variant stored = db.query(sql).rows().front().front();
+    db.execute("UPDATE CLIENTE SET VRCAPITALCLI = -5 WHERE CDCLIENTE = :P0", {{"P0", Variant(kCustomer)}});
+    DriverResult r = run("settings module=9\nclick sbtVerificar\nclick mnuSituFinaGeral\nclick sbtAlterar\n"
+                         "click mnuGeral\nclick sbtConfirmar\nprint messages pgcPadrao.activePage "
+                         "dbeVrCapital.text cdsCliente.state\n");
+    EXPECT_EQ(printedAll(r, "message"), Lines{"error: Valor capital deve ser maior ou igual a zero."});
+    EXPECT_EQ(printed(r, "pgcPadrao.activePage"), "tshSitFinanc");
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "2");
+
+    r = run("focus dbeVrCapital\nset dbeVrCapital -7\nprint dbeVrCapital.text\nclick sbtConfirmar\n"
+            "print messages cdsCliente.state cdsCliente.VRCAPITALCLI\n");
+    EXPECT_EQ(printed(r, "dbeVrCapital.text"), "7");
+    EXPECT_TRUE(printedAll(r, "message").empty());
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
+    EXPECT_EQ(printed(r, "cdsCliente.VRCAPITALCLI"), "7");
+    db.execute("UPDATE CLIENTE SET VRCAPITALCLI = :P1 WHERE CDCLIENTE = :P0",
+               {{"P0", Variant(kCustomer)}, {"P1", stored}});
 }
 
 } // namespace
