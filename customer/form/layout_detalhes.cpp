@@ -113,6 +113,8 @@ constexpr gui::ControlSpec kPersonalizacao[] = {
     {GroupBox, "grbValidade", "tshPersonalizacao", "Validade", "", "", {1, 0}},
     {DbEdit, "dbeNrDias", "grbValidade", "Número de dias para Per", "dtsPadrao", "NRDIAVALPERS", {0, 0}, {.width = 4, .maxLength = 3}, bind<&Self::pay, &PaymentControls::dbeNrDias>()},
     {DbDateEdit, "dbdDtVencimento", "grbValidade", "Data de validade do Per", "dtsPadrao", "DTVALARQPERS", {0, 1}, {.width = 10}, bind<&Self::pay, &PaymentControls::dbdDtVencimento>()},
+    // Stores "S"/"N" when clicked (dbcPosLigExtClick) and again before the record is posted.
+    {DbCheckBox, "dbcPosLigExt", "tshPersonalizacao", "Habilita ligação via URA", "dtsPadrao", "IDLIGEXTCLIE", {2, 0}, {.values = "S|N"}},
 };
 
 constexpr gui::ControlSpec kDadoProsp[] = {

@@ -296,5 +296,29 @@ TEST_F(CustomerGrids, ValueEditsDropTheMinusAndAStoredNegativeCapitalIsRefused) 
                {{"P0", Variant(kCustomer)}, {"P1", stored}});
 }
 
+TEST_F(CustomerGrids, CallCentreBoxOnThePersonalisationPageStoresItsMark) {
+    // Module 33 shows "Personalização" and runs none of the prospect modules' date checks at the confirm.
+    DriverResult r = run("settings module=33\nclick mnuPersonalizao\nprint dbcPosLigExt.caption "
+                         "dbcPosLigExt.checked dbcPosLigExt.enabled cdsCliente.IDLIGEXTCLIE\n");
+    EXPECT_EQ(printed(r, "dbcPosLigExt.caption"), "Habilita ligação via URA");
+    EXPECT_EQ(printed(r, "dbcPosLigExt.checked"), "false");
+    EXPECT_EQ(printed(r, "dbcPosLigExt.enabled"), "true");
+    EXPECT_EQ(printed(r, "cdsCliente.IDLIGEXTCLIE"), "N");
+
+    for (const char* mark : {"S", "N"}) {
+        r = run("print calls\nclick dbcPosLigExt\nprint cdsCliente.state cdsCliente.IDLIGEXTCLIE\n"
+                "click sbtConfirmar\nprint calls messages dbcPosLigExt.checked\n");
+        EXPECT_EQ(printed(r, "cdsCliente.state"), "2") << "a click in browse edits the record";
+        EXPECT_EQ(printed(r, "cdsCliente.IDLIGEXTCLIE"), mark);
+        EXPECT_TRUE(printedAll(r, "message").empty());
+        EXPECT_EQ(callsTo(r, "Confirmar"), 1u);
+        for (const std::string& c : printedAll(r, "call"))
+            if (c.find(".Confirmar(") != std::string::npos) {
+                EXPECT_NE(c.find("\"IDLIGEXTCLIE\":\"" + std::string(mark) + "\""), std::string::npos) << c;
+            }
+        EXPECT_EQ(printed(r, "dbcPosLigExt.checked"), std::string(mark) == "S" ? "true" : "false");
+    }
+}
+
 } // namespace
 } // namespace vq::host
