@@ -23,6 +23,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+            e->accept(); // the editor's Esc, not a window shortcut's
+            return true;
+        }
         if (e->type() != QEvent::KeyPress || forwarding_ || resending_)
             return false;
         auto* key = static_cast<QKeyEvent*>(e);
@@ -33,6 +37,9 @@ protected:
         std::unique_ptr<QKeyEvent> replacement;
         QKeyEvent* pass = grid_.filterKey(key, replacement);
         if (!pass)
+            return true;
+        // The grid's Esc, not only the delegate's (which would close the editor and leave the row).
+        if (pass->key() == Qt::Key_Escape && grid_.escapeKey())
             return true;
         if (pass == key)
             return false;
@@ -268,8 +275,45 @@ bool DbGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) 
     return QTableView::edit(model_->index(ds->RecNo() - 1, index.column()), trigger, event);
 }
 
+// Esc as users of such grids expect it: an open cell editor holding typed text drops that text and
+// closes, the row keeping its state; otherwise the editor closes and the row's pending edit or insert is
+// cancelled (an appended row goes away). Esc reaching the grid itself while its editor is open (the focus
+// elsewhere) acts the same as in the editor.
+bool DbGrid::escapeWanted() const {
+    const ClientDataSet* ds = DataSet();
+    return EditorMode() || (ds && model_->active() && ds->editing());
+}
+
+// A window shortcut on Esc (a form's close or cancel button) would take the key before the grid sees it.
+bool DbGrid::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+        escapeWanted()) {
+        e->accept();
+        return true;
+    }
+    return ControlOf<QTableView>::event(e);
+}
+
+bool DbGrid::escapeKey() {
+    bool closed = false;
+    if (QWidget* editor = delegate_->currentEditor(); EditorMode() && editor) {
+        const bool typed = delegate_->editorChanged(*editor, currentIndex());
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        if (typed)
+            return true;
+        closed = true;
+    }
+    ClientDataSet* ds = DataSet();
+    if (!ds || !model_->active() || !ds->editing())
+        return closed;
+    guarded("grade", [&] { ds->Cancel(); });
+    return true;
+}
+
 bool DbGrid::gridKey(QKeyEvent* e) {
     ClientDataSet* ds = DataSet();
+    if (e->key() == Qt::Key_Escape && escapeKey())
+        return true;
     // A key that reaches the grid while its cell editor is open (the focus elsewhere) acts as it does in
     // the editor: Ctrl+Enter presses the edit button of the cell.
     if (EditorMode() && e->key() == Qt::Key_Return && (e->modifiers() & Qt::ControlModifier)) {
@@ -298,10 +342,6 @@ bool DbGrid::gridKey(QKeyEvent* e) {
             if (confirm("Excluir registro?"))
                 ds->Delete();
         });
-        return true;
-    }
-    if (e->key() == Qt::Key_Escape && ds->editing()) {
-        guarded("grade", [&] { ds->Cancel(); });
         return true;
     }
     // Ctrl+Enter presses the ellipsis of the current cell, as it does while the cell is being edited.

@@ -6,8 +6,9 @@
 // when it closes, or when the dataset asks before a post.
 //
 // Keys, as users of such grids expect: Insert inserts, Ctrl+Delete deletes after a confirmation, Down
-// on the last row appends, Esc cancels the row's pending edit. OnKeyDown/OnKeyPress see them first
-// (also while a cell editor is open) and may drop them.
+// on the last row appends, Esc cancels the row's pending edit or insert (a cell editor holding typed text
+// first only drops that text), whether the key reaches the grid or its open cell editor. OnKeyDown/
+// OnKeyPress see them first (also while a cell editor is open) and may drop them.
 
 #include "platform/gui/control.h"
 #include "platform/gui/dataset_model.h"
@@ -75,10 +76,13 @@ public:
     void modelReset(); // the header lost its sizes: apply the columns' widths again
     void commitEditor();
     void editorKeys(QWidget& editor);
+    bool escapeKey();          // Esc, from the grid or its cell editor; false when it does nothing here
+    bool escapeWanted() const; // an open cell editor or a row being edited: Esc is the grid's
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool event(QEvent* e) override;
     void handleKey(QKeyEvent* e) override;
 
 private:

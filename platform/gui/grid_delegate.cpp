@@ -88,6 +88,10 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
         line->setText(text);
 }
 
+bool GridDelegate::editorChanged(const QWidget& editor, const QModelIndex& index) const {
+    return editorText(&editor) != index.data(Qt::EditRole).toString();
+}
+
 void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
     if (!grid_.columnWritable(index.column()))
         return;

@@ -21,6 +21,8 @@ public:
                const QModelIndex& index) const override;
 
     QWidget* currentEditor() const { return editor_.data(); }
+    // The editor holds another text than the cell's field: the user typed in it.
+    bool editorChanged(const QWidget& editor, const QModelIndex& index) const;
 
 private:
     DbGrid& grid_;

@@ -7,7 +7,9 @@
 #include "platform/gui/db_grid.h"
 #include "platform/gui/db_navigator.h"
 #include "platform/gui/edit.h"
+#include "platform/gui/key_input.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <gtest/gtest.h>
 #include <set>
@@ -149,6 +151,38 @@ TEST(DbGrid, KeysInsertDeleteAppendAndCancelAsGridUsersExpect) {
     };
     QTest::keyClick(f.grid, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(f.cds.RecordCount(), 2);
+}
+
+TEST(DbGrid, EscDropsTypedTextThenTheRowAndTakesTheKeyFromAWindowShortcut) {
+    GridForm f;
+    ASSERT_TRUE(test::showActive(f));
+    int shortcuts = 0;
+    QAction closeForm(&f); // a form's close button on Esc
+    closeForm.setShortcut(QKeySequence(Qt::Key_Escape));
+    f.addAction(&closeForm);
+    QObject::connect(&closeForm, &QAction::triggered, [&] { ++shortcuts; });
+    const auto esc = [&f] { sendKey(*f.grid, *parseKeyName("Esc")); };
+    f.grid->SetFocus();
+    esc(); // nothing to drop: the window's shortcut has it
+    EXPECT_EQ(shortcuts, 1);
+
+    sendKey(*f.grid, *parseKeyName("Insert"));
+    typeText(*f.grid, "xy"); // opens the cell editor, then types into it
+    ASSERT_TRUE(f.grid->EditorMode());
+    esc();
+    EXPECT_FALSE(f.grid->EditorMode());
+    EXPECT_EQ(f.cds.State(), DataSetState::Insert) << "the first Esc only drops the typed text";
+    esc();
+    EXPECT_EQ(f.cds.State(), DataSetState::Browse);
+    EXPECT_EQ(f.grid->model()->rowCount(), 3) << "the appended row is gone";
+
+    // An editor opened and left untouched: one Esc drops the row.
+    sendKey(*f.grid, *parseKeyName("Insert"));
+    sendKey(*f.grid, *parseKeyName("F2"));
+    ASSERT_TRUE(f.grid->EditorMode());
+    esc();
+    EXPECT_EQ(f.cds.State(), DataSetState::Browse);
+    EXPECT_EQ(shortcuts, 1);
 }
 
 TEST(DbGrid, OwnerDrawingReadsTheRowBeingPaintedAndEllipsisReachesTheForm) {

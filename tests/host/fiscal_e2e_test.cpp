@@ -168,6 +168,25 @@ TEST_F(FiscalScript, InvoiceTextsAreCheckedLookedUpAndNumberedBySave) {
     EXPECT_EQ(rs.value(1, "IDENTRSAIDMENS").toString(), "A");
 }
 
+TEST_F(FiscalScript, EscDropsAnInvoiceTextRowInsertedWhileTheCustomerIsEdited) {
+    const DriverResult r =
+        open("click mnuDadAdic\nprint cdsMensCliente.recordCount\nclick sbtAlterar\nprint calls\n"
+             "key dbgMensCliente Insert\ncell dbgMensCliente 0 DSMENSCLIENTE\ntype dbgMensCliente x\n"
+             "key dbgMensCliente Esc\nprint cdsMensCliente.state\nkey dbgMensCliente Esc\n"
+             "print cdsMensCliente.state cdsMensCliente.recordCount cdsCliente.state\n"
+             "key dbgMensCliente Insert\nkey dbgMensCliente Esc\nprint cdsMensCliente.state\n"
+             "click sbtConfirmar\nprint calls messages\n");
+    const Lines states = prefixed(r, "cdsMensCliente.state=");
+    EXPECT_EQ(states, (Lines{"3", "1", "1"})) << "the typed text goes first, then the row";
+    const Lines counts = prefixed(r, "cdsMensCliente.recordCount=");
+    ASSERT_EQ(counts.size(), 2u);
+    EXPECT_EQ(counts[0], counts[1]);
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "2") << "the customer stays in edit";
+    EXPECT_TRUE(prefixed(r, "message=").empty());
+    for (const std::string& call : callsOf(r))
+        EXPECT_EQ(call.find("dspMensCliente"), std::string::npos) << "no text row to send: " << call;
+}
+
 TEST_F(FiscalScript, ANewCustomerWithoutNumberTakesNoInvoiceText) {
     const DriverResult r =
         open("click sbtIncluir\nclick mnuDadAdic\nkey dbgMensCliente Insert\n"
