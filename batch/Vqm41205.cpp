@@ -3,7 +3,7 @@
 #include "batch/batch_call.h"
 #include "batch/batch_texts.h"
 #include "customer/Vqm41200.h"
-#include "customer/coded_display_rule.h"
+#include "customer/retention_codes.h"
 #include "framework/services/btn_pesquisa.h"
 #include "framework/services/consiste_messages.h"
 #include "framework/services/host_catalogue.h"
@@ -42,16 +42,6 @@ constexpr gui::ControlSpec kLayout[] = {
 };
 // clang-format on
 
-constexpr customer::CodedValue kYesNo[] = {{"S", "S"}, {"N", "N"}};
-
-// The flags show the form's texts of "S" and "N".
-void showYesNo(TfrmCadRetECF& form, ClientDataSet& ds) {
-    for (const char* field : {"IDORGPUB", "IDIRPJ", "IDCSLL"})
-        customer::applyCodedRule(ds.FieldByName(field),
-                                 {.field = field, .values = kYesNo, .messageKeys = true},
-                                 [&form](std::string_view key) { return Msg(form, key); });
-}
-
 TBtnPesquisa* searchButton(gui::FormBase& form, const char* group, const char* name) {
     auto* button = new TBtnPesquisa(form.component<gui::GroupBox>(group), name); // owned by its group
     gui::gridOf(*form.component<gui::GroupBox>(group)).addWidget(button, 0, 1);
@@ -83,7 +73,8 @@ TfrmCadRetECF::TfrmCadRetECF(QWidget* parent) : TfrmRotiGeral("TfrmCadRetECF", p
     gui::buildForm(*this, kLayout);
     btpIRPJ = searchButton(*this, "grbIRPJ", "btpIRPJ");
     btpCSLL = searchButton(*this, "grbCSLL", "btpCSLL");
-    showYesNo(*this, cdsRetECF);
+    // The flags show the form's texts of "S" and "N".
+    customer::installRetentionFlagRules(cdsRetECF, [this](std::string_view key) { return Msg(*this, key); });
     cdsClientesECF.FieldByName("NRINSJURCLIE").OnGetText = [](Field& sender, std::string& text, bool) {
         const std::string mask = Consiste::PictPess(sender.DataSet().FieldByName("IDTPIJURCLIE").AsString());
         text = mask.empty() ? sender.AsString() : formatMaskText(mask, sender.AsString());
@@ -102,13 +93,16 @@ TfrmCadRetECF::TfrmCadRetECF(QWidget* parent) : TfrmRotiGeral("TfrmCadRetECF", p
             btpClienteClick();
     };
     btpCliente->OnClick = [this] { btpClienteClick(); };
+    std::vector<LookupColumn> columns;
+    for (const customer::RetentionColumn& c : customer::retentionLookupColumns())
+        columns.push_back({std::string(c.field), std::string(c.title)});
     for (const Retention& r : {irpj(), csll()}) {
         TBtnPesquisa* button = r.code == medIRPJ ? btpIRPJ : btpCSLL;
         button->Title = Msg(*this, "RET");
         button->EmptyText = Msg(*this, "RET_N");
         button->SetListSource(cdsRetECF);
-        button->Columns = {{"CDRETECF", "Código"}, {"DSRETECF", "Descrição"}};
-        button->KeyField = "CDRETECF";
+        button->Columns = columns;
+        button->KeyField = std::string(customer::kRetentionKeyField);
         button->OnAfterPesq = [this, r] { afterSearch(r); };
         r.code->OnChange = [r] { r.name->Clear(); };
     }
@@ -150,9 +144,10 @@ void TfrmCadRetECF::btpClienteClick() {
 }
 
 void TfrmCadRetECF::afterSearch(const Retention& r) {
-    r.code->SetText(btpIRPJ == nullptr ? "" : cdsRetECF.FieldByName("CDRETECF").AsString());
-    r.name->SetText(cdsRetECF.FieldByName("DSRETECF").AsString());
-    *r.sequential = static_cast<int>(cdsRetECF.FieldByName("NRSEQUENCIAL").AsInteger());
+    const customer::RetentionCode chosen = customer::currentRetention(cdsRetECF);
+    r.code->SetText(chosen.code); // clears the name display (OnChange)
+    r.name->SetText(chosen.description);
+    *r.sequential = static_cast<int>(chosen.sequential);
 }
 
 void TfrmCadRetECF::valida(const Retention& r) {
@@ -163,13 +158,15 @@ void TfrmCadRetECF::valida(const Retention& r) {
         return;
     }
     // The code's kind is not compared with the row's IRPJ / CSLL flags.
-    if (!cdsRetECF.Locate("CDRETECF", Variant(code), {.CaseInsensitive = true})) {
+    const auto found = customer::findRetention(cdsRetECF, code);
+    if (!found) {
         if (r.code->CanFocus())
             r.code->SetFocus();
         Consiste::MensErro(formatMsg(Msg(*this, "CODRET_N"), {r.kind}));
+        return; // not reached: MensErro ends the command
     }
-    *r.sequential = static_cast<int>(cdsRetECF.FieldByName("NRSEQUENCIAL").AsInteger());
-    r.name->SetText(cdsRetECF.FieldByName("DSRETECF").AsString());
+    *r.sequential = static_cast<int>(found->sequential);
+    r.name->SetText(found->description);
 }
 
 void TfrmCadRetECF::validaIRPJ() {

@@ -167,5 +167,32 @@ TEST_F(BatchE2E, GroupCodeKeepsItsTenCharactersAndAFailingCustomerLeavesEveryone
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM CLIENTE WHERE CDGRUPCLIE = '0000000005'"), before);
 }
 
+TEST_F(BatchE2E, RetentionSearchListsTheCodesAndAChoiceTakesItsSequential) {
+    // The search lists code and description; a choice fills the code, its name and its sequential.
+    const DriverResult r =
+        run("click pmnCadAutECF\nform TfrmCadRetECF\npick 6190\nclick btpIRPJ\n"
+            "print lookup medIRPJ.text edtNmIRPJ.text\nfocus medCSLL\nset medCSLL 1708\nfocus medIRPJ\n"
+            "print edtNmCSLL.text messages\nanswer yes\nclick sbtConfirma\nprint calls messages\nclose "
+            "TfrmCadRetECF\n");
+    EXPECT_EQ(printedAll(r, "lookup.caption"), (std::vector<std::string>{"Retenções"}));
+    EXPECT_EQ(printedAll(r, "lookup.columns"), (std::vector<std::string>{"Código|Descrição"}));
+    const std::vector<std::string> rows = printedAll(r, "lookup.row");
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows.front(), "1708|Remuneração de serviços profissionais prestados por pessoa jurídica");
+    EXPECT_EQ(printedAll(r, "medIRPJ.text"), (std::vector<std::string>{"6190"}));
+    EXPECT_EQ(printedAll(r, "edtNmIRPJ.text"),
+              (std::vector<std::string>{"Órgãos públicos: prestação de serviços em geral"}));
+    EXPECT_EQ(
+        printedAll(r, "edtNmCSLL.text"),
+        (std::vector<std::string>{"Remuneração de serviços profissionais prestados por pessoa jurídica"}));
+    EXPECT_EQ(
+        printedAll(r, "message"),
+        (std::vector<std::string>{"confirm: Confirma cadastramento automático para as retenções e clientes "
+                                  "selecionados?",
+                                  "info: Cadastramento automático realizado com sucesso."}));
+    EXPECT_EQ(calls(r), (std::vector<std::string>{"Vqm41200.rdmClientes.getRetECF([])",
+                                                  "Vqm41200.rdmClientes.setCadAuto([\"T\",4,1])"}));
+}
+
 } // namespace
 } // namespace vq::host
