@@ -1,7 +1,7 @@
 // The commercial classification lookups through the driver, over the embedded server and its seeded
 // database: typed codes and their stored forms, unknown codes, list choices and the names shown.
 
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,28 +15,14 @@ const auto printed = e2e::printedLast;
 
 using Lines = std::vector<std::string>;
 
-class ClassificationLookups : public ::testing::Test {
+class ClassificationLookups : public e2e::DriverSuite<ClassificationLookups> {
 protected:
-    static void SetUpTestSuite() {
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        driver_ = std::make_unique<Driver>(std::move(o));
-    }
-    static void TearDownTestSuite() { driver_.reset(); }
-
     // Each test edits the first customer and leaves the form closed, its edits discarded.
     void SetUp() override {
         run("settings module=16 date=2026-12-07\ncall IniProc null\nform TfrmFilCliente\n"
             "click sbtConfirma\nform TfrmCliente\nclick sbtAlterar\nprint calls messages\n");
     }
     void TearDown() override { run("answer yes\nclose TfrmCliente\nprint calls messages\n"); }
-
-    DriverResult run(std::string_view script) {
-        DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << "line " << r.line << ": " << r.error;
-        return r;
-    }
-    static inline std::unique_ptr<Driver> driver_;
 };
 
 TEST_F(ClassificationLookups, TypedCodesAreStoredInTheirWidthAndUnknownOnesRefused) {

@@ -3,7 +3,7 @@
 
 #include "host/driver.h"
 #include "platform/db/connection.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <QDir>
 #include <algorithm>
@@ -31,25 +31,19 @@ long countOf(const std::vector<std::string>& calls, std::string_view text) {
                                  [&](const std::string& c) { return c.find(text) != std::string::npos; });
 }
 
-constexpr const char* kOpen = "call IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n";
-constexpr const char* kClose = "close TfrmCliente\n";
+using e2e::kClose;
+using e2e::kOpen;
 
-class ContactE2E : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        path_ = QDir::tempPath().toStdString() + "/vq_contacts_" + std::to_string(::getpid()) + ".db";
-        std::remove(path_.c_str());
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        o.seedCustomers = 4;
-        o.defaultDatabaseUrl = "sqlite:" + path_;
+class ContactE2E : public e2e::DriverSuite<ContactE2E> {
+public: // read by the suite's set-up
+    static constexpr const char* kDatabaseFile = "vq_contacts";
+    static DriverOptions options() {
+        DriverOptions o = e2e::moduleOptions(4);
         o.settings = {{"module", "9"}, {"operator", "OPER02"}, {"operator_name", "João Pereira"}};
-        driver_ = std::make_unique<Driver>(std::move(o));
+        return o;
     }
-    static void TearDownTestSuite() {
-        driver_.reset();
-        std::remove(path_.c_str());
-    }
+
+protected:
     // The first customer with two contacts of the test's own: "01" receives type "001", "02" nothing.
     void SetUp() override {
         driver_->run("settings module=9\nprint messages calls\n");
@@ -64,17 +58,9 @@ protected:
         exec("INSERT INTO CORINTECLI (CDCLIENTE, CDINTECLIE, CDTIPOCORR) VALUES (:C, '01', '001')");
         run("print messages calls\n");
     }
+    // Scripts that may stop on a refusal; ok() expects them to end well.
     DriverResult run(const std::string& script) { return driver_->run(script); }
-    DriverResult ok(const std::string& script) {
-        DriverResult r = run(script);
-        EXPECT_EQ(r.exitCode, 0) << describe(r);
-        return r;
-    }
-    db::Connection& db() {
-        if (!db_)
-            db_ = std::make_unique<db::Connection>("sqlite:" + path_);
-        return *db_;
-    }
+    DriverResult ok(const std::string& script) { return DriverSuite::run(script); }
     void exec(const std::string& sql) { db().execute(sql, {{"C", Variant(code_)}}); }
     std::int64_t count(const std::string& where) {
         return db()
@@ -87,9 +73,6 @@ protected:
     }
     std::string quoted(const std::string& s) { return "\"" + s + "\""; }
 
-    static inline std::unique_ptr<Driver> driver_;
-    static inline std::string path_;
-    std::unique_ptr<db::Connection> db_;
     std::string code_;
 };
 

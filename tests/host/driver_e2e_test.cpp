@@ -9,7 +9,7 @@
 #include "platform/gui/form_base.h"
 #include "platform/gui/form_registry.h"
 #include "platform/gui/seams.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <QTcpSocket>
 #include <algorithm>
@@ -46,9 +46,7 @@ int liveForms(std::string_view className) {
 }
 
 DriverOptions options() {
-    DriverOptions o;
-    o.moduleDir = VQ_HOST_MODULE_DIR;
-    return o;
+    return e2e::moduleOptions();
 }
 
 TEST(HostSession, EmbeddedServerStartsAndStopsCleanly) {
@@ -92,16 +90,13 @@ TEST(HostSession, MissingModuleNamesThePathTried) {
     }
 }
 
-class DriverModule : public ::testing::Test {
+class DriverModule : public e2e::DriverSuite<DriverModule> {
+public: // read by the suite's set-up
+    static DriverOptions options() { return e2e::moduleOptions(8); }
+
 protected:
-    static void SetUpTestSuite() {
-        DriverOptions o = options();
-        o.seedCustomers = 8;
-        driver_ = std::make_unique<Driver>(std::move(o));
-    }
-    static void TearDownTestSuite() { driver_.reset(); }
+    // Scripts here may fail on purpose.
     DriverResult run(std::string_view script) { return driver_->run(script); }
-    static inline std::unique_ptr<Driver> driver_;
 };
 
 TEST_F(DriverModule, IniProcNullOpensTheCustomerFormThroughTheFilter) {

@@ -2,7 +2,7 @@
 // edits, the names, the billing company, the CNAE and the value key filter, with the remote calls made.
 
 #include "host/driver.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -24,15 +24,11 @@ std::vector<std::string> identityCalls(const DriverResult& r) {
     return calls;
 }
 
-class Identity : public ::testing::Test {
+class Identity : public e2e::DriverSuite<Identity> {
+public: // read by the suite's set-up
+    static DriverOptions options() { return e2e::moduleOptions(6); }
+
 protected:
-    static void SetUpTestSuite() {
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        o.seedCustomers = 6;
-        driver_ = std::make_unique<Driver>(std::move(o));
-    }
-    static void TearDownTestSuite() { driver_.reset(); }
     void SetUp() override {
         const DriverResult r = run(R"(
             settings module=0
@@ -45,12 +41,6 @@ protected:
         ASSERT_EQ(r.exitCode, 0) << r.error;
     }
     void TearDown() override { run("close TfrmCliente\n"); }
-    DriverResult run(std::string_view script) {
-        DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << "line " << r.line << ": " << r.error;
-        return r;
-    }
-    static inline std::unique_ptr<Driver> driver_;
 };
 
 TEST_F(Identity, IndividualInsertLooksTheCodeUpTwiceAndNamesTheCompanyAfterTheTradeName) {

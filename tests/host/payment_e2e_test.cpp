@@ -3,7 +3,7 @@
 // 60/50.
 
 #include "host/driver.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -16,15 +16,8 @@ using namespace e2e;
 
 using Lines = std::vector<std::string>;
 
-class PaymentPage : public ::testing::Test {
+class PaymentPage : public DriverSuite<PaymentPage> {
 protected:
-    static void SetUpTestSuite() {
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        driver_ = std::make_unique<Driver>(std::move(o));
-    }
-    static void TearDownTestSuite() { driver_.reset(); }
-
     // Each test opens the form on every customer and leaves it closed, its edits discarded.
     void SetUp() override {
         const DriverResult r =
@@ -33,13 +26,6 @@ protected:
         ASSERT_EQ(printed(r, "cdsCliente.CDCLIENTE"), "F00702210226");
     }
     void TearDown() override { run("answer yes\nclose TfrmCliente\nprint calls messages\n"); }
-
-    DriverResult run(std::string_view script) {
-        DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << "line " << r.line << ": " << r.error;
-        return r;
-    }
-    static inline std::unique_ptr<Driver> driver_;
 };
 
 constexpr const char* kTerms = "Vqm41200.rdmClientes.GetPrazoPgtoClie([\"F00702210226\"])";
@@ -227,21 +213,7 @@ TEST_F(PaymentPage, ValidityDaysAndPaymentModality) {
 }
 
 // Saves change the database: a session of their own.
-class PaymentSave : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        driver_ = std::make_unique<Driver>(std::move(o));
-    }
-    static void TearDownTestSuite() { driver_.reset(); }
-    DriverResult run(std::string_view script) {
-        DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << "line " << r.line << ": " << r.error;
-        return r;
-    }
-    static inline std::unique_ptr<Driver> driver_;
-};
+class PaymentSave : public DriverSuite<PaymentSave> {};
 
 std::ptrdiff_t indexOf(const Lines& lines, std::string_view part) {
     const auto it = std::ranges::find_if(lines, [&](const std::string& l) { return l.find(part) != l.npos; });

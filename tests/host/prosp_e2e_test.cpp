@@ -5,7 +5,7 @@
 #include "host/driver.h"
 #include "platform/data/date_time.h"
 #include "platform/db/connection.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -22,40 +22,24 @@ using e2e::linesStarting;
 using e2e::printed;
 using e2e::printedLast;
 
-constexpr const char* kOpen = "call IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n";
+using e2e::kOpen;
 // A valid CNPJ for the new customer; its code is "J" and the number.
 constexpr const char* kCnpj = "11222333000181";
 constexpr const char* kCustomer = "J11222333000181";
 
-class ProspectE2E : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        path_ = QDir::tempPath().toStdString() + "/vq_prosp_e2e_" + std::to_string(::getpid()) + ".db";
-        std::remove(path_.c_str());
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        o.seedCustomers = 4;
-        o.defaultDatabaseUrl = "sqlite:" + path_;
+class ProspectE2E : public e2e::DriverSuite<ProspectE2E> {
+public: // read by the suite's set-up
+    static constexpr const char* kDatabaseFile = "vq_prosp_e2e";
+    static DriverOptions options() {
+        DriverOptions o = e2e::moduleOptions(4);
         o.settings = {{"module", "16"}, {"operator", "OPER01"}};
-        driver_ = std::make_unique<Driver>(std::move(o));
+        return o;
     }
-    static void TearDownTestSuite() {
-        driver_.reset();
-        std::remove(path_.c_str());
-    }
+
+protected:
     void SetUp() override { driver_->run("settings module=16\nprint messages calls\n"); }
     void TearDown() override { driver_->run("answer yes\nclose TfrmCliente\n"); }
 
-    DriverResult run(const std::string& script) {
-        DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << describe(r);
-        return r;
-    }
-    db::Connection& db() {
-        if (!db_)
-            db_ = std::make_unique<db::Connection>("sqlite:" + path_);
-        return *db_;
-    }
     void exec(const std::string& sql, const db::Params& params = {}) { db().execute(sql, params); }
     std::int64_t count(const std::string& sql) { return db().query(sql).rows().at(0).at(0).toInt(); }
     std::string value(const std::string& sql) {
@@ -122,10 +106,6 @@ protected:
                 out.push_back(c);
         return out;
     }
-
-    static inline std::unique_ptr<Driver> driver_;
-    static inline std::string path_;
-    std::unique_ptr<db::Connection> db_;
 };
 
 TEST_F(ProspectE2E, TheOfferCopiesTheChosenProspectOrNothing) {

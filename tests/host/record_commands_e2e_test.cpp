@@ -3,7 +3,7 @@
 
 #include "host/driver.h"
 #include "platform/db/connection.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <QDir>
 #include <algorithm>
@@ -24,38 +24,28 @@ long callAt(const std::vector<std::string>& calls, std::string_view text) {
     return it == calls.end() ? -1 : it - calls.begin();
 }
 
-constexpr const char* kOpen = "call IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n";
-constexpr const char* kClose = "close TfrmCliente\n";
+using e2e::kClose;
+using e2e::kOpen;
 
-class RecordCommands : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        path_ = QDir::tempPath().toStdString() + "/vq_record_commands_" + std::to_string(::getpid()) + ".db";
-        std::remove(path_.c_str());
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        o.seedCustomers = 6;
-        o.defaultDatabaseUrl = "sqlite:" + path_;
+class RecordCommands : public e2e::DriverSuite<RecordCommands> {
+public: // read by the suite's set-up
+    static constexpr const char* kDatabaseFile = "vq_record_commands";
+    static DriverOptions options() {
+        DriverOptions o = e2e::moduleOptions(6);
         o.settings = {{"module", "9"}};
-        driver_ = std::make_unique<Driver>(std::move(o));
+        return o;
     }
-    static void TearDownTestSuite() {
-        driver_.reset();
-        std::remove(path_.c_str());
-    }
+
+protected:
     // Messages and calls are reported since their last print: a test sees only its own.
     void SetUp() override { driver_->run("print messages calls\n"); }
+    // Scripts that may stop on a refusal.
     DriverResult run(const std::string& script) { return driver_->run(script); }
     // The open form's first customer, as the grid shows it first.
     std::string firstCustomer() {
         const DriverResult r = run(std::string(kOpen) + "print cdsCliente.CDCLIENTE\n" + kClose);
         EXPECT_EQ(r.exitCode, 0) << describe(r);
         return printed(r, "cdsCliente.CDCLIENTE");
-    }
-    db::Connection& db() {
-        if (!db_)
-            db_ = std::make_unique<db::Connection>("sqlite:" + path_);
-        return *db_;
     }
     void exec(const std::string& sql, const db::Params& params = {}) { db().execute(sql, params); }
     std::int64_t count(const std::string& sql, const std::string& code) {
@@ -64,10 +54,6 @@ protected:
     Variant valueOf(const std::string& sql, const std::string& code, const char* column) {
         return db().query(sql, {{"C", Variant(code)}}).value(0, column);
     }
-
-    static inline std::unique_ptr<Driver> driver_;
-    static inline std::string path_;
-    std::unique_ptr<db::Connection> db_;
 };
 
 TEST_F(RecordCommands, ANewCustomerIsSavedBeforeItsAddressAndTheTermsAreClearedAfterThePosts) {

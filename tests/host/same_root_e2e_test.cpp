@@ -4,7 +4,7 @@
 
 #include "host/driver.h"
 #include "platform/db/connection.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <QDir>
 #include <cstdio>
@@ -17,8 +17,6 @@ namespace {
 
 using namespace e2e;
 
-constexpr const char* kOpen = "call IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n";
-
 // The registration calls of a new customer and the notice's, in order.
 std::vector<std::string> registrationCalls(const DriverResult& r) {
     std::vector<std::string> calls;
@@ -29,22 +27,19 @@ std::vector<std::string> registrationCalls(const DriverResult& r) {
     return calls;
 }
 
-class SameRootE2E : public ::testing::Test {
+class SameRootE2E : public DriverSuite<SameRootE2E> {
+public: // read by the suite's set-up
+    static constexpr const char* kDatabaseFile = "vq_same_root";
+    static DriverOptions options() { return moduleOptions(4); }
+
 protected:
     static void SetUpTestSuite() {
-        path_ = QDir::tempPath().toStdString() + "/vq_same_root_" + std::to_string(::getpid()) + ".db";
-        std::remove(path_.c_str());
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        o.seedCustomers = 4;
-        o.defaultDatabaseUrl = "sqlite:" + path_;
-        driver_ = std::make_unique<Driver>(std::move(o));
+        DriverSuite::SetUpTestSuite();
         const DriverResult r =
             driver_->run("settings module=0\nprint calls\n" + std::string(kOpen) + "close TfrmCliente\n");
         ASSERT_EQ(r.exitCode, 0) << describe(r);
-        db::Connection db("sqlite:" + path_);
-        town_ = db.query("SELECT NMMUNICIPIO FROM MUNICIPIO WHERE CDPAIS = '0055' AND SGESTADO = 'SP' AND "
-                         "CDMUNICIPIO = '0001'")
+        town_ = db().query("SELECT NMMUNICIPIO FROM MUNICIPIO WHERE CDPAIS = '0055' AND SGESTADO = 'SP' AND "
+                           "CDMUNICIPIO = '0001'")
                     .value(0, "NMMUNICIPIO")
                     .toString();
         // Two branches of a numeric root, a person whose CPF starts alike, two of an alphanumeric root.
@@ -53,32 +48,21 @@ protected:
                                          {"F11222333444", "Pessoa Com Raiz Igual"},
                                          {"J12ABC34501DE35", "Matriz Alfa Ltda"},
                                          {"J12ABC34502AB30", "Filial Alfa Ltda"}})
-            db.execute(
+            db().execute(
                 "INSERT INTO CLIENTE (CDCLIENTE, IDTPIJURINFO, NRINSJURINFO, IDTPIJURCLIE, NRINSJURCLIE, "
                 "NMRAZSOCCLIE, IDCLIEATIV) VALUES (:C, :K, :N, :K, :N, :R, 'S')",
                 {{"C", code}, {"K", std::string(code, 1)}, {"N", std::string(code).substr(1)}, {"R", name}});
-        db.execute("INSERT INTO ENDECLIE (CDCLIENTE, IDTPENDECLIE, CDPAIS, SGESTADO, CDMUNICIPIO) VALUES "
-                   "('J11222333000181', 'P', '0055', 'SP', '0001')");
-    }
-    static void TearDownTestSuite() {
-        driver_.reset();
-        std::remove(path_.c_str());
+        db().execute("INSERT INTO ENDECLIE (CDCLIENTE, IDTPENDECLIE, CDPAIS, SGESTADO, CDMUNICIPIO) VALUES "
+                     "('J11222333000181', 'P', '0055', 'SP', '0001')");
     }
     void SetUp() override { run(std::string(kOpen) + "print calls messages\n"); }
     void TearDown() override { run("close TfrmCliente\n"); }
-    DriverResult run(const std::string& script) {
-        DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << describe(r);
-        return r;
-    }
     // A new customer with `number` typed in its code edit, then the focus moved on.
     DriverResult typeNumber(const std::string& number) {
         return run("click sbtIncluir\nfocus dbeInscricao\ntype dbeInscricao " + number +
                    "\nfocus dbeNmFantasia\nprint calls messages lblMesmaRaiz.visible lblMesmaRaiz.caption\n");
     }
 
-    static inline std::unique_ptr<Driver> driver_;
-    static inline std::string path_;
     static inline std::string town_;
 };
 

@@ -1,7 +1,6 @@
 // The address lookups and the secondary-address deletion on SQLite and PostgreSQL: the geography texts
 // the forms run, and ExcluirEndereco through the running server.
 
-#include "platform/db/tadoib_query.h"
 #include "services/geography_queries.h"
 #include "tests/server/seeded_server.h"
 
@@ -14,16 +13,10 @@ class AddressMethodsTest : public SeededServerTest {
 protected:
     // The rows of a geography text with its parameters, as "key=name" lines.
     std::vector<std::string> lookUp(const geo::QueryText& text, const db::Params& params) {
-        TADOIBQuery q(&server_->db(), std::string(text.name));
-        q.setSql(std::string(text.sql));
-        for (const auto& [name, value] : params)
-            q.ParamByName(name) = value;
-        q.Open();
-        std::vector<std::string> out;
-        for (q.First(); !q.Eof(); q.Next())
-            out.push_back(q.FieldByName(q.Fields().at(0).name).AsString() + "=" +
-                          q.FieldByName(q.Fields().at(1).name).AsString());
-        return out;
+        return queryRows(text.name, text.sql, params, [](TADOIBQuery& q) {
+            return q.FieldByName(q.Fields().at(0).name).AsString() + "=" +
+                   q.FieldByName(q.Fields().at(1).name).AsString();
+        });
     }
     std::int64_t addresses(const std::string& customer, const std::string& kind) {
         return count("SELECT COUNT(*) FROM ENDECLIE WHERE CDCLIENTE = :C AND IDTPENDECLIE = :K",

@@ -1,7 +1,6 @@
 // The shared region choice sources on SQLite and PostgreSQL: list parameters in the picker's form, the
 // "all" switches, and keys that keep countries apart.
 
-#include "platform/db/tadoib_query.h"
 #include "services/region_queries.h"
 #include "tests/server/seeded_server.h"
 
@@ -14,15 +13,8 @@ class RegionQueriesTest : public SeededServerTest {
 protected:
     // The key column of every row the text gives with these parameters.
     std::vector<std::string> keys(const region::QueryText& text, const db::Params& params) {
-        TADOIBQuery q(&server_->db(), std::string(text.name));
-        q.setSql(std::string(text.sql));
-        for (const auto& [name, value] : params)
-            q.ParamByName(name) = value;
-        q.Open();
-        std::vector<std::string> out;
-        for (q.First(); !q.Eof(); q.Next())
-            out.push_back(q.FieldByName(text.keyField).AsString());
-        return out;
+        return queryRows(text.name, text.sql, params,
+                         [&text](TADOIBQuery& q) { return q.FieldByName(text.keyField).AsString(); });
     }
     const Variant none{std::string()};
     const Variant all{std::string("T")};

@@ -67,6 +67,20 @@ DataPacket SeededServerTest::rows(std::string_view method, VariantArray args) {
     return answer.asPacket();
 }
 
+std::vector<std::string> SeededServerTest::queryRows(std::string_view name, std::string_view sql,
+                                                     const db::Params& params,
+                                                     const std::function<std::string(TADOIBQuery&)>& row) {
+    TADOIBQuery q(&server_->db(), std::string(name));
+    q.setSql(std::string(sql));
+    for (const auto& [param, value] : params)
+        q.ParamByName(param) = value;
+    q.Open();
+    std::vector<std::string> out;
+    for (q.First(); !q.Eof(); q.Next())
+        out.push_back(row(q));
+    return out;
+}
+
 Variant fieldOf(const DataPacket& packet, std::size_t row, std::string_view field) {
     const int i = packet.fieldIndex(field);
     if (i < 0)

@@ -4,12 +4,15 @@
 // stopSeededServers() (call it from TearDownTestSuite).
 
 #include "platform/db/connection.h"
+#include "platform/db/tadoib_query.h"
 #include "platform/net/net_connection.h"
 #include "server/core/app_server.h"
 #include "tests/server/server_fixture.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vq::test {
 
@@ -48,6 +51,10 @@ protected:
     std::int64_t count(const std::string& sql, const db::Params& params = {}) {
         return server_->count(sql, params);
     }
+    // Opens `sql` on the seeded database as a form's query component does, with these parameters, and
+    // gives each row as `row` writes it.
+    std::vector<std::string> queryRows(std::string_view name, std::string_view sql, const db::Params& params,
+                                       const std::function<std::string(TADOIBQuery&)>& row);
 
     SeededServer* server_ = nullptr;
     net::TNetConnection conn_;
