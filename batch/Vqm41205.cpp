@@ -93,9 +93,7 @@ TfrmCadRetECF::TfrmCadRetECF(QWidget* parent) : TfrmRotiGeral("TfrmCadRetECF", p
             btpClienteClick();
     };
     btpCliente->OnClick = [this] { btpClienteClick(); };
-    std::vector<LookupColumn> columns;
-    for (const customer::RetentionColumn& c : customer::retentionLookupColumns())
-        columns.push_back({std::string(c.field), std::string(c.title)});
+    const std::vector<LookupColumn> columns = customer::retentionLookupColumnsAs<LookupColumn>();
     for (const Retention& r : {irpj(), csll()}) {
         TBtnPesquisa* button = r.code == medIRPJ ? btpIRPJ : btpCSLL;
         button->Title = Msg(*this, "RET");

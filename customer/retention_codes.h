@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq::customer {
 
@@ -21,6 +22,13 @@ struct RetentionColumn {
 };
 // The lookup's columns over cdsRetECF: code and description.
 std::span<const RetentionColumn> retentionLookupColumns();
+// The same columns in the shape a lookup button takes (a {field, title} aggregate of strings).
+template <class Column> std::vector<Column> retentionLookupColumnsAs() {
+    std::vector<Column> columns;
+    for (const RetentionColumn& c : retentionLookupColumns())
+        columns.push_back({std::string(c.field), std::string(c.title)});
+    return columns;
+}
 
 // IDORGPUB, IDIRPJ and IDCSLL show the message text of the key equal to their value ("S" "Sim", "N"
 // "Não"); any other value shows nothing.

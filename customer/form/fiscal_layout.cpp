@@ -93,9 +93,7 @@ void TfrmCliente::buildFiscal() {
     f.dbcDigiCST->SetItems(customer::codedItemTexts(customer::cstFirstDigitRule(), msg));
 
     ClientDataSet& retentions = data_->dataSet("cdsRetECF");
-    std::vector<LookupColumn> columns;
-    for (const customer::RetentionColumn& c : customer::retentionLookupColumns())
-        columns.push_back({std::string(c.field), std::string(c.title)});
+    const std::vector<LookupColumn> columns = customer::retentionLookupColumnsAs<LookupColumn>();
     for (TBtnPesquisa* button : {f.btpCodRecIRPJ, f.btpCodRecCSLL}) {
         button->SetListSource(retentions);
         button->Columns = columns;

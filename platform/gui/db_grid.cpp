@@ -275,10 +275,6 @@ bool DbGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) 
     return QTableView::edit(model_->index(ds->RecNo() - 1, index.column()), trigger, event);
 }
 
-// Esc as users of such grids expect it: an open cell editor holding typed text drops that text and
-// closes, the row keeping its state; otherwise the editor closes and the row's pending edit or insert is
-// cancelled (an appended row goes away). Esc reaching the grid itself while its editor is open (the focus
-// elsewhere) acts the same as in the editor.
 bool DbGrid::escapeWanted() const {
     const ClientDataSet* ds = DataSet();
     return EditorMode() || (ds && model_->active() && ds->editing());
@@ -294,6 +290,10 @@ bool DbGrid::event(QEvent* e) {
     return ControlOf<QTableView>::event(e);
 }
 
+// Esc as users of such grids expect it: an open cell editor holding typed text drops that text and
+// closes, the row keeping its state; otherwise the editor closes and the row's pending edit or insert is
+// cancelled (an appended row goes away). Esc reaching the grid itself while its editor is open (the focus
+// elsewhere) acts the same as in the editor.
 bool DbGrid::escapeKey() {
     bool closed = false;
     if (QWidget* editor = delegate_->currentEditor(); EditorMode() && editor) {
