@@ -187,6 +187,52 @@ TEST_F(FiscalScript, EscDropsAnInvoiceTextRowInsertedWhileTheCustomerIsEdited) {
         EXPECT_EQ(call.find("dspMensCliente"), std::string::npos) << "no text row to send: " << call;
 }
 
+TEST_F(FiscalScript, ARefusedAdditionalDataReadKeepsWhatTheClerkTyped) {
+    // The server refuses the page's read while its text table is away; nothing the clerk typed is dropped
+    // with the emptied lists, and the confirm saves it all once the server answers again.
+    const auto textTable = [](bool away) {
+        db::Connection db(databaseUrl_);
+        db.execute(away ? "ALTER TABLE MENSCLIENTE RENAME TO MENSCLIENTE_X"
+                        : "ALTER TABLE MENSCLIENTE_X RENAME TO MENSCLIENTE");
+    };
+    run("call IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\nclick sbtAlterar\n"
+        "focus dbeNmFantasia\nset dbeNmFantasia \"Nome Novo\"\nfocus dbeNmRazaoSoc\nprint calls\n");
+    textTable(true);
+    DriverResult r = run("click mnuDadAdic\nprint calls messages cdsCliente.state cdsCliente.NMFANTCLIE\n");
+    textTable(false);
+    ASSERT_EQ(prefixed(r, "message=").size(), 1u);
+    EXPECT_NE(prefixed(r, "message=").front().find("MENSCLIENTE"), std::string::npos) << "the server's text";
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "2");
+    EXPECT_EQ(printed(r, "cdsCliente.NMFANTCLIE"), "Nome Novo");
+
+    // A text being typed is not replaced: the page's read is not even asked for while it is pending.
+    run("click mnuDadosFiscais\nclick mnuDadAdic\nkey dbgMensCliente Insert\n"
+        "cell dbgMensCliente 0 DSMENSCLIENTE Novo\ncell dbgMensCliente 0 IDENTRSAIDMENS Ambos\nprint "
+        "calls\n");
+    textTable(true);
+    r = run("click mnuDadosFiscais\nclick mnuDadAdic\nprint calls messages cdsMensCliente.DSMENSCLIENTE\n");
+    textTable(false);
+    for (const std::string& call : callsOf(r))
+        EXPECT_EQ(call.find("GetInfoPaginaDadosAdicionais"), std::string::npos) << call;
+    EXPECT_TRUE(prefixed(r, "message=").empty());
+    EXPECT_EQ(printed(r, "cdsMensCliente.DSMENSCLIENTE"), "Novo");
+
+    r = run("click sbtConfirmar\nprint messages cdsCliente.state\n");
+    EXPECT_TRUE(prefixed(r, "message=").empty());
+    EXPECT_EQ(printed(r, "cdsCliente.state"), "1");
+    db::Connection db(databaseUrl_);
+    EXPECT_EQ(db.query("SELECT NMFANTCLIE FROM CLIENTE WHERE CDCLIENTE = :P0", {{"P0", Variant(first_)}})
+                  .value(0, "NMFANTCLIE")
+                  .toString(),
+              "Nome Novo");
+    EXPECT_EQ(
+        db.query("SELECT COUNT(*) AS N FROM MENSCLIENTE WHERE CDCLIENTE = :P0 AND DSMENSCLIENTE = 'Novo'",
+                 {{"P0", Variant(first_)}})
+            .value(0, "N")
+            .toString(),
+        "1");
+}
+
 TEST_F(FiscalScript, ANewCustomerWithoutNumberTakesNoInvoiceText) {
     const DriverResult r =
         open("click sbtIncluir\nclick mnuDadAdic\nkey dbgMensCliente Insert\n"
