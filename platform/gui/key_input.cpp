@@ -42,8 +42,12 @@ QString textOf(const KeyStroke& s) {
     }
 }
 
+// The focused widget inside the control (a grid's cell editor, say), else the control. A window that is
+// not active (offscreen, scripts) still remembers which of its widgets has the focus.
 QWidget& receiver(QWidget& control) {
     QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        focus = control.window()->focusWidget();
     return focus && (focus == &control || control.isAncestorOf(focus)) ? *focus : control;
 }
 

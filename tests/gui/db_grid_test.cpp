@@ -153,6 +153,17 @@ TEST(DbGrid, KeysInsertDeleteAppendAndCancelAsGridUsersExpect) {
     EXPECT_EQ(f.cds.RecordCount(), 2);
 }
 
+TEST(DbGrid, TypedTextReachesTheCellEditorOfAWindowThatIsNotActive) {
+    GridForm f; // shown but never activated, as the forms of a script are
+    f.show();
+    f.grid->SetSelectedIndex(1);
+    f.grid->SetFocus();
+    typeText(*f.grid, "abc"); // the first key opens the editor, the rest go into it
+    ASSERT_TRUE(f.grid->EditorMode());
+    sendKey(*f.grid, *parseKeyName("Tab"));
+    EXPECT_EQ(f.cds.FieldByName("NMCLIENTE").AsString(), "abc");
+}
+
 TEST(DbGrid, EscDropsTypedTextThenTheRowAndTakesTheKeyFromAWindowShortcut) {
     GridForm f;
     ASSERT_TRUE(test::showActive(f));

@@ -212,6 +212,13 @@ TEST_F(PaymentPage, ValidityDaysAndPaymentModality) {
     EXPECT_EQ(printedAll(r, "message"), Lines{"error: Modalidade de pagamento não cadastrada."});
 }
 
+TEST_F(PaymentPage, DaysTypedIntoTheGridReachTheCellWhole) {
+    const DriverResult r = run("click mnuFormPgto\nclick sbtAlterar\nfocus dbgPrazoPgClie\n"
+                               "key dbgPrazoPgClie Insert\ntype dbgPrazoPgClie 45\nkey dbgPrazoPgClie Tab\n"
+                               "print cdsPrazoPgtoClie.NRDIASPGTOCL\n");
+    EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.NRDIASPGTOCL"), "45");
+}
+
 // Saves change the database: a session of their own.
 class PaymentSave : public DriverSuite<PaymentSave> {};
 
