@@ -69,6 +69,22 @@ bool isBankColumn(const Field* field, std::string_view name) {
     return field && field->FieldName() == name;
 }
 
+// Titles of the account queries' columns in their lookup lists; the others show their names.
+struct QueryLabel {
+    const char* field;
+    const char* label;
+};
+constexpr QueryLabel kContCorrLabels[] = {{"CDREDUCONT", "Cód. Reduzido"},
+                                          {"CDBANCO", "Banco"},
+                                          {"CDAGENCIA", "Agência"},
+                                          {"CDCONTCORR", "Conta Corrente"}};
+constexpr QueryLabel kPesqCCorrenteLabels[] = {{"CDCONTCORR", "Conta Corrente"}};
+
+template <std::size_t N> void label(TADOIBQuery& query, const QueryLabel (&labels)[N]) {
+    for (const QueryLabel& l : labels)
+        query.setDisplayLabel(l.field, l.label);
+}
+
 } // namespace
 
 void TfrmCliente::buildBanks() {
@@ -76,6 +92,8 @@ void TfrmCliente::buildBanks() {
     gui::buildColumns(*this, kBankColumns);
     qryContCorr.setSql(std::string(customer::kSqlContCorr));
     customer::form::setDialectQuery(qryPesqCCorrente, customer::kPesqCCorrente);
+    label(qryContCorr, kContCorrLabels);
+    label(qryPesqCCorrente, kPesqCCorrenteLabels);
     lookupList("cdsVerifiBanco").CreateFields(kVerifiBancoFields);
     lookupList("cdsBancoPrio").CreateFields(kBancoPrioFields);
     lookupList("cdsPesqAgencia").CreateFields(kPesqAgenciaFields);

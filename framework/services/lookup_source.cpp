@@ -67,11 +67,11 @@ std::vector<LookupColumn> LookupSource::columns(const std::vector<LookupColumn>&
     }
     if (!wanted.empty()) {
         for (const auto& c : wanted)
-            out.push_back({c.field, c.title.empty() ? c.field : c.title});
+            out.push_back({c.field, c.title.empty() ? query_->DisplayLabel(c.field) : c.title});
         return out;
     }
     for (const FieldDesc& f : query_->Fields())
-        out.push_back({f.name, f.name});
+        out.push_back({f.name, query_->DisplayLabel(f.name)});
     return out;
 }
 

@@ -193,6 +193,15 @@ void TADOIBQuery::setOnGetText(std::string_view field, GetText hook) {
         getText_.erase(columnKey(field));
 }
 
+void TADOIBQuery::setDisplayLabel(std::string_view field, std::string label) {
+    labels_[columnKey(field)] = std::move(label);
+}
+
+std::string TADOIBQuery::DisplayLabel(std::string_view field) const {
+    const auto it = labels_.find(columnKey(field));
+    return it == labels_.end() ? std::string(field) : it->second;
+}
+
 std::string TADOIBQuery::DisplayText(std::string_view field) const {
     const TFieldValue value = FieldByName(field);
     std::string text = formattedText(value.desc(), {}, {}, value.Value());

@@ -110,6 +110,10 @@ public:
     void setOnGetText(std::string_view field, GetText hook); // an empty hook removes it
     bool hasGetText() const { return !getText_.empty(); }
     std::string DisplayText(std::string_view field) const; // current row, through the column's hook
+    // A column's title in lookup lists (a persistent field's DisplayLabel); the column name when none is set.
+    // Kept across Open, Close and new texts.
+    void setDisplayLabel(std::string_view field, std::string label);
+    std::string DisplayLabel(std::string_view field) const;
     // Runs `visit` with the query on `row` (from 0), then back on the row it was on.
     void withRowAt(std::size_t row, const std::function<void()>& visit);
 
@@ -126,7 +130,8 @@ private:
     std::string sql_;
     std::map<db::DialectKey, std::string> variants_;
     std::vector<TParam> params_;
-    std::map<std::string, GetText, std::less<>> getText_; // by column name, upper case
+    std::map<std::string, GetText, std::less<>> getText_;    // by column name, upper case
+    std::map<std::string, std::string, std::less<>> labels_; // by column name, upper case
     db::ResultSet result_;
     bool active_ = false;
     std::size_t current_ = 0;

@@ -151,6 +151,7 @@ TEST_F(CustomerGrids, AccountLookupShowsEachNumberThroughItsBanksMask) {
         "key dbgBancoPref F2\nkey dbgBancoPref Ctrl+Enter\nprint messages lookup cdsBancoPref.CDCONTCORR\n");
     EXPECT_TRUE(printedAll(r, "message").empty());
     EXPECT_EQ(printed(r, "lookup.caption"), "Conta Corrente");
+    EXPECT_EQ(printed(r, "lookup.columns"), "Conta Corrente|CDREDUCONT|DSCONTCORR|CDPICTCONT");
     EXPECT_EQ(printedAll(r, "lookup.row"), Lines{"4567-89|003|Itaú - Cobrança|9999-99"})
         << "the list shows the number as the grid does, through the row's bank mask";
     EXPECT_EQ(printed(r, "cdsBancoPref.CDCONTCORR"), "456789") << "nothing chosen, nothing changed";
