@@ -137,6 +137,8 @@ constexpr gui::ControlSpec kDadosPed[] = {
     {ComboBox, "dbcSitFin", "grbPedidos", "Situação Financeira", "", "", {4, 0}, {.items = "Não verifica situação financeira do cliente|Verifica sit. fin./não libera aprovação|Verifica sit. fin./senha para aprovação| ", .values = "1|2|3| ", .style = gui::ComboStyle::DropDownList}, bind<&Self::detail, &DetailPages::dbcSitFin>()},
     {DbCheckBox, "dckVerCons", "grbPedidos", "Verifica Consistências do Pedido", "dtsPadrao", "IDUTCONSPEDI", {7, 0, 1, 2}, {.values = "S|N"}},
     {DbCheckBox, "DBCheckBox1", "grbPedidos", "Grava Observação do Cliente no Pedido", "dtsPadrao", "IDGRAVOBSCLIPED", {8, 0, 1, 2}, {.values = "S|N"}},
+    // Stored again before the record is posted: "2" ticked, "1" not.
+    {DbCheckBox, "dbcIDGERNFCLIE", "grbPedidos", "Quebra NF por Alíquota de Imposto", "dtsPadrao", "IDGERNFCLIE", {9, 0, 1, 2}, {.values = "2|1"}},
     {DbCheckBox, "dcbIDUTGRFXVENDADIC", "grbPedidos", "Utiliza grupo fixo de vendedores adicionais por cliente", "dtsPadrao", "IDUTGRFXVENDADIC", {5, 0, 1, 2}, {}, bind<&Self::detail, &DetailPages::dcbIDUTGRFXVENDADIC>()},
     // Payment modality; its lookup button sits at {6, 1} (payment_layout.cpp).
     {DbEdit, "dbeCdModPgto", "grbPedidos", "Modalidade de Pagamento", "dtsPadrao", "CDMODPGTO", {6, 0}, {.width = 6}, bind<&Self::pay, &PaymentControls::dbeCdModPgto>()},

@@ -321,5 +321,19 @@ TEST_F(CustomerGrids, CallCentreBoxOnThePersonalisationPageStoresItsMark) {
     }
 }
 
+TEST_F(CustomerGrids, InvoiceSplitBoxStoresTwoWhenTickedAndOneWhenNot) {
+    DriverResult r = run("settings module=33\nclick mnuGeral\nprint dbcIDGERNFCLIE.caption calls\n");
+    EXPECT_EQ(printed(r, "dbcIDGERNFCLIE.caption"), "Quebra NF por Alíquota de Imposto");
+    for (const char* mark : {"2", "1"}) {
+        r = run("click dbcIDGERNFCLIE\nclick sbtConfirmar\nprint calls messages cdsCliente.IDGERNFCLIE\n");
+        EXPECT_TRUE(printedAll(r, "message").empty());
+        EXPECT_EQ(printed(r, "cdsCliente.IDGERNFCLIE"), mark);
+        for (const std::string& c : printedAll(r, "call"))
+            if (c.find(".Confirmar(") != std::string::npos) {
+                EXPECT_NE(c.find("\"IDGERNFCLIE\":\"" + std::string(mark) + "\""), std::string::npos) << c;
+            }
+    }
+}
+
 } // namespace
 } // namespace vq::host
