@@ -5,7 +5,7 @@
 #include "framework/services/db_geral.h"
 #include "host/driver.h"
 #include "platform/db/connection.h"
-#include "tests/host/e2e_support.h"
+#include "tests/host/driver_suite.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -28,15 +28,8 @@ std::size_t callsTo(const DriverResult& r, std::string_view method) {
     }));
 }
 
-class CustomerGrids : public ::testing::Test {
+class CustomerGrids : public e2e::DriverSuite<CustomerGrids> {
 protected:
-    static void SetUpTestSuite() {
-        DriverOptions o;
-        o.moduleDir = VQ_HOST_MODULE_DIR;
-        driver_ = std::make_unique<Driver>(std::move(o));
-    }
-    static void TearDownTestSuite() { driver_.reset(); }
-
     void SetUp() override {
         const DriverResult r =
             run("settings module=16 date=2026-12-07\ncall IniProc null\nform TfrmFilCliente\n"
@@ -44,13 +37,6 @@ protected:
         ASSERT_EQ(printed(r, "cdsCliente.CDCLIENTE"), kCustomer);
     }
     void TearDown() override { run("answer yes\nclose TfrmCliente\nprint calls messages\n"); }
-
-    DriverResult run(std::string_view script) {
-        DriverResult r = driver_->run(script);
-        EXPECT_EQ(r.exitCode, 0) << e2e::describe(r);
-        return r;
-    }
-    static inline std::unique_ptr<Driver> driver_;
 };
 
 TEST_F(CustomerGrids, BankRowsAreCheckedSentOneByOneAndKeepOnePriority) {
