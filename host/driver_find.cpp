@@ -2,6 +2,7 @@
 
 #include "host/driver_impl.h"
 #include "platform/data/client_data_set.h"
+#include "platform/data/error.h"
 #include "platform/gui/control.h"
 #include "platform/gui/form_base.h"
 #include "platform/gui/form_registry.h"
@@ -44,6 +45,17 @@ ClientDataSet* Driver::Impl::findDataSet(std::string_view name) const {
         if (ClientDataSet* ds = form->dataSet(name))
             return ds;
     return nullptr;
+}
+
+std::optional<std::string> Driver::Impl::formItem(std::string_view owner, std::string_view item) const {
+    try {
+        for (gui::FormBase* form : searchOrder())
+            if (std::optional<std::string> text = form->readItem(owner, item))
+                return text;
+    } catch (const Error& e) {
+        throw DriverError(e.what());
+    }
+    return std::nullopt;
 }
 
 QWidget& Driver::Impl::usableWidget(QObject& component, std::string_view name) const {

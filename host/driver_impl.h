@@ -101,6 +101,8 @@ struct Driver::Impl {
     gui::FormBase* findForm(std::string_view name) const;    // throws DriverError
     QObject* findComponent(std::string_view name) const;     // active form first, then every form; throws
     ClientDataSet* findDataSet(std::string_view name) const; // nullptr when no form has it
+    // A form's other printable item (its SQL queries); nullopt when no form has `owner`.
+    std::optional<std::string> formItem(std::string_view owner, std::string_view item) const;
     QWidget& usableWidget(QObject& component, std::string_view name) const; // enabled widget or throws
 
     // Commands (driver_commands.cpp, driver_input.cpp, driver_print.cpp).

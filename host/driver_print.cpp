@@ -237,6 +237,8 @@ std::string Driver::Impl::printItem(const std::string& item) const {
             return item + "=" + field->AsString();
         throw DriverError(owner + " não tem o campo " + name);
     }
+    if (std::optional<std::string> text = formItem(owner, name))
+        return item + "=" + *text;
     return item + "=" + componentProperty(*findComponent(owner), owner, name);
 }
 

@@ -3,6 +3,7 @@
 #include "customer/Vqm41200.h"
 #include "customer/customer_messages.h"
 #include "customer/form/layouts.h"
+#include "framework/forms/query_items.h"
 #include "framework/services/geral.h"
 #include "framework/services/messages.h"
 #include "framework/services/vorlane.h"
@@ -132,6 +133,32 @@ TfrmCliente::TfrmCliente(QWidget* parent) : TfrmPadrao("TfrmCliente", parent) {
     buildFinancial();
     buildPartners();
     buildContacts();
+    addItemReader(forms::queryItems({&qrySegMercado,
+                                     &qryCentCustoCli,
+                                     &qryRegiao,
+                                     &qryModPgto,
+                                     &qryFormPgto,
+                                     &qryPesqModPgto,
+                                     &qryFiliOrig,
+                                     &qryPesqCdExterno,
+                                     &qryVerifiCdAtend,
+                                     &qryVerifCliente,
+                                     &qryInsJurClie,
+                                     &qryEmpresa,
+                                     &qryInscEstad,
+                                     &qryInscMunicip,
+                                     &qryPesqMensagem,
+                                     &qrySerieNF,
+                                     &qryContCorr,
+                                     &qryPesqCCorrente,
+                                     &qryPrecoBase,
+                                     &qryPesqRegiao,
+                                     &qryPesqFiliOrig,
+                                     &qryMoeda,
+                                     &geography.qryPais,
+                                     &geography.qryEstado,
+                                     &geography.qryMunicipio,
+                                     &geography.qryPesqBairro}));
     // Bound once the controls its state-change handling touches exist.
     dtsPadrao.SetDataSet(&data_->cdsCliente());
     wireCommands();

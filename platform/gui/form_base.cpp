@@ -71,6 +71,13 @@ ClientDataSet* FormBase::dataSet(std::string_view name) const {
     return it == dataSets_.end() ? nullptr : it->second;
 }
 
+std::optional<std::string> FormBase::readItem(std::string_view owner, std::string_view item) const {
+    for (const ItemReader& reader : itemReaders_)
+        if (auto text = reader(owner, item))
+            return text;
+    return std::nullopt;
+}
+
 void FormBase::DoCreate() {
     if (OnCreate)
         OnCreate();

@@ -14,8 +14,10 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QEventLoop;
 
@@ -102,6 +104,12 @@ public:
     void addDataSet(std::string name, ClientDataSet& dataSet) { dataSets_[std::move(name)] = &dataSet; }
     ClientDataSet* dataSet(std::string_view name) const;
     const std::map<std::string, ClientDataSet*, std::less<>>& dataSets() const { return dataSets_; }
+    // Values the automation driver may print that are neither controls nor datasets (a form's SQL
+    // queries): a reader answers the text of `owner.item`, or nullopt when `owner` is not one of its own.
+    using ItemReader =
+        std::function<std::optional<std::string>(std::string_view owner, std::string_view item)>;
+    void addItemReader(ItemReader reader) { itemReaders_.push_back(std::move(reader)); }
+    std::optional<std::string> readItem(std::string_view owner, std::string_view item) const;
 
 protected:
     void runDestroy() noexcept;
@@ -121,6 +129,7 @@ private:
     bool destroyed_ = false;
     std::map<std::string, DataSource*, std::less<>> dataSources_;
     std::map<std::string, ClientDataSet*, std::less<>> dataSets_;
+    std::vector<ItemReader> itemReaders_;
 };
 
 } // namespace vq::gui

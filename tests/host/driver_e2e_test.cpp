@@ -170,6 +170,26 @@ TEST_F(DriverModule, KeysFireTheShortcutsOfTheWindowTheyArePressedIn) {
     EXPECT_EQ(printedAll(r, "cdsCliente.state"), (std::vector<std::string>{"1", "2", "1"}));
 }
 
+TEST_F(DriverModule, FormQueriesPrintLikeDatasets) {
+    DriverResult r =
+        run("call IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n"
+            "print qryRegiao.state qryRegiao.recordCount qryPrecoBase.state qryPrecoBase.recordCount\n"
+            "print cdsCliente.CDREGIAOPED\n");
+    ASSERT_EQ(r.exitCode, 0) << describe(r);
+    EXPECT_EQ(printed(r, "qryRegiao.state"), "1"); // read on every record change
+    EXPECT_EQ(printed(r, "qryPrecoBase.state"), "0");
+    EXPECT_EQ(printed(r, "qryPrecoBase.recordCount"), "0");
+    if (printed(r, "qryRegiao.recordCount") == "1") {
+        r = run("print qryRegiao.NMREGIAOPED medNmRegiao.text\n");
+        ASSERT_EQ(r.exitCode, 0) << describe(r);
+        EXPECT_EQ(printed(r, "qryRegiao.NMREGIAOPED"), printed(r, "medNmRegiao.text"));
+    }
+    r = run("print qryPrecoBase.CDPRECOBASE\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.error.find("A consulta qryPrecoBase está fechada."), std::string::npos) << r.error;
+    run("close TfrmCliente\n");
+}
+
 TEST_F(DriverModule, FailuresStopTheScriptAtTheirLine) {
     DriverResult r = run("print Vqm41200.boStCriado\nfrobnicate x\n");
     EXPECT_EQ(r.exitCode, 1);
