@@ -32,6 +32,9 @@ public:
     Control* findNext(const QWidget& container, Control* current, bool forward, bool checkTabStop) const;
     // Focuses findNext(...) through setFocus; false when there was nothing to move to.
     bool selectNext(const QWidget& container, Control* current, bool forward, bool checkTabStop);
+    // Qt moved the focus without telling (a key in a window that is not active, as under a script): runs
+    // the user path's handlers as its signal would have.
+    void qtFocusMoved(QWidget* now) { onQtFocusChanged(now); }
 
 private:
     void onQtFocusChanged(QWidget* now);

@@ -1,5 +1,6 @@
 #include "platform/gui/key_input.h"
 
+#include "platform/gui/form_base.h"
 #include "platform/gui/qt_text.h"
 
 #include <QAbstractButton>
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPointer>
 #include <array>
 
 namespace vq::gui {
@@ -117,6 +119,19 @@ bool fireShortcut(QWidget& target, const KeyStroke& s) {
     return false;
 }
 
+// Qt sends no focus events in a window that is not active, so a key that moved the focus there (Tab)
+// would leave the form's own focus tracking behind: tell the form, as the focus signal would.
+void followFocus(QWidget& window, const QPointer<QWidget>& before) {
+    QWidget* now = window.focusWidget();
+    if (QApplication::focusWidget() || !now || now == before.data())
+        return;
+    for (QWidget* w = now; w; w = w->parentWidget())
+        if (auto* form = dynamic_cast<FormBase*>(w)) {
+            form->focusManager().qtFocusMoved(now);
+            return;
+        }
+}
+
 } // namespace
 
 std::optional<KeyStroke> parseKeyName(std::string_view name) {
@@ -136,7 +151,10 @@ std::optional<KeyStroke> parseKeyName(std::string_view name) {
 void sendKey(QWidget& control, KeyStroke stroke) {
     if (fireShortcut(receiver(control), stroke))
         return;
+    QWidget* window = control.window();
+    const QPointer<QWidget> before = window->focusWidget();
     send(control, stroke.key, stroke.modifiers, textOf(stroke));
+    followFocus(*window, before);
 }
 
 void typeText(QWidget& control, std::string_view text) {

@@ -85,6 +85,26 @@ TEST(KeyInput, NamedKeysAndTypedTextGoThroughTheKeySlots) {
     EXPECT_EQ(f.ActiveControl(), f.other);
 }
 
+TEST(KeyInput, TabInAWindowThatIsNotActiveRunsTheExitAndMovesTheFormsFocus) {
+    EditForm f; // shown but never activated, as the forms of a script are: Qt sends no focus events
+    f.show();
+    int exits = 0, enters = 0;
+    f.edit->OnExit = [&] { ++exits; };
+    f.other->OnEnter = [&] { ++enters; };
+    f.SetFocus(*f.edit);
+    sendKey(*f.edit, *parseKeyName("Tab"));
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(f.ActiveControl(), f.other);
+
+    // A refusing exit keeps the focus where it was.
+    f.SetFocus(*f.edit);
+    f.edit->OnExit = [] { throw Error("Campo obrigatório."); };
+    test::MessageRecorder shown;
+    sendKey(*f.edit, *parseKeyName("Tab"));
+    EXPECT_EQ(f.ActiveControl(), f.edit);
+}
+
 TEST(MaskedEdit, SetTextFormatsTheStoredValueAndFiresOnChangeDirectly) {
     EditForm f;
     f.edit->SetEditMask("99.999-999;0;_");

@@ -127,6 +127,24 @@ TEST_F(Identity, AlphanumericCnpjKeepsItsLettersAndAnInvalidOneIsRefusedBeforeAn
     EXPECT_EQ(printedLast(r, "cdsCliente.NRINSJURCLIE"), "12ABC34501DE35");
 }
 
+TEST_F(Identity, TabLeavesTheNumberThroughItsCheckAsTheFocusCommandDoes) {
+    const DriverResult r = run(R"(
+        click sbtIncluir
+        focus dbeInscricao
+        type dbeInscricao 12abc34501de99
+        key dbeInscricao Tab
+        print messages dbeInscricao.focused
+        set dbeInscricao 12abc34501de35
+        key dbeInscricao Tab
+        print messages dbeInscricao.focused cdsCliente.IDTPIJURINFO
+        answer yes
+        click sbtCancelar
+    )");
+    EXPECT_EQ(printedAll(r, "message"), std::vector<std::string>{"error: CNPJ inválido."});
+    EXPECT_EQ(printedAll(r, "dbeInscricao.focused"), (std::vector<std::string>{"true", "false"}));
+    EXPECT_EQ(printed(r, "cdsCliente.IDTPIJURINFO"), "J");
+}
+
 TEST_F(Identity, BirthDateAndExternalCodeAtConfirm) {
     const DriverResult first = run(R"(
         click sbtAlterar
