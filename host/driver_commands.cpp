@@ -158,9 +158,17 @@ void Driver::Impl::cmdClick(const ScriptLine& line) {
     } else if (auto* tool = dynamic_cast<gui::ToolButton*>(&widget)) {
         userAction("click " + name, [tool] { tool->Click(); });
     } else if (auto* check = dynamic_cast<gui::CheckBox*>(&widget)) {
-        userAction("click " + name, [check] { check->Click(); });
+        userAction("click " + name, [check] { // a box takes the focus too, as a mouse click gives it
+            if (check->CanFocus())
+                check->SetFocus();
+            check->Click();
+        });
     } else if (auto* radio = dynamic_cast<gui::RadioButton*>(&widget)) {
-        userAction("click " + name, [radio] { radio->Click(); });
+        userAction("click " + name, [radio] {
+            if (radio->CanFocus())
+                radio->SetFocus();
+            radio->Click();
+        });
     } else if (auto* control = gui::asControl(&widget); control && control->OnClick) {
         userAction("click " + name, [control] { control->OnClick(); });
     } else {

@@ -145,6 +145,22 @@ TEST_F(Identity, TabLeavesTheNumberThroughItsCheckAsTheFocusCommandDoes) {
     EXPECT_EQ(printed(r, "cdsCliente.IDTPIJURINFO"), "J");
 }
 
+TEST_F(Identity, ClickingABoxLeavesTheNumberThroughItsCheckFirst) {
+    const DriverResult r = run(R"(
+        click sbtIncluir
+        focus dbeInscricao
+        type dbeInscricao 12abc34501de99
+        click chbIdSitFinCli
+        print messages chbIdSitFinCli.checked dbeInscricao.focused
+        answer yes
+        click sbtCancelar
+    )");
+    EXPECT_EQ(printedAll(r, "message"), std::vector<std::string>{"error: CNPJ inválido."});
+    EXPECT_EQ(printed(r, "chbIdSitFinCli.checked"), "false")
+        << "the refused exit keeps the click from landing";
+    EXPECT_EQ(printed(r, "dbeInscricao.focused"), "true");
+}
+
 TEST_F(Identity, BirthDateAndExternalCodeAtConfirm) {
     const DriverResult first = run(R"(
         click sbtAlterar
