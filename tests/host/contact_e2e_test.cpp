@@ -20,16 +20,8 @@ using e2e::linesStarting;
 using e2e::printed;
 using e2e::printedAll;
 
-long callAt(const std::vector<std::string>& calls, std::string_view text) {
-    const auto it =
-        std::ranges::find_if(calls, [&](const std::string& c) { return c.find(text) != std::string::npos; });
-    return it == calls.end() ? -1 : it - calls.begin();
-}
-
-long countOf(const std::vector<std::string>& calls, std::string_view text) {
-    return std::ranges::count_if(calls,
-                                 [&](const std::string& c) { return c.find(text) != std::string::npos; });
-}
+using e2e::callAt;
+using e2e::countOf;
 
 using e2e::kClose;
 using e2e::kOpen;

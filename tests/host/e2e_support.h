@@ -3,6 +3,7 @@
 
 #include "host/driver.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -50,6 +51,19 @@ inline std::string printedLast(const DriverResult& r, const std::string& name) {
         return {};
     }
     return values.back();
+}
+
+// Position of the first call line containing `text`; -1 when none.
+inline long callAt(const std::vector<std::string>& calls, std::string_view text) {
+    const auto it =
+        std::ranges::find_if(calls, [&](const std::string& c) { return c.find(text) != std::string::npos; });
+    return it == calls.end() ? -1 : it - calls.begin();
+}
+
+// How many call lines contain `text`.
+inline long countOf(const std::vector<std::string>& calls, std::string_view text) {
+    return std::ranges::count_if(calls,
+                                 [&](const std::string& c) { return c.find(text) != std::string::npos; });
 }
 
 } // namespace vq::host::e2e

@@ -222,11 +222,6 @@ TEST_F(PaymentPage, DaysTypedIntoTheGridReachTheCellWhole) {
 // Saves change the database: a session of their own.
 class PaymentSave : public DriverSuite<PaymentSave> {};
 
-std::ptrdiff_t indexOf(const Lines& lines, std::string_view part) {
-    const auto it = std::ranges::find_if(lines, [&](const std::string& l) { return l.find(part) != l.npos; });
-    return it == lines.end() ? -1 : it - lines.begin();
-}
-
 TEST_F(PaymentSave, AFixedDayIsSavedAndTheStoredTermsGoOnlyOnceTheCustomerIsSaved) {
     run("settings module=33\ncall IniProc null\nform TfrmFilCliente\nclick sbtConfirma\nform TfrmCliente\n"
         "click mnuFormPgto\nclick sbtAlterar\nprint calls\n");
@@ -237,8 +232,8 @@ TEST_F(PaymentSave, AFixedDayIsSavedAndTheStoredTermsGoOnlyOnceTheCustomerIsSave
             "click sbtConfirmar\nprint calls messages cdsCliente.state\nanswer yes\nclick sbtCancelar\n"
             "click mnuFormPgto\nprint cdsPrazoPgtoClie.recordCount calls messages\n");
     const Lines stopped = printedAll(r, "call");
-    EXPECT_EQ(indexOf(stopped, "SetDelPrazoPagamento"), -1);
-    EXPECT_EQ(indexOf(stopped, "Confirmar("), -1);
+    EXPECT_EQ(callAt(stopped, "SetDelPrazoPagamento"), -1);
+    EXPECT_EQ(callAt(stopped, "Confirmar("), -1);
     EXPECT_EQ(printed(r, "message"), "error: Percentual multa deve ser menor que 100%.");
     EXPECT_EQ(printed(r, "cdsPrazoPgtoClie.recordCount"), "2");
 
@@ -247,8 +242,8 @@ TEST_F(PaymentSave, AFixedDayIsSavedAndTheStoredTermsGoOnlyOnceTheCustomerIsSave
             "set speParcela 3\nprint calls\nclick sbtConfirmar\nprint calls messages cdsCliente.state "
             "cdsCliente.IDTPFORPGTCL cdsCliente.NRDIAPGFIXCL cdsCliente.NRPARCPGTOCL\n");
     const Lines saved = printedAll(r, "call");
-    const auto customer = indexOf(saved, "\"dspCliente\"");
-    const auto removal = indexOf(saved, "SetDelPrazoPagamento([\"F00702210226\"])");
+    const auto customer = callAt(saved, "\"dspCliente\"");
+    const auto removal = callAt(saved, "SetDelPrazoPagamento([\"F00702210226\"])");
     ASSERT_GE(customer, 0);
     EXPECT_GT(removal, customer);
     EXPECT_TRUE(printedAll(r, "message").empty());

@@ -17,13 +17,7 @@ namespace {
 
 using namespace e2e;
 
-// Position of the first call line containing `text`; -1 when none.
-long callAt(const std::vector<std::string>& calls, std::string_view text) {
-    const auto it =
-        std::ranges::find_if(calls, [&](const std::string& c) { return c.find(text) != std::string::npos; });
-    return it == calls.end() ? -1 : it - calls.begin();
-}
-
+using e2e::callAt;
 using e2e::kClose;
 using e2e::kOpen;
 
